@@ -1,0 +1,49 @@
+# Short commands for people; CMake does the building.
+#   make run    open the diagnostic with a simulated 64 Mbit card
+#   make test   build both toolchains and run every test
+#   make bench  build natively with optimisation and print the benchmarks
+JOBS   ?= $(shell nproc)
+BUILD  ?= build
+NATIVE := $(BUILD)/native
+ASAN   := $(BUILD)/asan
+WIN32  := $(BUILD)/win32
+
+.PHONY: all deps native asan win32 test test-native test-win32 run bench clean
+
+all: native win32
+
+deps:
+	@bash tools/install-deps.sh
+
+native: deps
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(NATIVE) -j $(JOBS)
+
+asan: deps
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DFLASHDIAG_SANITIZE=ON
+	cmake --build $(ASAN) -j $(JOBS)
+
+# The win32 build uses host tools of the native build, so it comes second.
+win32: native
+	cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake \
+	      -DFLASHDIAG_HOST_TOOLS=$(CURDIR)/$(NATIVE)/bin
+	cmake --build $(WIN32) -j $(JOBS)
+
+test-native: native asan
+	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
+
+test-win32: win32
+	ctest --test-dir $(WIN32) --output-on-failure
+
+test: test-native test-win32
+
+run: native
+	$(NATIVE)/bin/flashdiag-cli --simulate=intel64
+
+bench: native
+	$(NATIVE)/bin/flashdiag-bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,64 @@
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "portio/PortAccess.h"
+#include "portio/PortRecorder.h"
+#include "portio/PortTracer.h"
+
+namespace portio {
+namespace {
+
+TEST(PortAccessTest, WithoutBackendNothingIsReachedAndReadsAreAllOnes) {
+    PortBackend* previous = InstallPortBackend(nullptr);
+    EXPECT_FALSE(DriverReady());
+    PortWriteByte(0x37A, 1);
+    EXPECT_EQ(PortReadByte(0x37C), 0xFF);
+    EXPECT_EQ(PortReadWord(0x37C), 0xFFFF);
+    InstallPortBackend(previous);
+}
+
+TEST(PortAccessTest, ScopedBackendReceivesAccessesAndIsRemovedAfterwards) {
+    PortRecorder recorder;
+    {
+        ScopedPortBackend scope(recorder);
+        PortWriteByte(0x37B, 6);
+        SetDirectAccess(true);
+    }
+    PortWriteByte(0x37B, 7);  // goes to the backend with no device
+    ASSERT_EQ(recorder.Accesses().size(), 1u);
+    EXPECT_EQ(recorder.Accesses()[0], (PortAccess{PortAccess::Kind::Write, 0x37B, 6}));
+    EXPECT_EQ(recorder.directAccessCalls, 1);
+}
+
+TEST(PortRecorderTest, ScriptedReadsComeFirstThenTheDefault) {
+    PortRecorder recorder;
+    recorder.QueueReads({0x1234, 0x80});
+    recorder.defaultRead = 0x00AB;
+    EXPECT_EQ(recorder.ReadWord(0x37C), 0x1234);
+    EXPECT_EQ(recorder.ReadByte(0x37C), 0x80);
+    EXPECT_EQ(recorder.ReadByte(0x37C), 0xAB);
+    EXPECT_EQ(FormatAccess(recorder.Accesses()[0]), "R16 037C 1234");
+    EXPECT_EQ(FormatAccess(recorder.Accesses()[2]), "R8 037C AB");
+}
+
+TEST(PortTracerTest, WritesOneFixedWidthLinePerAccessAndPassesValuesThrough) {
+    PortRecorder inner;
+    inner.QueueReads({0x0F, 0xBEEF});
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    PortTracer tracer(inner, out);
+    tracer.WriteByte(0x37A, 0x01);
+    EXPECT_EQ(tracer.ReadByte(0x37C), 0x0F);
+    EXPECT_EQ(tracer.ReadWord(0x37C), 0xBEEF);
+    std::rewind(out);
+    std::string text;
+    for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
+    std::fclose(out);
+    EXPECT_EQ(text, "W 037A 01\nR8 037C 0F\nR16 037C BEEF\n");
+    EXPECT_EQ(inner.Accesses().size(), 3u);
+}
+
+}  // namespace
+}  // namespace portio

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs a 32-bit Windows program under Wine: wine-run.sh PREFIX_DIR PROGRAM [ARGS...]
+#
+# The prefix is private (normally inside the build folder) and is created on
+# first use. Without an X display, the command runs on a virtual one (Xvfb).
+# This script is the CMake cross-compiling emulator, so ctest runs win32 test
+# executables exactly like native ones.
+set -euo pipefail
+
+prefix=$1; shift
+export WINEPREFIX=$prefix
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$prefix" "$@"
+fi
+
+mkdir -p "$(dirname "$prefix")"
+# Creating a prefix takes a while; a lock keeps parallel tests from racing.
+(
+  flock 9
+  if [ ! -f "$prefix/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+) 9>"$prefix.lock"
+
+exec wine "$@"
