@@ -13,22 +13,22 @@ std::map<std::string, ComponentFactory, std::less<>>& Registry() {
 }
 
 ComponentFactory RequireClass(std::string_view className) {
-    ComponentFactory factory = FindClass(className);
+    ComponentFactory factory = FindComponentClass(className);
     if (!factory) throw EClassNotFound("Class " + std::string(className) + " not found");
     return factory;
 }
 }  // namespace
 
-void RegisterClass(std::string_view className, ComponentFactory factory) {
+void RegisterComponentClass(std::string_view className, ComponentFactory factory) {
     Registry()[std::string(className)] = factory;
 }
 
-void UnregisterClass(std::string_view className) {
+void UnregisterComponentClass(std::string_view className) {
     auto it = Registry().find(className);
     if (it != Registry().end()) Registry().erase(it);
 }
 
-ComponentFactory FindClass(std::string_view className) {
+ComponentFactory FindComponentClass(std::string_view className) {
     auto it = Registry().find(className);
     return it == Registry().end() ? nullptr : it->second;
 }

@@ -16,18 +16,18 @@ using ComponentFactory = TComponent* (*)(TComponent* owner);
 
 // Registers `factory` under `className` (exact, case-sensitive). Registering
 // a name again replaces the factory.
-void RegisterClass(std::string_view className, ComponentFactory factory);
+void RegisterComponentClass(std::string_view className, ComponentFactory factory);
 
 // Registers T under T::kClassName. T must be constructible from an owner.
 template <class T>
-void RegisterClass() {
-    RegisterClass(T::kClassName, [](TComponent* owner) -> TComponent* { return new T(owner); });
+void RegisterComponentClass() {
+    RegisterComponentClass(T::kClassName, [](TComponent* owner) -> TComponent* { return new T(owner); });
 }
 
-void UnregisterClass(std::string_view className);
+void UnregisterComponentClass(std::string_view className);
 
 // The factory registered under exactly `className`, or nullptr.
-ComponentFactory FindClass(std::string_view className);
+ComponentFactory FindComponentClass(std::string_view className);
 
 // Creates a component of the class named `className` owned by `owner`
 // (which must not be nullptr). Throws EClassNotFound("Class X not found").

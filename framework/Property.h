@@ -28,6 +28,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace framework {
@@ -170,7 +171,7 @@ PropertyInfo BooleanProperty(std::string name, bool (T::*getter)() const, void (
 // E is an enumeration whose ordinals are 0 .. enumInfo.Count()-1.
 template <class T, class E>
 PropertyInfo EnumProperty(std::string name, const EnumInfo& enumInfo, E (T::*getter)() const, void (T::*setter)(E),
-                          std::optional<E> defaultValue = std::nullopt) {
+                          std::type_identity_t<std::optional<E>> defaultValue = std::nullopt) {
     std::optional<std::int64_t> def;
     if (defaultValue) def = static_cast<std::int64_t>(*defaultValue);
     return OrdinalProperty(PropertyKind::Enumeration, std::move(name), getter, setter, def, &enumInfo);

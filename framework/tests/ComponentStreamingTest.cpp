@@ -110,12 +110,12 @@ private:
 class ComponentStreamingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterClass<TWidget>();
-        RegisterClass<TFancyWidget>();
+        RegisterComponentClass<TWidget>();
+        RegisterComponentClass<TFancyWidget>();
     }
     void TearDown() override {
-        UnregisterClass(TWidget::kClassName);
-        UnregisterClass(TFancyWidget::kClassName);
+        UnregisterComponentClass(TWidget::kClassName);
+        UnregisterComponentClass(TFancyWidget::kClassName);
     }
 };
 

@@ -97,20 +97,20 @@ TEST(ComponentTest, NamesAreUniqueWithinAnOwner) {
 }
 
 TEST(ClassRegistryTest, CreatesRegisteredClassesByExactName) {
-    RegisterClass<Probe>();
+    RegisterComponentClass<Probe>();
     Probe owner(nullptr);
     TComponent& created = CreateOwnedComponent("TProbe", owner);
     EXPECT_EQ(created.ClassName(), "TProbe");
     EXPECT_EQ(created.Owner(), &owner);
-    EXPECT_EQ(FindClass("tprobe"), nullptr);
+    EXPECT_EQ(FindComponentClass("tprobe"), nullptr);
     try {
         CreateComponent("TMissing");
         FAIL() << "no error";
     } catch (const EClassNotFound& e) {
         EXPECT_STREQ(e.what(), "Class TMissing not found");
     }
-    UnregisterClass("TProbe");
-    EXPECT_EQ(FindClass("TProbe"), nullptr);
+    UnregisterComponentClass("TProbe");
+    EXPECT_EQ(FindComponentClass("TProbe"), nullptr);
 }
 
 }  // namespace
