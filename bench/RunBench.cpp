@@ -74,7 +74,7 @@ private:
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 double TimeSimulatedRun() {
-    sim::SimulatedCard card(sim::ParseCardSpec("intel64"));
+    sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
     portio::ScopedPortBackend scope(card);
     QuietReport report;
     const auto start = Clock::now();
@@ -117,7 +117,7 @@ long PeakMemoryOfCli() {
 }  // namespace
 
 int main() {
-    sim::SimulatedCard card(sim::ParseCardSpec("intel64"));
+    sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
     CountingBackend counter(card);
     {
         portio::ScopedPortBackend scope(counter);

@@ -29,8 +29,8 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
             options.saverCheck = false;
         } else if (auto card = OptionValue(arg, "--simulate")) {
             try {
-                options.card = sim::ParseCardSpec(*card);
-            } catch (const sim::CardSpecError& error) {
+                options.card = sim::ParseCardConfig(*card);
+            } catch (const sim::CardConfigError& error) {
                 throw UsageError(std::string("bad --simulate: ") + error.what());
             }
         } else if (auto path = OptionValue(arg, "--trace")) {

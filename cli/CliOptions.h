@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "sim/CardSpec.h"
+#include "sim/CardConfig.h"
 
 namespace runner {
 
 struct CliOptions {
-    std::optional<sim::CardSpec> card;
+    std::optional<sim::CardConfig> card;
     std::optional<std::string> tracePath;
     bool sizeCheck = true;
     bool flashCheck = true;

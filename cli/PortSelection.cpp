@@ -7,7 +7,7 @@
 
 namespace runner {
 
-PortSelection::PortSelection(const std::optional<sim::CardSpec>& card,
+PortSelection::PortSelection(const std::optional<sim::CardConfig>& card,
                              const std::optional<std::string>& tracePath) {
     portio::PortBackend* backend = nullptr;
     if (card) {

@@ -12,7 +12,7 @@
 
 #include "portio/PortAccess.h"
 #include "portio/PortTracer.h"
-#include "sim/CardSpec.h"
+#include "sim/CardConfig.h"
 #include "sim/SimulatedCard.h"
 
 namespace runner {
@@ -23,7 +23,7 @@ public:
     // used (or no device at all when the platform has none).
     // `tracePath`: "-" for stdout. Throws std::runtime_error when the trace
     // file cannot be opened.
-    PortSelection(const std::optional<sim::CardSpec>& card, const std::optional<std::string>& tracePath);
+    PortSelection(const std::optional<sim::CardConfig>& card, const std::optional<std::string>& tracePath);
     ~PortSelection();
     PortSelection(const PortSelection&) = delete;
     PortSelection& operator=(const PortSelection&) = delete;

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sim/CardSpec.h"
+#include "sim/CardConfig.h"
 
 namespace sim {
 

@@ -10,10 +10,10 @@ constexpr std::uint8_t kModeFlash = 0x04;
 constexpr std::uint8_t kModeSaver = 0x08;
 }  // namespace
 
-SimulatedCard::SimulatedCard(const CardSpec& spec)
-    : saver_(kSaverBytes, 0x00), saverStuck_(spec.saverBad),
-      hasSaver_(spec.kind != CardKind::None && !spec.noSaver) {
-    switch (spec.kind) {
+SimulatedCard::SimulatedCard(const CardConfig& config)
+    : saver_(kSaverBytes, 0x00), saverStuck_(config.saverBad),
+      hasSaver_(config.kind != CardKind::None && !config.noSaver) {
+    switch (config.kind) {
     case CardKind::Intel64:
         parts_.push_back(std::make_unique<FlashPart>(0x000000, 0x800000, 0x20000, 0x8917));
         break;
@@ -30,9 +30,9 @@ SimulatedCard::SimulatedCard(const CardSpec& spec)
     for (auto& part : parts_)
         for (std::uint32_t slice = 0; slice < partBySlice_.size(); ++slice)
             if (part->Contains(slice << 21)) partBySlice_[slice] = part.get();
-    for (const StuckByte& stuck : spec.flashBad)
+    for (const StuckByte& stuck : config.flashBad)
         if (FlashPart* part = PartAt(stuck.address)) part->AddStuckByte(stuck);
-    if (spec.flashHang && !parts_.empty()) parts_.front()->HangOnNextOperation();
+    if (config.flashHang && !parts_.empty()) parts_.front()->HangOnNextOperation();
 }
 
 void SimulatedCard::WriteByte(std::uint16_t port, std::uint8_t value) {

@@ -22,14 +22,14 @@
 #include <vector>
 
 #include "portio/PortAccess.h"
-#include "sim/CardSpec.h"
+#include "sim/CardConfig.h"
 #include "sim/FlashPart.h"
 
 namespace sim {
 
 class SimulatedCard final : public portio::PortBackend {
 public:
-    explicit SimulatedCard(const CardSpec& spec);
+    explicit SimulatedCard(const CardConfig& config);
 
     void WriteByte(std::uint16_t port, std::uint8_t value) override;
     std::uint8_t ReadByte(std::uint16_t port) override;

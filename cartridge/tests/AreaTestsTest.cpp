@@ -13,7 +13,7 @@ namespace {
 using testing::RecordingReport;
 using Range = RecordingReport::Range;
 
-sim::CardSpec Card(const char* text) { return sim::ParseCardSpec(text); }
+sim::CardConfig Card(const char* text) { return sim::ParseCardConfig(text); }
 
 TEST(FlashAreaTest, IntelCardIsErasedEvery128KBAndHoldsThePatternAfterward) {
     sim::SimulatedCard card(Card("intel64"));
@@ -96,11 +96,11 @@ TEST(FlashAreaTest, AllOnesCardStopsAfterTheFirstBlockWithMore) {
     EXPECT_EQ(report.stepsPerStart, (std::vector<int>{1}));
 }
 
-sim::CardSpec IntelWithBadBytes(int count) {
-    sim::CardSpec spec;
+sim::CardConfig IntelWithBadBytes(int count) {
+    sim::CardConfig config;
     for (int i = 0; i < count; ++i)  // compared bytes only: offsets 0..31 of each burst
-        spec.flashBad.push_back({static_cast<std::uint32_t>(256 * i + 5), 0x55});
-    return spec;
+        config.flashBad.push_back({static_cast<std::uint32_t>(256 * i + 5), 0x55});
+    return config;
 }
 
 TEST(FlashAreaTest, ErrorLimitIsCheckedBeforeEachBlockOnly) {
@@ -152,8 +152,8 @@ TEST(SaverAreaTest, GoodSaverPassesWith65StepsOver513Chunks) {
 }
 
 TEST(SaverAreaTest, VerifyReadsChunk512ButNotBeyond) {
-    sim::CardSpec spec = Card("intel64,saver-bad=0x10000:0,saver-bad=0x10080:0,saver-bad=0x10020:0");
-    sim::SimulatedCard card(spec);
+    sim::CardConfig config = Card("intel64,saver-bad=0x10000:0,saver-bad=0x10080:0,saver-bad=0x10020:0");
+    sim::SimulatedCard card(config);
     portio::ScopedPortBackend scope(card);
     RecordingReport report;
     WriteSaverArea(report, 0, 0x20000);
@@ -175,11 +175,11 @@ TEST(SaverAreaTest, MissingSaverStopsAfterTheFirstChunk) {
 }
 
 TEST(SaverAreaTest, TwentyMismatchesAreToleratedTheTwentyFirstStops) {
-    sim::CardSpec spec = Card("intel64");
-    for (std::uint32_t x = 0; x < 20; ++x) spec.saverBad.push_back({x, 0xEE});
-    spec.saverBad.push_back({128 * 5 + 3, 0xEE});  // chunk 5
-    spec.saverBad.push_back({128 * 6, 0xEE});      // chunk 6: never read
-    sim::SimulatedCard card(spec);
+    sim::CardConfig config = Card("intel64");
+    for (std::uint32_t x = 0; x < 20; ++x) config.saverBad.push_back({x, 0xEE});
+    config.saverBad.push_back({128 * 5 + 3, 0xEE});  // chunk 5
+    config.saverBad.push_back({128 * 6, 0xEE});      // chunk 6: never read
+    sim::SimulatedCard card(config);
     portio::ScopedPortBackend scope(card);
     RecordingReport report;
     WriteSaverArea(report, 0, 0x20000);

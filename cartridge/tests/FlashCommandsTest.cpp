@@ -53,7 +53,7 @@ TEST_F(FlashCommandsTest, ReadIdByteRewritesOnlyTheLowAddressRegister) {
 }
 
 TEST(FlashCommandsOnCardTest, IdentifierReadsUseTheAddressLeftInTheRegisters) {
-    sim::SimulatedCard card(sim::ParseCardSpec("sharp64"));
+    sim::SimulatedCard card(sim::ParseCardConfig("sharp64"));
     portio::ScopedPortBackend scope(card);
     ResetFlashBanks();
     EXPECT_EQ(ReadCardId(), SharpCardId);

@@ -21,7 +21,7 @@ struct RunResult {
 };
 
 RunResult RunOn(const char* card, RecordingReport& report) {
-    sim::SimulatedCard simulated(sim::ParseCardSpec(card));
+    sim::SimulatedCard simulated(sim::ParseCardConfig(card));
     portio::ScopedPortBackend scope(simulated);
     bool problem = RunDiagnostic(report);
     return {report.lines, problem};

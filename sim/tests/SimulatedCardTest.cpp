@@ -83,7 +83,7 @@ protected:
         Select(3);
     }
 
-    SimulatedCard card{ParseCardSpec("sharp32")};
+    SimulatedCard card{ParseCardConfig("sharp32")};
 };
 
 TEST_F(SimulatedCardTest, StreamModeStepsTheAddressAndWordsAreLowAddressFirst) {
@@ -114,7 +114,7 @@ TEST_F(SimulatedCardTest, NothingAnswersOutsideTheCardOrOutsideTheDataWindow) {
     EXPECT_EQ(card.ReadByte(0x37C), 0xFF);  // registers do not read back
     EXPECT_EQ(card.ReadByte(0x379), 0xFF);
 
-    SimulatedCard none(ParseCardSpec("none"));
+    SimulatedCard none(ParseCardConfig("none"));
     none.WriteByte(0x37B, 6);
     none.WriteByte(0x37C, 0x88);
     none.WriteByte(0x37B, 3);
@@ -122,7 +122,7 @@ TEST_F(SimulatedCardTest, NothingAnswersOutsideTheCardOrOutsideTheDataWindow) {
 }
 
 TEST_F(SimulatedCardTest, StuckBytesOverrideWhatIsStored) {
-    SimulatedCard faulty(ParseCardSpec("intel64,flash-bad=0x123456:0x5A,saver-bad=0x10:0x33"));
+    SimulatedCard faulty(ParseCardConfig("intel64,flash-bad=0x123456:0x5A,saver-bad=0x10:0x33"));
     faulty.WriteByte(0x37B, 6);
     faulty.WriteByte(0x37C, 0x84);
     auto address = [&](std::uint32_t a) {

@@ -24,7 +24,7 @@ struct StuckByte {
     std::uint8_t value;
 };
 
-struct CardSpec {
+struct CardConfig {
     CardKind kind = CardKind::Intel64;
     std::vector<StuckByte> flashBad;  // flash byte addresses
     std::vector<StuckByte> saverBad;  // saver byte addresses
@@ -33,11 +33,11 @@ struct CardSpec {
 };
 
 // A CARD text that cannot be parsed; what() names the bad part.
-class CardSpecError : public std::invalid_argument {
+class CardConfigError : public std::invalid_argument {
 public:
     using std::invalid_argument::invalid_argument;
 };
 
-CardSpec ParseCardSpec(std::string_view text);
+CardConfig ParseCardConfig(std::string_view text);
 
 }  // namespace sim

@@ -1,4 +1,4 @@
-#include "sim/CardSpec.h"
+#include "sim/CardConfig.h"
 
 #include <charconv>
 #include <cstdio>
@@ -9,7 +9,7 @@ namespace {
 constexpr std::uint32_t kFlashBytes = 0x800000;
 constexpr std::uint32_t kSaverBytes = 0x20000;
 
-[[noreturn]] void Fail(std::string message) { throw CardSpecError(std::move(message)); }
+[[noreturn]] void Fail(std::string message) { throw CardConfigError(std::move(message)); }
 
 std::uint32_t ParseNumber(std::string_view text, std::string_view what) {
     int base = 10;
@@ -50,19 +50,19 @@ CardKind ParseKind(std::string_view text) {
     Fail("unknown card kind '" + std::string(text) + "' (expected intel64, sharp64, sharp32 or none)");
 }
 
-void ParseFault(std::string_view fault, CardSpec& spec) {
+void ParseFault(std::string_view fault, CardConfig& config) {
     std::size_t equals = fault.find('=');
     std::string_view name = fault.substr(0, equals);
     std::string_view argument = equals == std::string_view::npos ? "" : fault.substr(equals + 1);
     bool hasArgument = equals != std::string_view::npos;
     if (name == "flash-bad" && hasArgument) {
-        spec.flashBad.push_back(ParseStuckByte(fault, argument, kFlashBytes));
+        config.flashBad.push_back(ParseStuckByte(fault, argument, kFlashBytes));
     } else if (name == "saver-bad" && hasArgument) {
-        spec.saverBad.push_back(ParseStuckByte(fault, argument, kSaverBytes));
+        config.saverBad.push_back(ParseStuckByte(fault, argument, kSaverBytes));
     } else if (name == "no-saver" && !hasArgument) {
-        spec.noSaver = true;
+        config.noSaver = true;
     } else if (name == "flash-hang" && !hasArgument) {
-        spec.flashHang = true;
+        config.flashHang = true;
     } else {
         Fail("unknown fault '" + std::string(fault) +
              "' (expected flash-bad=ADDR:VALUE, saver-bad=ADDR:VALUE, no-saver or flash-hang)");
@@ -71,18 +71,18 @@ void ParseFault(std::string_view fault, CardSpec& spec) {
 
 }  // namespace
 
-CardSpec ParseCardSpec(std::string_view text) {
-    CardSpec spec;
+CardConfig ParseCardConfig(std::string_view text) {
+    CardConfig config;
     std::size_t comma = text.find(',');
-    spec.kind = ParseKind(text.substr(0, comma));
+    config.kind = ParseKind(text.substr(0, comma));
     while (comma != std::string_view::npos) {
         text.remove_prefix(comma + 1);
         comma = text.find(',');
         std::string_view fault = text.substr(0, comma);
         if (fault.empty()) Fail("empty fault between commas");
-        ParseFault(fault, spec);
+        ParseFault(fault, config);
     }
-    return spec;
+    return config;
 }
 
 }  // namespace sim

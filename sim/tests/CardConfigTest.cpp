@@ -1,26 +1,26 @@
 #include <gtest/gtest.h>
 
-#include "sim/CardSpec.h"
+#include "sim/CardConfig.h"
 
 namespace sim {
 namespace {
 
-TEST(CardSpecTest, KindsAndFaultsWithDecimalAndHexNumbers) {
-    EXPECT_EQ(ParseCardSpec("sharp32").kind, CardKind::Sharp32);
-    EXPECT_EQ(ParseCardSpec("none").kind, CardKind::None);
-    CardSpec spec = ParseCardSpec("sharp64,flash-bad=0x7FFFFF:255,saver-bad=131071:0x0A,no-saver,flash-hang");
-    EXPECT_EQ(spec.kind, CardKind::Sharp64);
-    ASSERT_EQ(spec.flashBad.size(), 1u);
-    EXPECT_EQ(spec.flashBad[0].address, 0x7FFFFFu);
-    EXPECT_EQ(spec.flashBad[0].value, 0xFF);
-    ASSERT_EQ(spec.saverBad.size(), 1u);
-    EXPECT_EQ(spec.saverBad[0].address, 0x1FFFFu);
-    EXPECT_EQ(spec.saverBad[0].value, 0x0A);
-    EXPECT_TRUE(spec.noSaver);
-    EXPECT_TRUE(spec.flashHang);
+TEST(CardConfigTest, KindsAndFaultsWithDecimalAndHexNumbers) {
+    EXPECT_EQ(ParseCardConfig("sharp32").kind, CardKind::Sharp32);
+    EXPECT_EQ(ParseCardConfig("none").kind, CardKind::None);
+    CardConfig config = ParseCardConfig("sharp64,flash-bad=0x7FFFFF:255,saver-bad=131071:0x0A,no-saver,flash-hang");
+    EXPECT_EQ(config.kind, CardKind::Sharp64);
+    ASSERT_EQ(config.flashBad.size(), 1u);
+    EXPECT_EQ(config.flashBad[0].address, 0x7FFFFFu);
+    EXPECT_EQ(config.flashBad[0].value, 0xFF);
+    ASSERT_EQ(config.saverBad.size(), 1u);
+    EXPECT_EQ(config.saverBad[0].address, 0x1FFFFu);
+    EXPECT_EQ(config.saverBad[0].value, 0x0A);
+    EXPECT_TRUE(config.noSaver);
+    EXPECT_TRUE(config.flashHang);
 }
 
-TEST(CardSpecTest, BadTextIsRejectedWithAMessageNamingThePart) {
+TEST(CardConfigTest, BadTextIsRejectedWithAMessageNamingThePart) {
     struct Case {
         const char* text;
         const char* named;
@@ -45,9 +45,9 @@ TEST(CardSpecTest, BadTextIsRejectedWithAMessageNamingThePart) {
     };
     for (const Case& c : cases) {
         try {
-            ParseCardSpec(c.text);
+            ParseCardConfig(c.text);
             ADD_FAILURE() << "accepted: " << c.text;
-        } catch (const CardSpecError& error) {
+        } catch (const CardConfigError& error) {
             EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos)
                 << c.text << " -> " << error.what();
         }
