@@ -68,6 +68,12 @@ TEST(ServiceManagerTest, ErrorTextIsTheSystemsWholeTextOrEmpty) {
     EXPECT_EQ(SystemErrorText(0x2000FFFF), "");  // an application's code: the system has no text
 }
 
+// ERROR_BAD_EXE_FORMAT's text has an insert and there are no arguments for
+// it: the text comes back with the insert as it stands.
+TEST(ServiceManagerTest, ErrorTextWithAnInsertKeepsThePlaceholder) {
+    EXPECT_NE(SystemErrorText(ERROR_BAD_EXE_FORMAT).find("%1"), std::string::npos);
+}
+
 // The driver file is not next to the test program: the layer tries the
 // whole install and ends not ready. Only the start's error code is the
 // system's own choice (Wine says 1114, Windows "file not found").
