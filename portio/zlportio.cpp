@@ -29,8 +29,9 @@ void ZlPortIo::Start() {
 
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
-    api_.GetVersionExA(&version);
-    ntFamily_ = version.dwPlatformId == kPlatformNt;
+    // A failed query counts as the NT family: taking it for 9x would run
+    // port instructions that the NT family only allows through the driver.
+    ntFamily_ = !api_.GetVersionExA(&version) || version.dwPlatformId == kPlatformNt;
 
     if (!ntFamily_) {
         driverReady_ = true;

@@ -182,6 +182,8 @@ BOOL RecordingWinApi::GetVersionExA(LPOSVERSIONINFOA info) {
     if (system_) {
         ok = system_->GetVersionExA(info);
         systemError_ = ::GetLastError();
+    } else if (Fails("GetVersionExA")) {
+        ok = FALSE;
     } else {
         info->dwPlatformId = platformId;
     }

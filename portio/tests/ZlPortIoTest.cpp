@@ -94,12 +94,13 @@ TEST_P(NineXFamilyTest, UsesPortInstructionsAndNeverTouchesDeviceOrService) {
 
 INSTANTIATE_TEST_SUITE_P(AnyIdButTwo, NineXFamilyTest, ::testing::Values(0u, 1u, 3u));
 
-TEST_F(ZlPortIoTest, ControlCodesAreTheDriversFourRequests) {
+TEST_F(ZlPortIoTest, FailedVersionQueryCountsAsNtFamilySoNoInstructionRunsUnasked) {
+    api.platformId = 1;
+    api.failures["GetVersionExA"] = ERROR_INVALID_PARAMETER;
     layer.Start();
-    EXPECT_EQ(layer.IoctlReadPort(), 0x80FF0004u);
-    EXPECT_EQ(layer.IoctlWritePort(), 0x80FF0008u);
-    EXPECT_EQ(layer.IoctlEnableDirect(), 0x80FF000Cu);
-    EXPECT_EQ(layer.IoctlDisableDirect(), 0x80FF0010u);
+    EXPECT_TRUE(layer.NtFamily());
+    EXPECT_FALSE(layer.DirectAccess());
+    EXPECT_EQ(api.calls[1], kOpenDevice + "invalid");
 }
 
 TEST_F(ZlPortIoTest, RunningDriverIsOpenedWithoutInstallingButStoppedAndRemovedAtExit) {
