@@ -1,6 +1,6 @@
 #include "portio/DriverPath.h"
 
-#include "portio/PortRequest.h"
+#include "portio/DriverProtocol.h"
 
 namespace portio {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "portio/PortAccess.h"
-#include "portio/PortRequest.h"
+#include "portio/DriverProtocol.h"
 #include "portio/WinApi.h"
 
 namespace portio {

@@ -6,7 +6,7 @@
 
 #include "portio/CtlCode.h"
 #include "portio/DriverPath.h"
-#include "portio/PortRequest.h"
+#include "portio/DriverProtocol.h"
 
 namespace portio {
 namespace {
