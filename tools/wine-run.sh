@@ -7,7 +7,7 @@
 # executables exactly like native ones.
 set -euo pipefail
 
-prefix=$1; shift
+prefix=$(realpath -m "$1"); shift
 export WINEPREFIX=$prefix
 export WINEARCH=win32
 export WINEDEBUG=-all

@@ -1,0 +1,94 @@
+// The adapter's register protocol over the EPP port at 0x378.
+//
+// An EPP address cycle selects one of the adapter's registers; data cycles
+// then write or read it. Every primitive is a fixed sequence of port
+// accesses and checks nothing: a missing adapter or card shows up only in
+// the values that reads return. The primitives are inline because the full
+// diagnostic makes some 30 million port accesses through them.
+#pragma once
+
+#include <cstdint>
+
+#include "portio/PortAccess.h"
+
+namespace cartridge {
+
+constexpr std::uint16_t PortStatus = 0x379;
+constexpr std::uint16_t PortControl = 0x37A;
+constexpr std::uint16_t PortEppAddress = 0x37B;
+constexpr std::uint16_t PortEppData = 0x37C;
+
+constexpr std::uint8_t RegAddrLow = 0;
+constexpr std::uint8_t RegAddrMid = 1;
+constexpr std::uint8_t RegAddrHigh = 2;
+constexpr std::uint8_t RegData = 3;
+constexpr std::uint8_t RegMode = 6;
+
+constexpr std::uint8_t ModeReset = 0x00;
+constexpr std::uint8_t ModeIdle = 0x80;
+constexpr std::uint8_t ModeFlash = 0x84;
+constexpr std::uint8_t ModeFlashStream = 0x94;
+constexpr std::uint8_t ModeSaver = 0x88;
+constexpr std::uint8_t ModeSaverStream = 0x98;
+
+// A burst: 128 words from 256 consecutive card addresses. Read as bytes,
+// each word low byte first, the burst is the card's bytes in address order.
+using BurstWords = std::uint16_t[128];
+
+inline void ControlRead() { portio::PortWriteByte(PortControl, 0x00); }
+inline void ControlWrite() { portio::PortWriteByte(PortControl, 0x01); }
+
+inline void SelectRegister(std::uint8_t reg) {
+    ControlWrite();
+    portio::PortWriteByte(PortEppAddress, reg);
+}
+
+inline void WriteRegister(std::uint8_t reg, std::uint8_t value) {
+    SelectRegister(reg);
+    ControlWrite();
+    portio::PortWriteByte(PortEppData, value);
+}
+
+inline void SetMode(std::uint8_t mode) { WriteRegister(RegMode, mode); }
+
+inline void InitAdapter() {
+    portio::PortWriteByte(PortStatus, 0x01);  // clears the EPP time-out flag
+    SetMode(ModeReset);
+    SetMode(ModeFlash);
+}
+
+// Sends the 24 low bits of `address` and leaves the data window selected.
+inline void SetAddress(std::uint32_t address) {
+    WriteRegister(RegAddrLow, address & 0xFF);
+    WriteRegister(RegAddrMid, (address >> 8) & 0xFF);
+    WriteRegister(RegAddrHigh, (address >> 16) & 0xFF);
+    SelectRegister(RegData);
+}
+
+inline void SetAddressForRead(std::uint32_t address) {
+    SetAddress(address);
+    ControlRead();
+}
+
+inline void WriteDataByte(std::uint8_t value) { portio::PortWriteByte(PortEppData, value); }
+
+inline void WriteByteAt(std::uint32_t address, std::uint8_t value) {
+    SetAddress(address);
+    WriteDataByte(value);
+}
+
+inline std::uint8_t ReadDataByte() { return portio::PortReadByte(PortEppData); }
+inline std::uint16_t ReadDataWord() { return portio::PortReadWord(PortEppData); }
+
+inline void ReadBurst(std::uint32_t address, BurstWords& words) {
+    SetAddressForRead(address);
+    for (std::uint16_t& word : words) word = ReadDataWord();
+}
+
+// Byte `index` (0 to 255) of a burst, in card address order.
+inline std::uint8_t BurstByte(const BurstWords& words, int index) {
+    std::uint16_t word = words[index >> 1];
+    return static_cast<std::uint8_t>((index & 1) ? word >> 8 : word);
+}
+
+}  // namespace cartridge

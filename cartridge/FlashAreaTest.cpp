@@ -1,0 +1,97 @@
+#include "cartridge/FlashAreaTest.h"
+
+#include "cartridge/AdapterLink.h"
+#include "cartridge/CardIdentification.h"
+#include "cartridge/FlashCommands.h"
+#include "cartridge/Patterns.h"
+
+#include <cstdio>
+
+namespace cartridge {
+namespace {
+
+// Erase block size of the identified card, or 0 for an unknown card.
+std::uint32_t EraseBlockSize(std::uint16_t id) {
+    switch (id) {
+    case IntelCardId: return 0x20000;
+    case SharpCardId: return 0x10000;
+    default: return 0;
+    }
+}
+
+std::string NotReadyLine(std::uint32_t address) {
+    char line[48];
+    std::snprintf(line, sizeof line, "err $%06X flash not ready", static_cast<unsigned>(address));
+    return line;
+}
+
+}  // namespace
+
+void ProgramFlashArea(RunReport& report, std::uint32_t start, std::int32_t length) {
+    ResetFlashBanks();
+    const std::uint32_t eraseBlock = EraseBlockSize(ReadCardId());
+    if (eraseBlock == 0) return;
+    report.ProgressStart(0, length / static_cast<std::int32_t>(PatternBytes));
+    ResetFlashBanks();
+
+    std::uint32_t block = start;
+    for (std::int32_t remaining = length; remaining >= static_cast<std::int32_t>(PatternBytes);
+         remaining -= PatternBytes) {
+        FillFlashPattern(PatternBuffer, block);
+        std::uint32_t lastAddress = block;
+        bool ready = block % eraseBlock != 0 || EraseFlashBlock(block);
+        for (std::uint32_t j = 0; ready && j < PatternBytes / 32; ++j) {
+            lastAddress = block + 32 * j;
+            ready = ProgramFlashBuffer(lastAddress, PatternBuffer);
+        }
+        if (!ready) {
+            report.AppendLine(NotReadyLine(lastAddress));
+            report.ErrorFlag = true;
+            return;
+        }
+        block += PatternBytes;
+        report.ProgressStep();
+    }
+}
+
+void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length) {
+    ResetFlashBanks();
+    if (EraseBlockSize(ReadCardId()) == 0) {
+        // Nothing was tested: that must not end in a pass line.
+        report.AppendLine(NoCardLine);
+        report.ErrorFlag = true;
+        return;
+    }
+    report.ProgressStart(0, length / static_cast<std::int32_t>(PatternBytes));
+    ResetFlashBanks();
+
+    int errors = 0;
+    std::uint32_t address = start;
+    BurstWords burst;
+    for (std::int32_t remaining = length;
+         remaining >= static_cast<std::int32_t>(PatternBytes) && errors < FlashErrorLimit;
+         remaining -= PatternBytes) {
+        FillFlashPattern(PatternBuffer, address);
+        SetMode(ModeFlash);
+        SetMode(ModeFlashStream);
+        for (int n = 0; n < 64; ++n) {
+            ReadBurst(address, burst);
+            const std::uint32_t offset = address % PatternBytes;
+            for (int j = 0; j < 32; ++j) {
+                const std::uint8_t got = BurstByte(burst, j);
+                const std::uint8_t expected = PatternBuffer[offset + j];
+                if (got != expected) {
+                    report.AppendLine(ErrorLine(address + j, got, expected));
+                    report.ErrorFlag = true;
+                    ++errors;
+                }
+            }
+            address += 256;
+        }
+        SetMode(ModeIdle);
+        report.ProgressStep();
+    }
+    if (errors >= FlashErrorLimit) report.AppendLine("more...");
+}
+
+}  // namespace cartridge

@@ -1,0 +1,19 @@
+// The diagnostic run behind the RUN button.
+#pragma once
+
+#include <cstdint>
+
+#include "cartridge/RunReport.h"
+
+namespace cartridge {
+
+constexpr std::int32_t SaverAreaBytes = 0x20000;
+
+// Clears the log, identifies the card (or assumes 32 Mbit when the size
+// check is off), runs the checked area tests and ends the log with
+// "End of Diagnostic.      ". Each check box is read when the run reaches
+// it. Returns true when the run logged a problem: no card, a mismatch, or a
+// part that never became ready.
+bool RunDiagnostic(RunReport& report);
+
+}  // namespace cartridge

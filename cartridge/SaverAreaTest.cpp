@@ -1,0 +1,61 @@
+#include "cartridge/SaverAreaTest.h"
+
+#include "cartridge/AdapterLink.h"
+
+namespace cartridge {
+
+void WriteSaverChunk(std::uint32_t address, const PatternBlock& buffer) {
+    SetMode(ModeSaver);
+    SetMode(ModeSaverStream);
+    SetAddress(2 * address);
+    for (std::uint32_t i = 0; i < 128; ++i) {
+        const std::uint8_t value = buffer[(address + i) % PatternBytes];
+        WriteDataByte(value);
+        WriteDataByte(value);
+    }
+    SetMode(ModeIdle);
+}
+
+void WriteSaverArea(RunReport& report, std::uint32_t start, std::int32_t length) {
+    report.ProgressStart(0, length / static_cast<std::int32_t>(PatternBytes));
+    std::uint32_t block = start;
+    for (std::int32_t remaining = length; remaining >= static_cast<std::int32_t>(PatternBytes);
+         remaining -= PatternBytes) {
+        FillSaverPattern(PatternBuffer, block);
+        for (std::uint32_t j = 0; j < 128; ++j) WriteSaverChunk(block + 128 * j, PatternBuffer);
+        block += PatternBytes;
+        report.ProgressStep();
+    }
+}
+
+void VerifySaverArea(RunReport& report, std::uint32_t start, std::int32_t length) {
+    SetMode(ModeSaver);
+    SetMode(ModeSaverStream);
+    std::uint32_t adapterAddress = 2 * start;
+    const std::int32_t adapterLength = 2 * length;
+    report.ProgressStart(0, adapterLength / 4096);
+
+    BurstWords burst;
+    int errors = 0;
+    int chunk = 0;
+    do {
+        const std::uint32_t saverAddress = adapterAddress >> 1;
+        ReadBurst(adapterAddress, burst);
+        // Each saver byte answers in the low half of its 16-bit position.
+        for (std::uint32_t j = 0; j < 32; ++j) {
+            const std::uint8_t got = static_cast<std::uint8_t>(burst[j]);
+            const std::uint8_t expected = SaverPattern(saverAddress + j);
+            if (got != expected) {
+                report.AppendLine(ErrorLine(saverAddress + j, got, expected));
+                report.ErrorFlag = true;
+                ++errors;
+            }
+        }
+        adapterAddress += 256;
+        if (chunk % 8 == 0) report.ProgressStep();
+        ++chunk;
+    } while (chunk <= adapterLength / 512 && errors <= SaverErrorLimit);
+    SetMode(ModeIdle);
+}
+
+}  // namespace cartridge

@@ -1,0 +1,50 @@
+#include "cli/CliMain.h"
+
+#include <exception>
+
+#include "cartridge/RunSequence.h"
+#include "cli/CliOptions.h"
+#include "cli/ConsoleReport.h"
+#include "cli/PortSelection.h"
+#include "portio/PlatformPort.h"
+
+namespace runner {
+namespace {
+int UsageFailure(std::FILE* err, const std::string& message) {
+    std::fprintf(err, "flashdiag-cli: %s\n%s", message.c_str(), CliUsage);
+    return ExitUsage;
+}
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, std::FILE* progress) {
+    CliOptions options;
+    try {
+        options = ParseCliOptions(args);
+    } catch (const UsageError& error) {
+        return UsageFailure(err, error.what());
+    }
+    if (options.help) {
+        std::fputs(CliUsage, out);
+        return ExitClean;
+    }
+    if (!options.card && !portio::HasPlatformPortLayer())
+        return UsageFailure(err,
+                            "real hardware needs a port backend for this platform, and this build has none; "
+                            "use --simulate=CARD");
+    try {
+        PortSelection ports(options.card, options.tracePath);
+        if (!portio::DriverReady())
+            std::fputs("NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n", err);
+        portio::SetDirectAccess(true);
+
+        ConsoleReport report(options, out, progress);
+        const bool problem = cartridge::RunDiagnostic(report);
+        if (progress) std::fputs("\r\033[K", progress);
+        return problem ? ExitProblem : ExitClean;
+    } catch (const std::exception& error) {
+        std::fprintf(err, "flashdiag-cli: %s\n", error.what());
+        return ExitUsage;
+    }
+}
+
+}  // namespace runner

@@ -1,0 +1,47 @@
+#include "cli/ConsoleReport.h"
+
+namespace runner {
+
+ConsoleReport::ConsoleReport(const CliOptions& options, std::FILE* log, std::FILE* progress)
+    : options_(options), log_(log), progress_(progress) {}
+
+void ConsoleReport::AppendLine(const std::string& line) {
+    if (progressShown_) {
+        std::fputs("\r\033[K", progress_);  // clear the progress line first
+        progressShown_ = false;
+    }
+    if (line.rfind("* ", 0) == 0) pass_ = line.substr(2);
+    std::fputs(line.c_str(), log_);
+    std::fputc('\n', log_);
+    std::fflush(log_);
+}
+
+void ConsoleReport::ProgressStart(int min, int max) {
+    min_ = min;
+    max_ = max;
+    position_ = 0;
+    ShowProgress();
+}
+
+void ConsoleReport::ProgressStep() {
+    ++position_;
+    ShowProgress();
+}
+
+void ConsoleReport::ShowProgress() {
+    if (!progress_) return;
+    std::fprintf(progress_, "\r%s: %d/%d", pass_.c_str(), position_, max_);
+    std::fflush(progress_);
+    progressShown_ = true;
+}
+
+bool ConsoleReport::IsChecked(cartridge::RunCheck check) const {
+    switch (check) {
+    case cartridge::RunCheck::FlashSize: return options_.sizeCheck;
+    case cartridge::RunCheck::FlashArea: return options_.flashCheck;
+    case cartridge::RunCheck::SaverArea: return options_.saverCheck;
+    }
+    return false;
+}
+
+}  // namespace runner

@@ -1,0 +1,106 @@
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "cli/CliMain.h"
+#include "cli/CliOptions.h"
+#include "portio/PlatformPort.h"
+
+namespace runner {
+namespace {
+
+std::string Contents(std::FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
+    std::string text;
+    for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
+    return text;
+}
+
+struct CliRun {
+    int status;
+    std::string out, err, progress;
+};
+
+CliRun Cli(std::vector<std::string> args, bool withProgress = false) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::FILE* progress = withProgress ? std::tmpfile() : nullptr;
+    CliRun run{RunCli(args, out, err, progress), Contents(out), Contents(err), progress ? Contents(progress) : ""};
+    std::fclose(out);
+    std::fclose(err);
+    if (progress) std::fclose(progress);
+    return run;
+}
+
+TEST(CliTest, LogLinesOnStdoutAndExitStatusByOutcome) {
+    CliRun good = Cli({"--simulate=sharp32"});
+    EXPECT_EQ(good.status, ExitClean);
+    EXPECT_EQ(good.out,
+              "32Mbit(Sharp) Card Found\n* Program Flash Area\n* Verify Flash Area\nFlash Area Pass.\n"
+              "* write SAVER Area\n* verify SAVER Area\nSAVER Area Pass.\nEnd of Diagnostic.      \n");
+    EXPECT_EQ(good.err, "");
+
+    CliRun none = Cli({"--simulate=none"});
+    EXPECT_EQ(none.status, ExitProblem);
+    EXPECT_EQ(none.out, "No card Found      \nEnd of Diagnostic.      \n");
+
+    CliRun bad = Cli({"--simulate=sharp32,saver-bad=7:0", "--no-flash", "--no-size-check"});
+    EXPECT_EQ(bad.status, ExitProblem);
+    EXPECT_EQ(bad.out, "* write SAVER Area\n* verify SAVER Area\nerr $000007 00 : 07\nEnd of Diagnostic.      \n");
+}
+
+TEST(CliTest, UsageErrorsExitWith2AndSayWhy) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--simulate=intel65"}, {"--simulate=intel64", "--fast"}, {"--trace="}, {"run"}}) {
+        CliRun run = Cli(args);
+        EXPECT_EQ(run.status, ExitUsage) << args.back();
+        EXPECT_NE(run.err.find("usage: flashdiag-cli"), std::string::npos);
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_NE(Cli({"--simulate=intel65"}).err.find("unknown card kind 'intel65'"), std::string::npos);
+    EXPECT_EQ(Cli({"--help"}).status, ExitClean);
+}
+
+TEST(CliTest, WithoutSimulationTheRunnerNeverPretendsACardIsThere) {
+    CliRun run = Cli({});
+    if (!portio::HasPlatformPortLayer()) {
+        EXPECT_EQ(run.status, ExitUsage);
+        EXPECT_NE(run.err.find("real hardware"), std::string::npos);
+        EXPECT_EQ(run.out, "");
+    } else {
+        EXPECT_NE(run.out.find("End of Diagnostic.      "), std::string::npos);
+        EXPECT_EQ(run.out.find("Card Found\n"), std::string::npos);
+    }
+}
+
+TEST(CliTest, TraceWritesEveryAccessInOrder) {
+    const auto path = std::filesystem::temp_directory_path() / "flashdiag-cli-trace-test.txt";
+    CliRun run = Cli({"--simulate=none", "--trace=" + path.string()});
+    EXPECT_EQ(run.status, ExitProblem);
+    std::ifstream trace(path, std::ios::binary);
+    std::stringstream text;
+    text << trace.rdbuf();
+    trace.close();
+    std::filesystem::remove(path);
+    const std::string lines = text.str();
+    // InitAdapter first; the identification reads come back as 0xFF.
+    EXPECT_EQ(lines.rfind("W 0379 01\nW 037A 01\nW 037B 06\nW 037A 01\nW 037C 00\n", 0), 0u);
+    EXPECT_NE(lines.find("R8 037C FF\n"), std::string::npos);
+    // InitAdapter 9, reset 4 + 4 * 15 + 4, identifier 2 * 19
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 9 + 68 + 38);
+
+    EXPECT_EQ(Cli({"--simulate=none", "--trace=/nonexistent-dir/trace.txt"}).status, ExitUsage);
+}
+
+TEST(CliTest, ProgressShowsThePassAndPosition) {
+    CliRun run = Cli({"--simulate=sharp32", "--no-flash"}, true);
+    EXPECT_NE(run.progress.find("\rwrite SAVER Area: 8/8"), std::string::npos);
+    EXPECT_NE(run.progress.find("\rverify SAVER Area: 65/64"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace runner

@@ -1,0 +1,43 @@
+// The simulated card chosen on the command line: KIND[,FAULT]...
+//
+//   KIND   intel64 | sharp64 | sharp32 | none
+//   FAULT  flash-bad=ADDR:VALUE   a flash byte that always reads VALUE
+//          saver-bad=ADDR:VALUE   a saver byte (saver address) that always reads VALUE
+//          no-saver               no saver RAM: saver reads give 0xFF
+//          flash-hang             the first flash part never becomes ready again
+//                                 after its first erase or program
+// Numbers are hexadecimal with 0x, or decimal.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sim {
+
+enum class CardKind { Intel64, Sharp64, Sharp32, None };
+
+struct StuckByte {
+    std::uint32_t address;
+    std::uint8_t value;
+};
+
+struct CardConfig {
+    CardKind kind = CardKind::Intel64;
+    std::vector<StuckByte> flashBad;  // flash byte addresses
+    std::vector<StuckByte> saverBad;  // saver byte addresses
+    bool noSaver = false;
+    bool flashHang = false;
+};
+
+// A CARD text that cannot be parsed; what() names the bad part.
+class CardConfigError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+CardConfig ParseCardConfig(std::string_view text);
+
+}  // namespace sim

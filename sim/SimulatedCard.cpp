@@ -1,0 +1,103 @@
+#include "sim/SimulatedCard.h"
+
+namespace sim {
+namespace {
+constexpr std::uint16_t kPortStatus = 0x379;
+constexpr std::uint16_t kPortControl = 0x37A;
+constexpr std::uint16_t kPortEppAddress = 0x37B;
+constexpr std::uint16_t kPortEppData = 0x37C;
+constexpr std::uint8_t kModeFlash = 0x04;
+constexpr std::uint8_t kModeSaver = 0x08;
+}  // namespace
+
+SimulatedCard::SimulatedCard(const CardConfig& config)
+    : saver_(kSaverBytes, 0x00), saverStuck_(config.saverBad),
+      hasSaver_(config.kind != CardKind::None && !config.noSaver) {
+    switch (config.kind) {
+    case CardKind::Intel64:
+        parts_.push_back(std::make_unique<FlashPart>(0x000000, 0x800000, 0x20000, 0x8917));
+        break;
+    case CardKind::Sharp64:
+        parts_.push_back(std::make_unique<FlashPart>(0x000000, 0x400000, 0x10000, 0xB0D0));
+        parts_.push_back(std::make_unique<FlashPart>(0x400000, 0x400000, 0x10000, 0xB0D0));
+        break;
+    case CardKind::Sharp32:
+        parts_.push_back(std::make_unique<FlashPart>(0x000000, 0x400000, 0x10000, 0xB0D0));
+        break;
+    case CardKind::None:
+        break;
+    }
+    for (auto& part : parts_)
+        for (std::uint32_t slice = 0; slice < partBySlice_.size(); ++slice)
+            if (part->Contains(slice << 21)) partBySlice_[slice] = part.get();
+    for (const StuckByte& stuck : config.flashBad)
+        if (FlashPart* part = PartAt(stuck.address)) part->AddStuckByte(stuck);
+    if (config.flashHang && !parts_.empty()) parts_.front()->HangOnNextOperation();
+}
+
+void SimulatedCard::WriteByte(std::uint16_t port, std::uint8_t value) {
+    switch (port) {
+    case kPortControl: control_ = value; break;
+    case kPortEppAddress: selected_ = value; break;
+    case kPortEppData: WriteData(value); break;
+    case kPortStatus: break;  // clears the EPP time-out flag; there is none here
+    default: break;
+    }
+}
+
+void SimulatedCard::WriteData(std::uint8_t value) {
+    switch (selected_) {
+    case 0: address_ = (address_ & 0xFFFF00) | value; break;
+    case 1: address_ = (address_ & 0xFF00FF) | (std::uint32_t{value} << 8); break;
+    case 2: address_ = (address_ & 0x00FFFF) | (std::uint32_t{value} << 16); break;
+    case 3:
+        if (mode_ & kModeFlash) {
+            if (FlashPart* part = PartAt(address_)) part->Write(address_, value);
+        } else if ((mode_ & kModeSaver) && hasSaver_) {
+            saver_[(address_ >> 1) & kSaverMask] = value;
+        }
+        StepInStream();
+        break;
+    case 6: mode_ = value; break;
+    default: break;
+    }
+}
+
+std::uint8_t SimulatedCard::ReadData() {
+    if (selected_ != 3) return 0xFF;
+    std::uint8_t value = 0xFF;
+    if (mode_ & kModeFlash) {
+        if (FlashPart* part = PartAt(address_)) value = part->Read(address_);
+    } else if ((mode_ & kModeSaver) && hasSaver_) {
+        std::uint32_t saverAddress = (address_ >> 1) & kSaverMask;
+        value = saver_[saverAddress];
+        for (const StuckByte& stuck : saverStuck_)
+            if (stuck.address == saverAddress) value = stuck.value;
+    }
+    StepInStream();
+    return value;
+}
+
+std::uint8_t SimulatedCard::ReadByte(std::uint16_t port) {
+    return port == kPortEppData ? ReadData() : 0xFF;
+}
+
+std::uint16_t SimulatedCard::ReadWord(std::uint16_t port) {
+    if (port != kPortEppData) return 0xFFFF;
+    std::uint8_t low = ReadData();
+    std::uint8_t high = ReadData();
+    return static_cast<std::uint16_t>(low | (high << 8));
+}
+
+std::uint8_t SimulatedCard::FlashCell(std::uint32_t address) const {
+    FlashPart* part = PartAt(address & 0xFFFFFF);
+    return part ? part->Cell(address) : 0xFF;
+}
+
+int SimulatedCard::EraseCount() const {
+    int count = 0;
+    for (const auto& part : parts_) count += part->EraseCount();
+    return count;
+}
+
+}  // namespace sim

@@ -1,0 +1,72 @@
+// The simulated adapter with its card, as a port backend.
+//
+// The adapter: an EPP address cycle (port 0x37B) selects a register, data
+// cycles (port 0x37C) write or read it. Registers 0 to 2 hold the 24-bit card
+// address, register 3 is the window onto the card at that address, register
+// 6 the mode. Mode bit 0x04 routes the window to the flash, 0x08 to the saver
+// RAM, and 0x10 (stream) steps the address by one after every data byte.
+// A 16-bit read is two data cycles, the lower address in the low half.
+// Reads of anything but the data window, and of addresses where nothing
+// answers, give 0xFF.
+//
+// The card: flash parts at their bases (one 8 MB part with 128 KB erase
+// blocks for intel64; 4 MB parts with 64 KB blocks for the Sharp cards, two
+// for sharp64), and 128 KB of saver RAM. A saver byte x sits at adapter
+// address 2x; the saver ignores address bit 0, so the byte answers at 2x+1
+// too.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "portio/PortAccess.h"
+#include "sim/CardConfig.h"
+#include "sim/FlashPart.h"
+
+namespace sim {
+
+class SimulatedCard final : public portio::PortBackend {
+public:
+    explicit SimulatedCard(const CardConfig& config);
+
+    void WriteByte(std::uint16_t port, std::uint8_t value) override;
+    std::uint8_t ReadByte(std::uint16_t port) override;
+    std::uint16_t ReadWord(std::uint16_t port) override;
+    bool Ready() const override { return true; }
+    void SetDirectAccess(bool) override {}
+
+    // Inspection for tests: raw contents, without faults or command state.
+    std::uint8_t FlashCell(std::uint32_t address) const;
+    std::uint8_t SaverCell(std::uint32_t saverAddress) const { return saver_[saverAddress & kSaverMask]; }
+    int EraseCount() const;
+    std::uint8_t Mode() const { return mode_; }
+    std::uint32_t Address() const { return address_; }
+
+    static constexpr std::uint32_t kSaverBytes = 0x20000;
+
+private:
+    static constexpr std::uint32_t kSaverMask = kSaverBytes - 1;
+
+    void WriteData(std::uint8_t value);
+    std::uint8_t ReadData();
+    // Flash parts by 2 MB slice of the 16 MB address space.
+    FlashPart* PartAt(std::uint32_t address) const { return partBySlice_[address >> 21]; }
+    void StepInStream() {
+        if (mode_ & 0x10) address_ = (address_ + 1) & 0xFFFFFF;
+    }
+
+    std::vector<std::unique_ptr<FlashPart>> parts_;
+    std::array<FlashPart*, 8> partBySlice_{};
+    std::vector<std::uint8_t> saver_;
+    std::vector<StuckByte> saverStuck_;
+    bool hasSaver_;
+
+    std::uint8_t control_ = 0;
+    std::uint8_t selected_ = 0;
+    std::uint8_t mode_ = 0;
+    std::uint32_t address_ = 0;
+};
+
+}  // namespace sim

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "sim/CardConfig.h"
+
+namespace sim {
+namespace {
+
+TEST(CardConfigTest, KindsAndFaultsWithDecimalAndHexNumbers) {
+    EXPECT_EQ(ParseCardConfig("sharp32").kind, CardKind::Sharp32);
+    EXPECT_EQ(ParseCardConfig("none").kind, CardKind::None);
+    CardConfig config = ParseCardConfig("sharp64,flash-bad=0x7FFFFF:255,saver-bad=131071:0x0A,no-saver,flash-hang");
+    EXPECT_EQ(config.kind, CardKind::Sharp64);
+    ASSERT_EQ(config.flashBad.size(), 1u);
+    EXPECT_EQ(config.flashBad[0].address, 0x7FFFFFu);
+    EXPECT_EQ(config.flashBad[0].value, 0xFF);
+    ASSERT_EQ(config.saverBad.size(), 1u);
+    EXPECT_EQ(config.saverBad[0].address, 0x1FFFFu);
+    EXPECT_EQ(config.saverBad[0].value, 0x0A);
+    EXPECT_TRUE(config.noSaver);
+    EXPECT_TRUE(config.flashHang);
+}
+
+TEST(CardConfigTest, BadTextIsRejectedWithAMessageNamingThePart) {
+    struct Case {
+        const char* text;
+        const char* named;
+    };
+    const Case cases[] = {
+        {"", "''"},
+        {"intel", "'intel'"},
+        {"INTEL64", "'INTEL64'"},
+        {"intel64,", "empty fault"},
+        {"intel64,,no-saver", "empty fault"},
+        {"intel64,flash-bad", "'flash-bad'"},
+        {"intel64,flash-bad=12", "'flash-bad=12'"},
+        {"intel64,flash-bad=0x800000:1", "0x7FFFFF"},
+        {"intel64,saver-bad=0x20000:1", "0x1FFFF"},
+        {"intel64,flash-bad=1:256", "not a byte"},
+        {"intel64,flash-bad=0x:1", "'0x'"},
+        {"intel64,flash-bad=12abc:1", "'12abc'"},
+        {"intel64,flash-bad=-1:1", "'-1'"},
+        {"intel64,flash-bad=99999999999:1", "'99999999999'"},
+        {"intel64,no-saver=1", "'no-saver=1'"},
+        {"intel64,melt", "'melt'"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ParseCardConfig(c.text);
+            ADD_FAILURE() << "accepted: " << c.text;
+        } catch (const CardConfigError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.named), std::string::npos)
+                << c.text << " -> " << error.what();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace sim

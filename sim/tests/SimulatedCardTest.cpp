@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "sim/FlashPart.h"
+#include "sim/SimulatedCard.h"
+
+namespace sim {
+namespace {
+
+class FlashPartTest : public ::testing::Test {
+protected:
+    FlashPart part{0x400000, 0x400000, 0x10000, 0xB0D0};
+
+    void Program(std::uint32_t address, std::uint8_t value) {
+        part.Write(address, 0xE8);
+        part.Write(address, 0x00);  // count: one byte
+        part.Write(address, value);
+        part.Write(address, 0xD0);
+    }
+    int ReadsUntilReady(std::uint32_t address) {
+        int reads = 1;
+        while (part.Read(address) < 0x80) ++reads;
+        return reads;
+    }
+};
+
+TEST_F(FlashPartTest, ProgrammingOnlyClearsBitsAndEraseSetsTheBlock) {
+    Program(0x410005, 0x0F);
+    EXPECT_EQ(ReadsUntilReady(0x410005), FlashPart::kProgramBusyReads + 1);
+    Program(0x410005, 0xF3);
+    ReadsUntilReady(0x410005);
+    EXPECT_EQ(part.Cell(0x410005), 0x03);
+
+    part.Write(0x41FFFF, 0x20);
+    part.Write(0x41FFFF, 0xD0);
+    EXPECT_EQ(ReadsUntilReady(0x41FFFF), FlashPart::kEraseBusyReads + 1);
+    EXPECT_EQ(part.Cell(0x410005), 0xFF);
+    EXPECT_EQ(part.EraseCount(), 1);
+}
+
+TEST_F(FlashPartTest, IdentifierModeLastsUntilReadArray) {
+    part.Write(0x400000, 0x90);
+    EXPECT_EQ(part.Read(0x400000), 0xB0);
+    EXPECT_EQ(part.Read(0x400002), 0xD0);
+    EXPECT_EQ(part.Read(0x400000), 0xB0);  // still identifier mode
+    part.Write(0x400000, 0xFF);
+    EXPECT_EQ(part.Read(0x400000), 0xFF);  // erased array
+}
+
+TEST_F(FlashPartTest, WrongConfirmSetsErrorBitsAndProgramsNothing) {
+    part.Write(0x400010, 0xE8);
+    part.Write(0x400010, 0x00);
+    part.Write(0x400010, 0x00);
+    part.Write(0x400010, 0x20);  // not a confirm
+    EXPECT_EQ(part.Read(0x400010), 0xB0);  // ready, with the sequence error bits
+    EXPECT_EQ(part.Cell(0x400010), 0xFF);
+    part.Write(0x400010, 0x50);
+    EXPECT_EQ(part.Read(0x400010), 0x80);
+}
+
+TEST_F(FlashPartTest, HungPartStaysBusyForever) {
+    part.HangOnNextOperation();
+    part.Write(0x400000, 0x20);
+    part.Write(0x400000, 0xD0);
+    for (int i = 0; i < 10000; ++i) ASSERT_LT(part.Read(0x400000), 0x80);
+    part.Write(0x400000, 0xFF);
+    EXPECT_LT(part.Read(0x400000), 0x80);
+}
+
+// Adapter-level accesses, written out by port so the adapter model is
+// checked independently of the diagnostic's own primitives.
+class SimulatedCardTest : public ::testing::Test {
+protected:
+    void Select(std::uint8_t reg) { card.WriteByte(0x37B, reg); }
+    void Data(std::uint8_t value) { card.WriteByte(0x37C, value); }
+    void SetRegister(std::uint8_t reg, std::uint8_t value) {
+        Select(reg);
+        Data(value);
+    }
+    void Address(std::uint32_t a) {
+        SetRegister(0, a & 0xFF);
+        SetRegister(1, (a >> 8) & 0xFF);
+        SetRegister(2, (a >> 16) & 0xFF);
+        Select(3);
+    }
+
+    SimulatedCard card{ParseCardConfig("sharp32")};
+};
+
+TEST_F(SimulatedCardTest, StreamModeStepsTheAddressAndWordsAreLowAddressFirst) {
+    SetRegister(6, 0x98);  // saver stream
+    Address(0x000200);
+    for (int i = 0; i < 8; ++i) Data(static_cast<std::uint8_t>(0x10 + i));
+    EXPECT_EQ(card.Address(), 0x000208u);
+    // Both adapter addresses of a saver byte land on the same byte.
+    EXPECT_EQ(card.SaverCell(0x100), 0x11);
+    EXPECT_EQ(card.SaverCell(0x103), 0x17);
+    Address(0x000200);
+    EXPECT_EQ(card.ReadWord(0x37C), 0x1111);
+    EXPECT_EQ(card.ReadWord(0x37C), 0x1313);
+
+    SetRegister(6, 0x88);  // saver, no stream: the address stays
+    Address(0x000200);
+    EXPECT_EQ(card.ReadByte(0x37C), 0x11);
+    EXPECT_EQ(card.ReadByte(0x37C), 0x11);
+    EXPECT_EQ(card.Address(), 0x000200u);
+}
+
+TEST_F(SimulatedCardTest, NothingAnswersOutsideTheCardOrOutsideTheDataWindow) {
+    SetRegister(6, 0x84);
+    Address(0x400000);  // past the one 4 MB part
+    Data(0x90);
+    EXPECT_EQ(card.ReadByte(0x37C), 0xFF);
+    Select(2);
+    EXPECT_EQ(card.ReadByte(0x37C), 0xFF);  // registers do not read back
+    EXPECT_EQ(card.ReadByte(0x379), 0xFF);
+
+    SimulatedCard none(ParseCardConfig("none"));
+    none.WriteByte(0x37B, 6);
+    none.WriteByte(0x37C, 0x88);
+    none.WriteByte(0x37B, 3);
+    EXPECT_EQ(none.ReadWord(0x37C), 0xFFFF);
+}
+
+TEST_F(SimulatedCardTest, StuckBytesOverrideWhatIsStored) {
+    SimulatedCard faulty(ParseCardConfig("intel64,flash-bad=0x123456:0x5A,saver-bad=0x10:0x33"));
+    faulty.WriteByte(0x37B, 6);
+    faulty.WriteByte(0x37C, 0x84);
+    auto address = [&](std::uint32_t a) {
+        for (std::uint8_t reg = 0; reg < 3; ++reg) {
+            faulty.WriteByte(0x37B, reg);
+            faulty.WriteByte(0x37C, static_cast<std::uint8_t>(a >> (8 * reg)));
+        }
+        faulty.WriteByte(0x37B, 3);
+    };
+    address(0x123456);
+    EXPECT_EQ(faulty.ReadByte(0x37C), 0x5A);
+    EXPECT_EQ(faulty.FlashCell(0x123456), 0xFF);
+    faulty.WriteByte(0x37B, 6);
+    faulty.WriteByte(0x37C, 0x88);
+    address(0x20);  // saver byte 0x10
+    EXPECT_EQ(faulty.ReadByte(0x37C), 0x33);
+}
+
+}  // namespace
+}  // namespace sim
