@@ -1,5 +1,5 @@
 # Short commands for people; CMake does the building.
-#   make run    open the diagnostic with a simulated 64 Mbit card
+#   make run    open the diagnostic window with a simulated 64 Mbit card
 #   make test   build both toolchains and run every test
 #   make bench  build natively with optimisation and print the benchmarks
 JOBS   ?= $(shell nproc)
@@ -39,8 +39,21 @@ test-win32: win32
 
 test: test-native test-win32
 
-run: native
-	$(NATIVE)/bin/flashdiag-cli --simulate=intel64
+# With a display the window opens for people to use; without one it runs
+# once on a virtual display and leaves its picture and log behind.
+RUN_SHOT := $(CURDIR)/$(WIN32)/flashdiag-run.bmp
+RUN_LOG  := $(CURDIR)/$(WIN32)/flashdiag-run.log
+run: win32
+	@if [ -n "$$DISPLAY" ]; then \
+	  tools/wine-run.sh $(CURDIR)/$(WIN32)/wineprefix $(CURDIR)/$(WIN32)/bin/flashdiag.exe --simulate=intel64; \
+	else \
+	  echo "run: no display: running once on a virtual display"; \
+	  tools/wine-run.sh $(CURDIR)/$(WIN32)/wineprefix $(CURDIR)/$(WIN32)/bin/flashdiag.exe --simulate=intel64 \
+	    --autorun --exit-after-run --screenshot=$(RUN_SHOT) --log=$(RUN_LOG) && \
+	  cat $(RUN_LOG) && \
+	  echo "run: screenshot of the window: $(RUN_SHOT)" && \
+	  echo "run: log of the run:           $(RUN_LOG)"; \
+	fi
 
 bench: native
 	$(NATIVE)/bin/flashdiag-bench

@@ -7,6 +7,7 @@ packages=(
   cmake make g++ googletest libgtest-dev zlib1g-dev
   g++-mingw-w64-i686 libz-mingw-w64-dev
   wine wine32 wine64 xvfb xauth
+  fonts-wine
 )
 
 missing=()

@@ -25,6 +25,15 @@ mkdir -p "$(dirname "$prefix")"
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Windows draw their own frames and are placed where they say: with no
+  # window manager on a virtual display, a managed window would show no
+  # frame, sit off its Windows position and wait for the manager on close.
+  if [ ! -f "$prefix/.unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+    wineserver -w
+    touch "$prefix/.unmanaged"
+  fi
 ) 9>"$prefix.lock"
 
 exec wine "$@"

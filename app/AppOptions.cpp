@@ -1,0 +1,49 @@
+#include "app/AppOptions.h"
+
+#include <string_view>
+
+namespace app {
+
+const char* const AppUsage =
+    "usage: flashdiag [--simulate=CARD] [--trace=FILE] [--autorun] [--exit-after-run]\n"
+    "                 [--screenshot=FILE.bmp] [--log=FILE]\n";
+
+namespace {
+std::optional<std::string> Value(std::string_view arg, std::string_view flag) {
+    if (arg.substr(0, flag.size()) != flag) return std::nullopt;
+    std::string value(arg.substr(flag.size()));
+    if (value.empty()) throw AppUsageError(std::string(flag.substr(0, flag.size() - 1)) + " needs a value");
+    return value;
+}
+}  // namespace
+
+AppOptions ParseAppOptions(const std::vector<std::string>& args) {
+    AppOptions options;
+    for (const std::string& arg : args) {
+        if (auto v = Value(arg, "--simulate=")) {
+            try {
+                options.card = sim::ParseCardConfig(*v);
+            } catch (const sim::CardConfigError& e) {
+                throw AppUsageError(e.what());
+            }
+        } else if (auto t = Value(arg, "--trace=")) {
+            options.tracePath = *t;
+        } else if (auto s = Value(arg, "--screenshot=")) {
+            options.screenshotPath = *s;
+        } else if (auto l = Value(arg, "--log=")) {
+            options.logPath = *l;
+        } else if (arg == "--autorun") {
+            options.autorun = true;
+        } else if (arg == "--exit-after-run") {
+            options.exitAfterRun = true;
+        } else {
+            throw AppUsageError("unknown option '" + arg + "'");
+        }
+    }
+    if (!options.autorun && (options.exitAfterRun || options.screenshotPath || options.logPath)) {
+        throw AppUsageError("--exit-after-run, --screenshot and --log act after a run: they need --autorun");
+    }
+    return options;
+}
+
+}  // namespace app

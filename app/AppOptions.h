@@ -1,0 +1,42 @@
+// Command line of flashdiag.exe. Without flags the program is the plain
+// diagnostic window; the flags exist for tests and for running it on a
+// machine without a display or a parallel port:
+//
+//   --simulate=CARD     use a simulated card (see sim/CardConfig.h)
+//   --trace=FILE        write every port access to FILE
+//   --autorun           press RUN once the window shows
+//   --exit-after-run    close the window after that run
+//   --screenshot=FILE   save the whole window as a BMP file after that run
+//   --log=FILE          write the log's lines after that run, one per line
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "sim/CardConfig.h"
+
+namespace app {
+
+struct AppOptions {
+    std::optional<sim::CardConfig> card;
+    std::optional<std::string> tracePath;
+    bool autorun = false;
+    bool exitAfterRun = false;
+    std::optional<std::string> screenshotPath;
+    std::optional<std::string> logPath;
+};
+
+class AppUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws AppUsageError for an unknown flag, an empty file name, a bad CARD,
+// or an after-run flag without --autorun (there would be no run to follow).
+AppOptions ParseAppOptions(const std::vector<std::string>& args);
+
+extern const char* const AppUsage;
+
+}  // namespace app

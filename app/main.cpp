@@ -1,0 +1,71 @@
+// Program entry of flashdiag.exe: start the port layer (or the simulated
+// card), create the diagnostic window from its description, run the message
+// loop until the window closes; the port layer shuts down on the way out.
+#include <windows.h>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/AppOptions.h"
+#include "app/DiagUnit.h"
+#include "app/WindowCapture.h"
+#include "cli/PortSelection.h"
+#include "framework/win32/Application.h"
+#include "framework/win32/StdControls.h"
+
+namespace {
+
+void ShowStartError(const std::string& text) {
+    MessageBoxA(nullptr, text.c_str(), "flashdiag", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+// Lines end in a bare line feed, as the console runner prints them, so that
+// the two programs' logs compare byte for byte.
+bool WriteLog(const std::string& path, const std::vector<std::string>& lines) {
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return false;
+    for (const std::string& line : lines) {
+        std::fputs(line.c_str(), out);
+        std::fputc('\n', out);
+    }
+    return std::fclose(out) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    app::AppOptions options;
+    try {
+        options = app::ParseAppOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const app::AppUsageError& e) {
+        ShowStartError(std::string(e.what()) + "\n\n" + app::AppUsage);
+        return 2;
+    }
+    int exitCode = 0;
+    try {
+        // The port layer starts before the window exists and stops after it
+        // is gone.
+        runner::PortSelection ports(options.card, options.tracePath);
+        framework::Application().Initialize();
+        framework::RegisterStandardControls();
+        std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
+        app::DiagForm = form.get();
+        if (options.autorun) {
+            form->RequestAutorun([&options, &exitCode, window = form.get()] {
+                if (options.screenshotPath && !app::SaveWindowBitmap(window->Handle(), *options.screenshotPath)) {
+                    exitCode = 1;
+                }
+                if (options.logPath && !WriteLog(*options.logPath, window->Memo1->Lines().Lines())) exitCode = 1;
+                if (options.exitAfterRun) window->Close();
+            });
+        }
+        framework::Application().Run(*form);
+        app::DiagForm = nullptr;
+    } catch (const std::exception& e) {
+        ShowStartError(e.what());
+        return 1;
+    }
+    return exitCode;
+}

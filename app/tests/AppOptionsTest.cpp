@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "app/AppOptions.h"
+
+namespace app {
+namespace {
+
+TEST(AppOptionsTest, NoFlagsIsThePlainWindow) {
+    const AppOptions options = ParseAppOptions({});
+    EXPECT_FALSE(options.card);
+    EXPECT_FALSE(options.autorun);
+    EXPECT_FALSE(options.exitAfterRun);
+    EXPECT_FALSE(options.screenshotPath);
+    EXPECT_FALSE(options.logPath);
+}
+
+TEST(AppOptionsTest, AutomationFlagsAreTakenTogether) {
+    const AppOptions options = ParseAppOptions({"--simulate=sharp32,no-saver", "--autorun", "--exit-after-run",
+                                                "--screenshot=shot.bmp", "--log=run.log", "--trace=-"});
+    ASSERT_TRUE(options.card);
+    EXPECT_EQ(options.card->kind, sim::CardKind::Sharp32);
+    EXPECT_TRUE(options.card->noSaver);
+    EXPECT_TRUE(options.autorun);
+    EXPECT_TRUE(options.exitAfterRun);
+    EXPECT_EQ(options.screenshotPath, "shot.bmp");
+    EXPECT_EQ(options.logPath, "run.log");
+    EXPECT_EQ(options.tracePath, "-");
+}
+
+TEST(AppOptionsTest, BadCommandLinesAreUsageErrors) {
+    EXPECT_THROW(ParseAppOptions({"--simulate=floppy"}), AppUsageError);
+    EXPECT_THROW(ParseAppOptions({"--simulate="}), AppUsageError);
+    EXPECT_THROW(ParseAppOptions({"--autorun", "--log="}), AppUsageError);
+    EXPECT_THROW(ParseAppOptions({"--fast"}), AppUsageError);
+    EXPECT_THROW(ParseAppOptions({"--autorun=yes"}), AppUsageError);
+    // After-run actions without a run would silently do nothing.
+    EXPECT_THROW(ParseAppOptions({"--exit-after-run"}), AppUsageError);
+    EXPECT_THROW(ParseAppOptions({"--log=x.log"}), AppUsageError);
+}
+
+}  // namespace
+}  // namespace app

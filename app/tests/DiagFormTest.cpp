@@ -1,0 +1,376 @@
+// The diagnostic window under Wine, built from its embedded description and
+// driven through real window messages, with simulated cards behind the port
+// access interface.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/DiagUnit.h"
+#include "cartridge/CardIdentification.h"
+#include "framework/win32/Application.h"
+#include "portio/PortAccess.h"
+#include "portio/PortRecorder.h"
+#include "sim/CardConfig.h"
+#include "sim/SimulatedCard.h"
+
+namespace app {
+namespace {
+
+using Lines = std::vector<std::string>;
+const std::string kEnd = "End of Diagnostic.      ";
+
+Lines GoodRun(const std::string& found) {
+    return {found, "* Program Flash Area", "* Verify Flash Area", "Flash Area Pass.", "* write SAVER Area",
+            "* verify SAVER Area", "SAVER Area Pass.", kEnd};
+}
+
+std::string Text(HWND window) {
+    char buffer[256] = {};
+    GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+RECT BoundsInParent(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Counts message boxes of this thread and closes them with OK.
+struct MessageBoxWatcher {
+    static inline int seen = 0;
+    static inline std::string title, text;
+
+    static BOOL CALLBACK Visit(HWND window, LPARAM) {
+        char className[16] = {};
+        GetClassNameA(window, className, sizeof className);
+        if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+        ++seen;
+        title = Text(window);
+        char buffer[256] = {};
+        GetDlgItemTextA(window, 0xFFFF, buffer, sizeof buffer);
+        text = buffer;
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+        return FALSE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        EnumThreadWindows(GetCurrentThreadId(), &Visit, 0);
+    }
+};
+
+class DiagFormTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        framework::Application().Initialize();
+        framework::RegisterStandardControls();
+    }
+
+    // Creates the window with `backend` behind the port interface.
+    void Open(portio::PortBackend& backend) {
+        scope_ = std::make_unique<portio::ScopedPortBackend>(backend);
+        form = TDiagForm::CreateFromResource();
+        DiagForm = form.get();
+        form->Show();
+        framework::Application().ProcessMessages();
+    }
+
+    void OpenWithCard(const std::string& card) {
+        card_ = std::make_unique<sim::SimulatedCard>(sim::ParseCardConfig(card));
+        Open(*card_);
+    }
+
+    void TearDown() override {
+        DiagForm = nullptr;
+        form.reset();
+        framework::Application().ProcessMessages();
+        scope_.reset();
+    }
+
+    Lines RunOnce() {
+        SendMessageA(form->ProcButton->Handle(), BM_CLICK, 0, 0);
+        return form->Memo1->Lines().Lines();
+    }
+
+    std::unique_ptr<TDiagForm> form;
+    std::unique_ptr<sim::SimulatedCard> card_;
+    std::unique_ptr<portio::ScopedPortBackend> scope_;
+};
+
+TEST_F(DiagFormTest, WindowComesFromItsDescriptionWithLayoutCaptionsAndFont) {
+    OpenWithCard("intel64");
+    EXPECT_EQ(Text(form->Handle()), "Orlin Flash Diagnostic ver1.5M");
+    RECT client;
+    GetClientRect(form->Handle(), &client);
+    EXPECT_EQ(client.right, 350);
+    EXPECT_EQ(client.bottom, 416);
+    RECT frame;
+    GetWindowRect(form->Handle(), &frame);
+    EXPECT_EQ(frame.left, 304);
+    EXPECT_EQ(frame.top, 135);
+    // No border icons of the plain frame: no system menu, no close box.
+    EXPECT_EQ(GetWindowLongA(form->Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+    EXPECT_EQ(form->Color(), framework::clBtnFace);
+    EXPECT_EQ(form->Font()->Name(), "MS Sans Serif");
+    EXPECT_EQ(form->Font()->Height(), -11);
+    EXPECT_EQ(form->Font()->Charset(), 1);
+    EXPECT_EQ(form->Font()->Color(), framework::clWindowText);
+
+    struct Expected {
+        framework::TControl* control;
+        RECT bounds;  // left, top, right, bottom
+        const char* caption;
+    };
+    for (const Expected& e : {
+             Expected{form->Memo1, {8, 8, 345, 329}, ""},
+             Expected{form->ProgressBar1, {8, 328, 345, 345}, ""},
+             Expected{form->CheckBox3, {8, 350, 105, 367}, "Flash size check"},
+             Expected{form->CheckBox1, {8, 364, 113, 381}, "Flash area check"},
+             Expected{form->CheckBox2, {8, 378, 113, 395}, "Saver area check"},
+             Expected{form->ProcButton, {120, 360, 249, 385}, "RUN ALL DIAGNOSTIC"},
+             Expected{form->BitBtn1, {248, 360, 347, 385}, "&Close"},
+             Expected{form->Label1, {136, 393, 340, 406}, nullptr},
+         }) {
+        SCOPED_TRACE(e.control->Name());
+        const RECT r = BoundsInParent(e.control->Handle());
+        EXPECT_EQ(r.left, e.bounds.left);
+        EXPECT_EQ(r.top, e.bounds.top);
+        EXPECT_EQ(r.right, e.bounds.right);
+        EXPECT_EQ(r.bottom, e.bounds.bottom);
+        if (e.caption) {
+            EXPECT_EQ(Text(e.control->Handle()), e.caption);
+        }
+    }
+    EXPECT_TRUE(form->CheckBox1->Checked());
+    EXPECT_TRUE(form->CheckBox2->Checked());
+    EXPECT_TRUE(form->CheckBox3->Checked());
+    const LONG memoStyle = GetWindowLongA(form->Memo1->Handle(), GWL_STYLE);
+    EXPECT_TRUE(memoStyle & WS_VSCROLL);
+    EXPECT_FALSE(memoStyle & ES_READONLY);
+    EXPECT_FALSE(memoStyle & ES_AUTOHSCROLL);  // word wrap
+    EXPECT_TRUE(form->Memo1->Lines().Lines().empty());
+    EXPECT_EQ(SendMessageA(form->ProgressBar1->Handle(), PBM_GETPOS, 0, 0), 0);
+
+    // The label's one line fits its 204 pixels in the window's font.
+    const std::string label = Text(form->Label1->Handle());
+    ASSERT_FALSE(label.empty());
+    HDC dc = GetDC(form->Handle());
+    HGDIOBJ old = SelectObject(dc, form->FontHandle());
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, label.c_str(), static_cast<int>(label.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(form->Handle(), dc);
+    EXPECT_LE(extent.cx, 204);
+    EXPECT_TRUE(IsWindowVisible(form->Label1->Handle()));
+    // Its text is drawn: some pixel of the label differs from the face colour.
+    UpdateWindow(form->Handle());
+    HDC labelDc = GetDC(form->Label1->Handle());
+    int inked = 0;
+    for (int y = 0; y < 13; ++y) {
+        for (int x = 0; x < 204; ++x) {
+            if (GetPixel(labelDc, x, y) != GetSysColor(COLOR_BTNFACE)) ++inked;
+        }
+    }
+    ReleaseDC(form->Label1->Handle(), labelDc);
+    EXPECT_GT(inked, 20);
+}
+
+TEST_F(DiagFormTest, TabOrderRunsMemoRunCloseAndTheThreeBoxes) {
+    OpenWithCard("intel64");
+    std::vector<std::string> order;
+    for (framework::TControl* c : form->TabList()) order.push_back(c->Name());
+    EXPECT_EQ(order, (std::vector<std::string>{"Memo1", "ProcButton", "BitBtn1", "CheckBox1", "CheckBox2", "CheckBox3"}));
+    form->Memo1->SetFocus();
+    std::vector<std::string> visited;
+    for (int i = 0; i < 6; ++i) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        framework::Application().ProcessMessages();
+        std::string name = "?";
+        for (framework::TControl* c : form->Controls()) {
+            if (c->Focused()) name = c->Name();
+        }
+        visited.push_back(name);
+    }
+    EXPECT_EQ(visited,
+              (std::vector<std::string>{"ProcButton", "BitBtn1", "CheckBox1", "CheckBox2", "CheckBox3", "Memo1"}));
+}
+
+TEST_F(DiagFormTest, RunGivesTheExactLogForEachSimulatedCard) {
+    struct Case {
+        const char* card;
+        Lines log;
+        std::int32_t cardSize;
+    };
+    for (const Case& c : {
+             Case{"intel64", GoodRun("64Mbit(Intel) Card Found"), 0x800000},
+             Case{"sharp64", GoodRun("64Mbit(Sharp) Card Found"), 0x800000},
+             Case{"sharp32", GoodRun("32Mbit(Sharp) Card Found"), 0x400000},
+             Case{"none", {"No card Found      ", kEnd}, 0},
+             Case{"sharp32,saver-bad=0x101:0",
+                  {"32Mbit(Sharp) Card Found", "* Program Flash Area", "* Verify Flash Area", "Flash Area Pass.",
+                   "* write SAVER Area", "* verify SAVER Area", "err $000101 00 : 02", kEnd},
+                  0x400000},
+         }) {
+        SCOPED_TRACE(c.card);
+        OpenWithCard(c.card);
+        EXPECT_EQ(RunOnce(), c.log);
+        EXPECT_EQ(cartridge::CardSize, c.cardSize);
+        TearDown();
+    }
+}
+
+TEST_F(DiagFormTest, CheckBoxesAreReadWhenTheRunReachesThem) {
+    OpenWithCard("sharp32");
+    form->CheckBox3->SetChecked(false);
+    form->CheckBox2->SetChecked(true);
+    // Processed inside the flash pass (the bar's message pump): the saver
+    // check is read after that and must see it.
+    PostMessageA(form->CheckBox2->Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_EQ(RunOnce(), (Lines{"* Program Flash Area", "* Verify Flash Area", "Flash Area Pass.", kEnd}));
+    EXPECT_EQ(cartridge::CardSize, 0x400000);
+
+    form->CheckBox1->SetChecked(false);
+    form->CheckBox2->SetChecked(false);
+    form->CheckBox3->SetChecked(false);
+    EXPECT_EQ(RunOnce(), (Lines{kEnd}));
+}
+
+TEST_F(DiagFormTest, ProgressBarFollowsProgressStartAndStep) {
+    OpenWithCard("intel64");
+    form->ProgressStart(0, 512);
+    PBRANGE range{};
+    SendMessageA(form->ProgressBar1->Handle(), PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    EXPECT_EQ(range.iLow, 0);
+    EXPECT_EQ(range.iHigh, 512);
+    EXPECT_EQ(SendMessageA(form->ProgressBar1->Handle(), PBM_GETPOS, 0, 0), 0);
+    form->ProgressStep();
+    form->ProgressStep();
+    EXPECT_EQ(SendMessageA(form->ProgressBar1->Handle(), PBM_GETPOS, 0, 0), 2);
+    form->ProgressStart(0, 8);
+    EXPECT_EQ(SendMessageA(form->ProgressBar1->Handle(), PBM_GETPOS, 0, 0), 0);
+    // A whole run leaves the bar full at the end of its last pass.
+    RunOnce();
+    EXPECT_EQ(SendMessageA(form->ProgressBar1->Handle(), PBM_GETPOS, 0, 0), form->ProgressBar1->Max());
+    EXPECT_GT(form->ProgressBar1->Max(), 0);
+}
+
+TEST_F(DiagFormTest, DriverNotReadyShowsTheMessageOnceAndTheWindowStillOpens) {
+    portio::NoPortBackend noDevice;
+    portio::PortRecorder recorder(&noDevice);
+    MessageBoxWatcher::seen = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &MessageBoxWatcher::OnTimer);
+    Open(recorder);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(MessageBoxWatcher::seen, 1);
+    EXPECT_EQ(MessageBoxWatcher::title, "Information");
+    EXPECT_EQ(MessageBoxWatcher::text, "NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!");
+    EXPECT_EQ(recorder.directAccessCalls, 1);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    // Runs still work; with no device nothing answers.
+    EXPECT_EQ(RunOnce(), (Lines{"No card Found      ", kEnd}));
+}
+
+TEST_F(DiagFormTest, ReadyDriverShowsNoMessage) {
+    portio::PortRecorder recorder;  // ready, reads all ones
+    MessageBoxWatcher::seen = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &MessageBoxWatcher::OnTimer);
+    Open(recorder);
+    Sleep(120);
+    framework::Application().ProcessMessages();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(MessageBoxWatcher::seen, 0);
+    EXPECT_EQ(recorder.directAccessCalls, 1);
+}
+
+TEST_F(DiagFormTest, TwoRunsInARowEachStartWithAnEmptyLog) {
+    OpenWithCard("sharp32");
+    EXPECT_EQ(RunOnce(), GoodRun("32Mbit(Sharp) Card Found"));
+    EXPECT_EQ(RunOnce(), GoodRun("32Mbit(Sharp) Card Found"));
+}
+
+// Acts from inside a run: a thread timer fires in the progress bar's message
+// pump. On the first tick it presses RUN (or asks to close); every tick
+// records whether the controls are disabled and the window still exists.
+struct DuringRun {
+    static inline TDiagForm* form = nullptr;
+    static inline bool closeInstead = false;
+    static inline int ticks = 0;
+    static inline bool allDisabled = true, windowKept = true;
+
+    static void Reset(TDiagForm* target, bool close) {
+        form = target;
+        closeInstead = close;
+        ticks = 0;
+        allDisabled = true;
+        windowKept = true;
+    }
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        if (!form->Running()) return;
+        ++ticks;
+        if (!IsWindow(form->Handle())) windowKept = false;
+        for (framework::TControl* c : std::initializer_list<framework::TControl*>{
+                 form->ProcButton, form->BitBtn1, form->CheckBox1, form->CheckBox2, form->CheckBox3}) {
+            if (!c->HandleAllocated() || IsWindowEnabled(c->Handle())) allDisabled = false;
+        }
+        if (ticks != 1) return;
+        if (closeInstead) {
+            SendMessageA(form->BitBtn1->Handle(), BM_CLICK, 0, 0);
+            PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
+            PostMessageA(form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else {
+            SendMessageA(form->ProcButton->Handle(), BM_CLICK, 0, 0);
+            PostMessageA(form->ProcButton->Handle(), BM_CLICK, 0, 0);
+            form->ProcButtonClick(*form->ProcButton);  // even a direct call starts nothing
+        }
+    }
+};
+
+TEST_F(DiagFormTest, RunPressedDuringARunStartsNoSecondRun) {
+    OpenWithCard("intel64");
+    DuringRun::Reset(form.get(), false);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &DuringRun::OnTimer);
+    const Lines log = RunOnce();
+    KillTimer(nullptr, timer);
+    ASSERT_GE(DuringRun::ticks, 2);
+    EXPECT_TRUE(DuringRun::allDisabled);
+    // A run nested in the first would have cleared the log and added its own lines.
+    EXPECT_EQ(log, GoodRun("64Mbit(Intel) Card Found"));
+    framework::Application().ProcessMessages();
+    EXPECT_EQ(form->Memo1->Lines().Lines(), log);
+    EXPECT_TRUE(IsWindowEnabled(form->ProcButton->Handle()));
+}
+
+TEST_F(DiagFormTest, CloseDuringARunWaitsUntilTheRunHasEnded) {
+    OpenWithCard("intel64");
+    DuringRun::Reset(form.get(), true);
+    HWND window = form->Handle();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &DuringRun::OnTimer);
+    SendMessageA(form->ProcButton->Handle(), BM_CLICK, 0, 0);
+    KillTimer(nullptr, timer);
+    ASSERT_GE(DuringRun::ticks, 2);
+    EXPECT_TRUE(DuringRun::allDisabled);
+    EXPECT_TRUE(DuringRun::windowKept);
+    EXPECT_FALSE(form->Running());
+    EXPECT_FALSE(IsWindow(window));  // closed right after the run
+}
+
+TEST_F(DiagFormTest, ControlsComeBackAfterARunAndCloseThenWorks) {
+    OpenWithCard("sharp32");
+    RunOnce();
+    for (framework::TControl* c : {static_cast<framework::TControl*>(form->ProcButton),
+                                   static_cast<framework::TControl*>(form->BitBtn1),
+                                   static_cast<framework::TControl*>(form->CheckBox3)}) {
+        EXPECT_TRUE(IsWindowEnabled(c->Handle())) << c->Name();
+    }
+    HWND window = form->Handle();
+    SendMessageA(form->BitBtn1->Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+}  // namespace
+}  // namespace app
