@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -370,6 +372,70 @@ TEST_F(DiagFormTest, ControlsComeBackAfterARunAndCloseThenWorks) {
     HWND window = form->Handle();
     SendMessageA(form->BitBtn1->Handle(), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindow(window));
+}
+
+}  // namespace
+}  // namespace app
+
+namespace app {
+namespace {
+
+// Runs flashdiag.exe (next to this test program) and waits for it.
+DWORD RunProgram(const std::string& arguments) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string program = self;
+    program = program.substr(0, program.find_last_of("\\/") + 1) + "flashdiag.exe";
+    std::string commandLine = "\"" + program + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        return 0xFFFFFFFF;
+    }
+    WaitForSingleObject(process.hProcess, 120000);
+    DWORD code = 0xFFFFFFFE;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::string content;
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) content.append(buffer, n);
+        std::fclose(f);
+    }
+    return content;
+}
+
+TEST(FlashdiagProgramTest, AutomationFlagsRunOnceAndLeaveLogAndPicture) {
+    std::remove("sharp32.log");
+    std::remove("sharp32.bmp");
+    EXPECT_EQ(RunProgram("--simulate=sharp32 --autorun --exit-after-run --log=sharp32.log --screenshot=sharp32.bmp"),
+              0u);
+    EXPECT_EQ(ReadFile("sharp32.log"),
+              "32Mbit(Sharp) Card Found\n* Program Flash Area\n* Verify Flash Area\nFlash Area Pass.\n"
+              "* write SAVER Area\n* verify SAVER Area\nSAVER Area Pass.\nEnd of Diagnostic.      \n");
+    // A 24-bit picture of the whole window: client 350 x 416 plus the frame.
+    const std::string picture = ReadFile("sharp32.bmp");
+    ASSERT_GT(picture.size(), 54u);
+    EXPECT_EQ(picture.substr(0, 2), "BM");
+    BITMAPINFOHEADER info;
+    std::memcpy(&info, picture.data() + sizeof(BITMAPFILEHEADER), sizeof info);
+    EXPECT_GT(info.biWidth, 350);
+    EXPECT_GT(info.biHeight, 416);
+    EXPECT_EQ(info.biBitCount, 24);
+}
+
+TEST(FlashdiagProgramTest, RunWithoutCardLogsNoCardAndStillEnds) {
+    std::remove("none.log");
+    EXPECT_EQ(RunProgram("--simulate=none --autorun --exit-after-run --log=none.log"), 0u);
+    EXPECT_EQ(ReadFile("none.log"), "No card Found      \nEnd of Diagnostic.      \n");
 }
 
 }  // namespace
