@@ -58,6 +58,9 @@ bool TApplication::PreTranslate(const MSG& msg) {
             return true;
         }
     }
+    if (msg.message == WM_SYSCHAR) {
+        if (TForm* form = TForm::FromHandle(msg.hwnd)) return form->HandleMnemonic(static_cast<char>(msg.wParam));
+    }
     return false;
 }
 

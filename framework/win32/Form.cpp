@@ -4,6 +4,7 @@
 
 #include "framework/ComponentStreaming.h"
 #include "framework/win32/Application.h"
+#include "framework/win32/StdControls.h"
 
 namespace framework {
 
@@ -184,6 +185,32 @@ void TForm::SelectNext(bool forward) {
         index = forward ? (current + 1) % list.size() : (current + list.size() - 1) % list.size();
     }
     list[index]->SetFocus();
+}
+
+namespace {
+// The character after the single '&' of a caption ("&&" is a literal '&'), or 0.
+char MnemonicOf(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return caption[i + 1];
+        ++i;
+    }
+    return 0;
+}
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+}  // namespace
+
+bool TForm::HandleMnemonic(char key) {
+    for (TControl* c : Controls()) {
+        auto* button = dynamic_cast<TButtonControl*>(c);
+        if (!button || !button->HandleAllocated() || !IsWindowEnabled(button->Handle())) continue;
+        const char mnemonic = MnemonicOf(button->Caption());
+        if (mnemonic != 0 && UpperAscii(mnemonic) == UpperAscii(key)) {
+            button->Click();
+            return true;
+        }
+    }
+    return false;
 }
 
 TForm* TForm::FromHandle(HWND window) {

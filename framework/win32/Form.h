@@ -81,6 +81,10 @@ public:
     // Moves the focus to the next (or previous) control in tab order.
     void SelectNext(bool forward);
 
+    // Alt+key: clicks the enabled button whose caption marks `key` with '&'.
+    // False when no caption does.
+    bool HandleMnemonic(char key);
+
     // The form whose window (or a child window of it) is `window`, or nullptr.
     static TForm* FromHandle(HWND window);
 

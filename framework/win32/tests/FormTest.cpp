@@ -250,6 +250,18 @@ TEST_F(FormTest, CloseButtonClosesUnlessTheFormRefuses) {
     EXPECT_FALSE(Field<TMemo>(*form, "Memo1").HandleAllocated());
 }
 
+TEST_F(FormTest, AltAndTheMarkedLetterPressesTheButton) {
+    HWND window = form->Handle();
+    form->allowClose = false;
+    PostMessageA(Field<TMemo>(*form, "Memo1").Handle(), WM_SYSCHAR, 'c', 1 << 29);
+    Application().ProcessMessages();
+    EXPECT_EQ(form->closeQueries, 1);  // "&Close"
+    PostMessageA(Field<TMemo>(*form, "Memo1").Handle(), WM_SYSCHAR, 'x', 1 << 29);
+    Application().ProcessMessages();
+    EXPECT_EQ(form->closeQueries, 1);
+    EXPECT_TRUE(IsWindow(window));
+}
+
 TEST_F(FormTest, ProgressBarShowsRangeAndPositionAndPumpsMessagesOnChange) {
     TProgressBar& bar = Field<TProgressBar>(*form, "Bar");
     bar.SetMin(0);
@@ -278,6 +290,7 @@ struct MessageBoxProbe {
     static inline std::string title, text;
     static inline bool hasIcon = false;
     static inline int buttons = 0;
+    static inline POINT centre{};
 
     static BOOL CALLBACK Visit(HWND window, LPARAM) {
         char className[16] = {};
@@ -289,6 +302,9 @@ struct MessageBoxProbe {
         GetDlgItemTextA(window, 0xFFFF, buffer, sizeof buffer);
         text = buffer;
         EnumChildWindows(window, &VisitChild, 0);
+        RECT r;
+        GetWindowRect(window, &r);
+        centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
         PostMessageA(window, WM_COMMAND, IDOK, 0);
         return FALSE;
     }
@@ -317,6 +333,9 @@ TEST(MessageDialogTest, InformationBoxHasTitleTextIconAndOneOkButton) {
     EXPECT_EQ(MessageBoxProbe::text, "Something to say");
     EXPECT_TRUE(MessageBoxProbe::hasIcon);
     EXPECT_EQ(MessageBoxProbe::buttons, 1);
+    // Centred on the screen (within rounding of odd sizes).
+    EXPECT_NEAR(MessageBoxProbe::centre.x, GetSystemMetrics(SM_CXSCREEN) / 2, 2);
+    EXPECT_NEAR(MessageBoxProbe::centre.y, GetSystemMetrics(SM_CYSCREEN) / 2, 2);
 }
 
 TEST(FormLoadTest, BrokenDescriptionsFailCleanly) {
