@@ -64,9 +64,19 @@ void TDiagForm::ProcButtonClick(framework::TComponent&) {
     if (running_) return;
     running_ = true;
     SetRunControlsEnabled(false);
-    cartridge::RunDiagnostic(*this);
-    running_ = false;
-    SetRunControlsEnabled(true);
+    // Whatever way the run ends, the window must become usable and closable
+    // again; otherwise a held close request would wait forever.
+    struct RunEnd {
+        TDiagForm& form;
+        ~RunEnd() {
+            form.running_ = false;
+            form.SetRunControlsEnabled(true);
+        }
+    };
+    {
+        RunEnd end{*this};
+        cartridge::RunDiagnostic(*this);
+    }
     if (closePending_) {
         closePending_ = false;
         Close();
