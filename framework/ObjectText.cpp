@@ -1,0 +1,463 @@
+#include "framework/ObjectText.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+#include "framework/FrameworkError.h"
+#include "framework/StreamValues.h"
+#include "framework/TextUtil.h"
+
+namespace framework {
+
+namespace {
+
+constexpr std::size_t kStringPieceLength = 64;
+constexpr std::size_t kBinaryBytesPerLine = 32;
+
+// ---- binary -> text -------------------------------------------------------
+
+class TextEmitter {
+public:
+    TextEmitter(TStream& input, TStream& output) : reader_(input), output_(output) {}
+
+    void Convert() {
+        reader_.ReadSignature();
+        ConvertObject(0);
+    }
+
+private:
+    void Put(std::string_view text) { output_.WriteBuffer(text.data(), text.size()); }
+    void Indent(int level) { Put(std::string(static_cast<std::size_t>(level) * 2, ' ')); }
+    void NewLine(int level) {
+        Put("\r\n");
+        Indent(level);
+    }
+
+    void ConvertObject(int level) {
+        if (level >= kMaxObjectDepth) throw EReadError(errors::kTooDeep);
+        const std::string className = reader_.ReadName();
+        const std::string objectName = reader_.ReadName();
+        Indent(level);
+        Put("object ");
+        if (!objectName.empty()) {
+            Put(objectName);
+            Put(": ");
+        }
+        Put(className);
+        Put("\r\n");
+        while (!reader_.EndOfList()) {
+            const std::string propertyName = reader_.ReadName();
+            Indent(level + 1);
+            Put(propertyName);
+            Put(" = ");
+            ConvertValue(level + 1);
+            Put("\r\n");
+        }
+        while (!reader_.EndOfList()) ConvertObject(level + 1);
+        Indent(level);
+        Put("end\r\n");
+    }
+
+    void ConvertValue(int level) {
+        const ValueTag tag = reader_.ReadTag();
+        switch (tag) {
+            case ValueTag::Int8:
+            case ValueTag::Int16:
+            case ValueTag::Int32:
+                Put(std::to_string(reader_.ReadIntegerPayload(tag)));
+                break;
+            case ValueTag::String:
+            case ValueTag::LString:
+                PutString(reader_.ReadStringPayload(tag), level);
+                break;
+            case ValueTag::Ident:
+                Put(reader_.ReadIdentPayload(tag));
+                break;
+            case ValueTag::False:
+                Put("False");
+                break;
+            case ValueTag::True:
+                Put("True");
+                break;
+            case ValueTag::Binary:
+                PutBinary(reader_.ReadBinaryPayload(tag), level);
+                break;
+            case ValueTag::Set: {
+                Put("[");
+                const std::vector<std::string> idents = reader_.ReadSetPayload(tag);
+                for (std::size_t i = 0; i < idents.size(); ++i) {
+                    if (i) Put(", ");
+                    Put(idents[i]);
+                }
+                Put("]");
+                break;
+            }
+            default:
+                throw EReadError(errors::kUnknownTag);
+        }
+    }
+
+    void PutString(const std::string& s, int level) {
+        if (s.empty()) {
+            Put("''");
+            return;
+        }
+        const bool split = s.size() > kStringPieceLength;
+        if (split) NewLine(level + 1);
+        for (std::size_t pieceStart = 0; pieceStart < s.size(); pieceStart += kStringPieceLength) {
+            if (pieceStart) {
+                Put(" +");
+                NewLine(level + 1);
+            }
+            const std::size_t pieceEnd = std::min(s.size(), pieceStart + kStringPieceLength);
+            bool quoted = false;
+            for (std::size_t i = pieceStart; i < pieceEnd; ++i) {
+                const auto c = static_cast<unsigned char>(s[i]);
+                if (c < 32) {
+                    if (quoted) Put("'");
+                    quoted = false;
+                    Put("#");
+                    Put(std::to_string(c));
+                } else {
+                    if (!quoted) Put("'");
+                    quoted = true;
+                    Put(c == '\'' ? std::string_view("''") : std::string_view(&s[i], 1));
+                }
+            }
+            if (quoted) Put("'");
+        }
+    }
+
+    void PutBinary(const std::vector<std::uint8_t>& bytes, int level) {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        Put("{");
+        const bool multiLine = bytes.size() >= kBinaryBytesPerLine;
+        std::string line;
+        for (std::size_t start = 0; start < bytes.size(); start += kBinaryBytesPerLine) {
+            if (multiLine) NewLine(level + 1);
+            line.clear();
+            const std::size_t end = std::min(bytes.size(), start + kBinaryBytesPerLine);
+            for (std::size_t i = start; i < end; ++i) {
+                line += kHex[bytes[i] >> 4];
+                line += kHex[bytes[i] & 15];
+            }
+            Put(line);
+        }
+        Put("}");
+    }
+
+    ValueReader reader_;
+    TStream& output_;
+};
+
+// ---- text -> binary -------------------------------------------------------
+
+enum class TokenKind { End, Symbol, Identifier, Integer, String };
+
+struct Token {
+    TokenKind kind = TokenKind::End;
+    char symbol = 0;
+    std::string text;       // identifier, or the decoded string
+    std::int64_t number = 0;
+    int line = 1;
+};
+
+class TextParser {
+public:
+    TextParser(std::string_view text, TStream& output) : text_(text), writer_(output) {}
+
+    void Convert() {
+        Next();
+        writer_.WriteSignature();
+        ParseObject(0);
+        if (token_.kind != TokenKind::End) Fail("Text after the end of the object");
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& what) const {
+        throw EParserError("Line " + std::to_string(token_.line) + ": " + what);
+    }
+
+    static bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+    static bool IsIdentChar(char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
+    }
+
+    void SkipBlanks() {
+        while (pos_ < text_.size()) {
+            const char c = text_[pos_];
+            if (c == '\n') {
+                ++line_;
+            } else if (c != ' ' && c != '\t' && c != '\r') {
+                break;
+            }
+            ++pos_;
+        }
+    }
+
+    void Next() {
+        SkipBlanks();
+        token_ = Token{};
+        token_.line = line_;
+        if (pos_ >= text_.size()) return;
+        const char c = text_[pos_];
+        if (IsIdentStart(c)) {
+            const std::size_t start = pos_;
+            while (pos_ < text_.size() && IsIdentChar(text_[pos_])) ++pos_;
+            token_.kind = TokenKind::Identifier;
+            token_.text = std::string(text_.substr(start, pos_ - start));
+        } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '$') {
+            ScanInteger();
+        } else if (c == '\'' || c == '#') {
+            ScanString();
+        } else {
+            token_.kind = TokenKind::Symbol;
+            token_.symbol = c;
+            ++pos_;
+        }
+    }
+
+    void ScanInteger() {
+        bool negative = false;
+        if (text_[pos_] == '-') {
+            negative = true;
+            ++pos_;
+        }
+        int base = 10;
+        if (pos_ < text_.size() && text_[pos_] == '$') {
+            base = 16;
+            ++pos_;
+        }
+        std::int64_t value = 0;
+        std::size_t digits = 0;
+        while (pos_ < text_.size()) {
+            const int d = DigitValue(text_[pos_], base);
+            if (d < 0) break;
+            value = value * base + d;
+            // Beyond 32 bits no value can be stored; stop before overflowing.
+            if (value > 0x1'0000'0000LL) Fail("Integer out of range");
+            ++digits;
+            ++pos_;
+        }
+        if (digits == 0) Fail("Invalid number");
+        if (pos_ < text_.size() && IsIdentChar(text_[pos_])) Fail("Invalid number");
+        token_.kind = TokenKind::Integer;
+        token_.number = negative ? -value : value;
+    }
+
+    static int DigitValue(char c, int base) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (base == 16 && c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
+    }
+
+    // Adjacent 'quoted' pieces and #n codes form one string.
+    void ScanString() {
+        std::string value;
+        while (pos_ < text_.size() && (text_[pos_] == '\'' || text_[pos_] == '#')) {
+            if (text_[pos_] == '#') {
+                ++pos_;
+                int base = 10;
+                if (pos_ < text_.size() && text_[pos_] == '$') {
+                    base = 16;
+                    ++pos_;
+                }
+                int code = 0;
+                std::size_t digits = 0;
+                while (pos_ < text_.size() && DigitValue(text_[pos_], base) >= 0) {
+                    code = code * base + DigitValue(text_[pos_], base);
+                    if (code > 255) Fail("Character code out of range");
+                    ++digits;
+                    ++pos_;
+                }
+                if (digits == 0) Fail("Invalid character code");
+                value += static_cast<char>(code);
+            } else {
+                ++pos_;
+                for (;;) {
+                    if (pos_ >= text_.size() || text_[pos_] == '\r' || text_[pos_] == '\n') {
+                        Fail("Unterminated string");
+                    }
+                    if (text_[pos_] == '\'') {
+                        if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '\'') {
+                            value += '\'';
+                            pos_ += 2;
+                            continue;
+                        }
+                        ++pos_;
+                        break;
+                    }
+                    value += text_[pos_++];
+                }
+            }
+        }
+        token_.kind = TokenKind::String;
+        token_.text = std::move(value);
+    }
+
+    bool IsKeyword(std::string_view word) const {
+        return token_.kind == TokenKind::Identifier && SameText(token_.text, word);
+    }
+    bool IsSymbol(char c) const { return token_.kind == TokenKind::Symbol && token_.symbol == c; }
+
+    std::string ExpectIdentifier() {
+        if (token_.kind != TokenKind::Identifier) Fail("Identifier expected");
+        if (token_.text.size() > 255) Fail("Identifier longer than 255 characters");
+        std::string name = token_.text;
+        Next();
+        return name;
+    }
+
+    void ExpectSymbol(char c) {
+        if (!IsSymbol(c)) Fail(std::string("'") + c + "' expected");
+        Next();
+    }
+
+    void ParseObject(int depth) {
+        if (depth >= kMaxObjectDepth) Fail(errors::kTooDeep);
+        if (!IsKeyword("object")) Fail("'object' expected");
+        Next();
+        std::string objectName = ExpectIdentifier();
+        std::string className;
+        if (IsSymbol(':')) {
+            Next();
+            className = ExpectIdentifier();
+        } else {
+            className = std::move(objectName);
+            objectName.clear();
+        }
+        writer_.WriteName(className);
+        writer_.WriteName(objectName);
+        while (!IsKeyword("end") && !IsKeyword("object")) ParseProperty();
+        writer_.WriteListEnd();
+        while (IsKeyword("object")) ParseObject(depth + 1);
+        writer_.WriteListEnd();
+        if (!IsKeyword("end")) Fail("'end' expected");
+        Next();
+    }
+
+    void ParseProperty() {
+        const std::string name = ExpectIdentifier();
+        writer_.WriteName(name);
+        ExpectSymbol('=');
+        ParseValue();
+    }
+
+    void ParseValue() {
+        switch (token_.kind) {
+            case TokenKind::Integer:
+                if (token_.number < INT32_MIN || token_.number > INT32_MAX) Fail("Integer out of range");
+                writer_.WriteInteger(token_.number);
+                Next();
+                return;
+            case TokenKind::String: {
+                std::string value = token_.text;
+                Next();
+                while (IsSymbol('+')) {
+                    Next();
+                    if (token_.kind != TokenKind::String) Fail("String expected");
+                    value += token_.text;
+                    Next();
+                }
+                writer_.WriteString(value);
+                return;
+            }
+            case TokenKind::Identifier:
+                if (token_.text == "True") {
+                    writer_.WriteBoolean(true);
+                } else if (token_.text == "False") {
+                    writer_.WriteBoolean(false);
+                } else {
+                    if (token_.text.size() > 255) Fail("Identifier longer than 255 characters");
+                    writer_.WriteIdent(token_.text);
+                }
+                Next();
+                return;
+            case TokenKind::Symbol:
+                if (token_.symbol == '[') {
+                    ParseSet();
+                    return;
+                }
+                if (token_.symbol == '{') {
+                    ParseBinary();
+                    return;
+                }
+                break;
+            case TokenKind::End:
+                break;
+        }
+        Fail(errors::kInvalidValue);
+    }
+
+    void ParseSet() {
+        Next();
+        std::vector<std::string> idents;
+        if (!IsSymbol(']')) {
+            for (;;) {
+                idents.push_back(ExpectIdentifier());
+                if (IsSymbol(']')) break;
+                ExpectSymbol(',');
+            }
+        }
+        Next();
+        writer_.WriteSet(idents);
+    }
+
+    // The '{' is the current token; the digits are scanned from the text
+    // directly, since they are not tokens of their own.
+    void ParseBinary() {
+        std::vector<std::uint8_t> bytes;
+        int high = -1;
+        for (;;) {
+            SkipBlanks();
+            if (pos_ >= text_.size()) Fail("'}' expected");
+            const char c = text_[pos_++];
+            if (c == '}') break;
+            const int d = DigitValue(c, 16);
+            if (d < 0) Fail("Invalid binary value");
+            if (high < 0) {
+                high = d;
+            } else {
+                bytes.push_back(static_cast<std::uint8_t>(high << 4 | d));
+                high = -1;
+            }
+        }
+        if (high >= 0) Fail("Invalid binary value");
+        writer_.WriteBinary(bytes);
+        Next();
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    Token token_;
+    ValueWriter writer_;
+};
+
+}  // namespace
+
+void ObjectBinaryToText(TStream& input, TStream& output) { TextEmitter(input, output).Convert(); }
+
+void ObjectTextToBinary(TStream& input, TStream& output) {
+    std::string text(static_cast<std::size_t>(input.Remaining()), '\0');
+    input.ReadBuffer(text.data(), text.size());
+    TextParser(text, output).Convert();
+}
+
+std::string ObjectBinaryToText(const std::vector<std::uint8_t>& binary) {
+    TMemoryStream input(binary);
+    TMemoryStream output;
+    ObjectBinaryToText(input, output);
+    return output.Text();
+}
+
+std::vector<std::uint8_t> ObjectTextToBinary(const std::string& text) {
+    TMemoryStream input(text);
+    TMemoryStream output;
+    ObjectTextToBinary(input, output);
+    return output.Bytes();
+}
+
+}  // namespace framework

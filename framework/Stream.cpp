@@ -1,0 +1,119 @@
+#include "framework/Stream.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/FrameworkError.h"
+
+namespace framework {
+
+std::int64_t TStream::Remaining() const {
+    return std::max<std::int64_t>(0, Size() - Position());
+}
+
+void TStream::ReadBuffer(void* buffer, std::size_t count) {
+    if (count != 0 && Read(buffer, count) != count) throw EStreamError(errors::kReadError);
+}
+
+void TStream::WriteBuffer(const void* buffer, std::size_t count) {
+    if (count != 0 && Write(buffer, count) != count) throw EStreamError(errors::kWriteError);
+}
+
+std::uint8_t TStream::ReadUInt8() {
+    std::uint8_t value = 0;
+    ReadBuffer(&value, 1);
+    return value;
+}
+
+std::uint32_t TStream::ReadUInt32() {
+    std::uint8_t bytes[4];
+    ReadBuffer(bytes, 4);
+    return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
+           std::uint32_t(bytes[3]) << 24;
+}
+
+std::int32_t TStream::ReadInt32() { return static_cast<std::int32_t>(ReadUInt32()); }
+
+void TStream::WriteUInt8(std::uint8_t value) { WriteBuffer(&value, 1); }
+
+void TStream::WriteUInt32(std::uint32_t value) {
+    const std::uint8_t bytes[4] = {std::uint8_t(value), std::uint8_t(value >> 8), std::uint8_t(value >> 16),
+                                   std::uint8_t(value >> 24)};
+    WriteBuffer(bytes, 4);
+}
+
+void TStream::WriteInt32(std::int32_t value) { WriteUInt32(static_cast<std::uint32_t>(value)); }
+
+void TStream::CopyFrom(TStream& source, std::int64_t count) {
+    if (count < 0) count = source.Remaining();
+    std::uint8_t chunk[8192];
+    while (count > 0) {
+        const auto n = static_cast<std::size_t>(std::min<std::int64_t>(count, sizeof chunk));
+        source.ReadBuffer(chunk, n);
+        WriteBuffer(chunk, n);
+        count -= static_cast<std::int64_t>(n);
+    }
+}
+
+TMemoryStream::TMemoryStream(std::span<const std::uint8_t> bytes) : data_(bytes.begin(), bytes.end()) {}
+
+TMemoryStream::TMemoryStream(const std::string& bytes) : data_(bytes.begin(), bytes.end()) {}
+
+std::size_t TMemoryStream::Read(void* buffer, std::size_t count) {
+    const std::size_t n = std::min(count, data_.size() - position_);
+    if (n != 0) std::memcpy(buffer, data_.data() + position_, n);
+    position_ += n;
+    return n;
+}
+
+std::size_t TMemoryStream::Write(const void* buffer, std::size_t count) {
+    if (count == 0) return 0;
+    if (position_ + count > data_.size()) data_.resize(position_ + count);
+    std::memcpy(data_.data() + position_, buffer, count);
+    position_ += count;
+    return count;
+}
+
+void TMemoryStream::SetPosition(std::int64_t position) {
+    if (position < 0 || position > Size()) throw EStreamError(errors::kSeekError);
+    position_ = static_cast<std::size_t>(position);
+}
+
+void TMemoryStream::Clear() {
+    data_.clear();
+    position_ = 0;
+}
+
+TFileStream::TFileStream(const std::string& fileName, Mode mode) {
+    file_ = std::fopen(fileName.c_str(), mode == Mode::OpenRead ? "rb" : "wb");
+    if (!file_) {
+        throw EFileStreamError(mode == Mode::OpenRead ? "Cannot open file \"" + fileName + "\""
+                                                      : "Cannot create file \"" + fileName + "\"");
+    }
+}
+
+TFileStream::~TFileStream() { std::fclose(file_); }
+
+std::size_t TFileStream::Read(void* buffer, std::size_t count) { return std::fread(buffer, 1, count, file_); }
+
+std::size_t TFileStream::Write(const void* buffer, std::size_t count) {
+    return std::fwrite(buffer, 1, count, file_);
+}
+
+std::int64_t TFileStream::Position() const { return static_cast<std::int64_t>(std::ftell(file_)); }
+
+std::int64_t TFileStream::Size() const {
+    const long here = std::ftell(file_);
+    std::fseek(file_, 0, SEEK_END);
+    const long size = std::ftell(file_);
+    std::fseek(file_, here, SEEK_SET);
+    return size;
+}
+
+void TFileStream::SetPosition(std::int64_t position) {
+    if (position < 0 || position > Size() || std::fseek(file_, static_cast<long>(position), SEEK_SET) != 0) {
+        throw EStreamError(errors::kSeekError);
+    }
+}
+
+}  // namespace framework

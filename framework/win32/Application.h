@@ -1,0 +1,40 @@
+// The application object: common controls, the message loop, and the
+// message pump that long operations on the GUI thread call to keep the
+// window alive.
+#pragma once
+
+#include <windows.h>
+
+namespace framework {
+
+class TForm;
+
+class TApplication {
+public:
+    // Loads the common controls (progress bar). Call once before any form.
+    void Initialize();
+
+    TForm* MainForm() const { return mainForm_; }
+    // Shows `form` and runs the message loop until it closes (or Terminate).
+    void Run(TForm& form);
+    // Handles every pending message, then returns. Safe to call from inside
+    // a message handler; it stops early when the loop was asked to end.
+    void ProcessMessages();
+    // Ends Run at the next chance.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+private:
+    // Keyboard handling the forms do themselves (Tab between controls);
+    // true when the message was used up.
+    bool PreTranslate(const MSG& msg);
+    void Dispatch(const MSG& msg);
+
+    TForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+};
+
+// The one application object of the process.
+TApplication& Application();
+
+}  // namespace framework
