@@ -262,6 +262,19 @@ void TSeBitmap::KeyedStretchInto(TSeBitmap& target, const TRect& source) const {
     }
 }
 
+bool TSeBitmap::HasKeyPixelsWithAlpha(const TRect& rect) const {
+    TRect r = RectIntersection(rect, BoundsRect());
+    if (RectIsEmpty(r)) return false;
+    detail::SyncBitmapSurfaces();
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        const TPixel* row = PixelPtr(r.Left, y);
+        for (int i = 0; i < RectWidth(r); ++i) {
+            if (IsKeyPixel(row[i]) && (row[i] >> 24) != 0) return true;
+        }
+    }
+    return false;
+}
+
 void TSeBitmap::LoadFromStream(ByteStream& stream) {
     std::string name = ReadStreamString(stream);
     std::int32_t width = ReadInt32(stream);

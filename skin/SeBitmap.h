@@ -78,6 +78,11 @@ public:
     // out, so that `target` keeps its own pixels there.
     void KeyedStretchInto(TSeBitmap& target, const TRect& source) const;
 
+    // True when a key pixel inside `rect` has an alpha byte other than 0.
+    // The platform's colour-keyed transfer compares whole pixels, so it
+    // would draw such keys; drawing falls back to the software path then.
+    bool HasKeyPixelsWithAlpha(const TRect& rect) const;
+
     void LoadFromStream(ByteStream& stream);
     void SaveToStream(ByteStream& stream) const;
 

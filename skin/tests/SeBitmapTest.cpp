@@ -127,5 +127,17 @@ TEST(SeBitmapColourTest, ChangeHueSkipsTransparentPixelsAndMakesTheRestOpaque) {
     EXPECT_EQ(bitmap.GetPixel(3, 0), 0xFF00FF00u);
 }
 
+TEST(SeBitmapColourTest, FindsKeyPixelsThatCarryAlphaInsideARectangleOnly) {
+    TSeBitmap bitmap;
+    bitmap.SetSize(3, 3);
+    bitmap.Fill(kKeyPixel);
+    EXPECT_FALSE(bitmap.HasKeyPixelsWithAlpha(bitmap.BoundsRect()));
+    *bitmap.PixelPtr(2, 2) = 0x017F007F;
+    EXPECT_TRUE(bitmap.HasKeyPixelsWithAlpha(MakeRect(-5, -5, 10, 10)));
+    EXPECT_FALSE(bitmap.HasKeyPixelsWithAlpha(MakeRect(0, 0, 2, 3)));
+    *bitmap.PixelPtr(0, 0) = 0xFF7E007F;
+    EXPECT_FALSE(bitmap.HasKeyPixelsWithAlpha(MakeRect(0, 0, 2, 2)));
+}
+
 }  // namespace
 }  // namespace skin
