@@ -237,27 +237,53 @@ void TSeBitmap::MergeBackground(const TSeBitmap& background, int x, int y, const
     }
 }
 
+namespace {
+
+// Copies the non-key pixels of a row; a select rather than a branch, since
+// key pixels come and go unpredictably along a frame's edge.
+void KeyedRow(const TPixel* from, TPixel* to, int count) {
+    for (int j = 0; j < count; ++j) {
+        TPixel p = from[j];
+        to[j] = IsKeyPixel(p) ? to[j] : p;
+    }
+}
+
+}  // namespace
+
 void TSeBitmap::KeyedStretchInto(TSeBitmap& target, const TRect& source) const {
     if (Empty() || target.Empty()) return;
     if (!RectsOverlap(source, BoundsRect()) || RectIsEmpty(source)) return;
     int sw = RectWidth(source), sh = RectHeight(source);
     int dw = target.Width(), dh = target.Height();
     detail::SyncBitmapSurfaces();
-    // Same size: steps of exactly one pixel, which is the unscaled copy.
+    if (sw == dw && sh == dh) {
+        // Unscaled: the clipped copy, row by row.
+        TRect s = source;
+        int x = 0, y = 0;
+        if (!ClipCopy(s, x, y, BoundsRect(), target.BoundsRect())) return;
+        for (int r = 0; r < RectHeight(s); ++r) {
+            KeyedRow(PixelPtr(s.Left, s.Top + r), target.PixelPtr(x, y + r), RectWidth(s));
+        }
+        return;
+    }
     std::int64_t xStep = std::int64_t{sw} * 65536 / dw;
     std::int64_t yStep = std::int64_t{sh} * 65536 / dh;
     std::vector<int> columns = SampleIndices(dw, 0, xStep, source.Left, width_);
     std::vector<int> rows = SampleIndices(dh, 0, yStep, source.Top, height_);
+    // Only the columns whose source exists are visited: a contiguous range,
+    // since the indices only grow.
+    int first = 0, last = dw;
+    while (first < last && columns[std::size_t(first)] < 0) ++first;
+    while (last > first && columns[std::size_t(last - 1)] < 0) --last;
     for (int i = 0; i < dh; ++i) {
         int sy = rows[std::size_t(i)];
         if (sy < 0) continue;
         const TPixel* from = PixelPtr(0, sy);
         TPixel* to = target.PixelPtr(0, i);
-        for (int j = 0; j < dw; ++j) {
-            int sx = columns[std::size_t(j)];
-            if (sx < 0) continue;
-            TPixel p = from[sx];
-            if (!IsKeyPixel(p)) to[j] = p;
+        for (int j = first; j < last; ++j) {
+            TPixel p = from[columns[std::size_t(j)]];
+            TPixel keep = TPixel{0} - TPixel{IsKeyPixel(p)};  // all ones for a key pixel
+            to[j] = (to[j] & keep) | (p & ~keep);
         }
     }
 }

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "skin/Pixel.h"
@@ -51,6 +53,22 @@ TEST(BlendRowTest, CompositesByAlphaAndIgnoresEmptyCounts) {
     EXPECT_EQ(destination[1], 0xFF0000FFu);
     BlendRow(source, destination, 4);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(destination[i], expected[i]) << i;
+}
+
+TEST(BlendRowTest, EveryPixelOfALongRowMatchesBlendPixel) {
+    // 1027 pixels: whole groups of several pixels and a remainder.
+    std::vector<TPixel> source(1027), destination(1027), expected(1027);
+    std::uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        source[i] = next();
+        if (i % 7 == 0) source[i] |= 0xFF000000u;
+        if (i % 11 == 0) source[i] &= 0x00FFFFFFu;
+        destination[i] = next();
+        expected[i] = BlendPixel(source[i], destination[i]);
+    }
+    BlendRow(source.data(), destination.data(), int(source.size()));
+    for (std::size_t i = 0; i < source.size(); ++i) ASSERT_EQ(destination[i], expected[i]) << i;
 }
 
 TEST(PixelHelpersTest, MakeAndSubtractClampColoursAndWrapAlpha) {
