@@ -8,13 +8,23 @@ namespace skin {
 void KeyedDrawSoftware(const TSeBitmap& bitmap, HDC dc, const TRect& destination, const TRect& source) {
     if (bitmap.Empty() || RectIsEmpty(destination) || RectIsEmpty(source)) return;
     if (!RectsOverlap(source, bitmap.BoundsRect())) return;
-    int dw = RectWidth(destination);
-    int dh = RectHeight(destination);
+    // Only the part of the destination that the context can show goes
+    // through the buffer, so a huge destination rectangle never means a
+    // huge buffer; its pixels are those the whole destination would get.
+    TRect visible = destination;
+    RECT box;
+    int clip = GetClipBox(dc, &box);
+    if (clip == NULLREGION) return;
+    if (clip != ERROR) visible = RectIntersection(destination, MakeRect(box.left, box.top, box.right, box.bottom));
+    if (RectIsEmpty(visible)) return;
+    int w = RectWidth(visible);
+    int h = RectHeight(visible);
     TSeBitmap buffer;
-    buffer.SetSize(dw, dh);
-    BitBlt(BitmapDC(buffer), 0, 0, dw, dh, dc, destination.Left, destination.Top, SRCCOPY);
-    bitmap.KeyedStretchInto(buffer, source);
-    BitBlt(dc, destination.Left, destination.Top, dw, dh, BitmapDC(buffer), 0, 0, SRCCOPY);
+    buffer.SetSize(w, h);
+    BitBlt(BitmapDC(buffer), 0, 0, w, h, dc, visible.Left, visible.Top, SRCCOPY);
+    bitmap.KeyedStretchInto(buffer, source, TPoint{RectWidth(destination), RectHeight(destination)},
+                            TPoint{visible.Left - destination.Left, visible.Top - destination.Top});
+    BitBlt(dc, visible.Left, visible.Top, w, h, BitmapDC(buffer), 0, 0, SRCCOPY);
 }
 
 namespace {

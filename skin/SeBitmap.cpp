@@ -168,10 +168,19 @@ void TSeBitmap::CopyTo(TSeBitmap& destination, int x, int y, const TRect& source
     if (!ClipCopy(s, x, y, BoundsRect(), destination.BoundsRect())) return;
     detail::SyncBitmapSurfaces();
     int w = RectWidth(s);
-    for (int r = 0; r < RectHeight(s); ++r) {
+    int h = RectHeight(s);
+    // Within one bitmap the areas may overlap, as when a buffer scrolls:
+    // rows then go in the order that reads each before it is overwritten,
+    // and a composited row is read from a copy.
+    bool same = &destination == this;
+    bool upward = same && y > s.Top;
+    std::vector<TPixel> rowCopy(same && useAlpha_ ? std::size_t(w) : 0);
+    for (int i = 0; i < h; ++i) {
+        int r = upward ? h - 1 - i : i;
         const TPixel* from = PixelPtr(s.Left, s.Top + r);
         TPixel* to = destination.PixelPtr(x, y + r);
         if (useAlpha_) {
+            if (same) from = static_cast<const TPixel*>(std::memcpy(rowCopy.data(), from, rowCopy.size() * sizeof(TPixel)));
             BlendRow(from, to, w);
         } else {
             std::memmove(to, from, std::size_t(w) * sizeof(TPixel));
@@ -251,35 +260,45 @@ void KeyedRow(const TPixel* from, TPixel* to, int count) {
 }  // namespace
 
 void TSeBitmap::KeyedStretchInto(TSeBitmap& target, const TRect& source) const {
-    if (Empty() || target.Empty()) return;
+    KeyedStretchInto(target, source, TPoint{target.Width(), target.Height()}, TPoint{0, 0});
+}
+
+void TSeBitmap::KeyedStretchInto(TSeBitmap& target, const TRect& source, TPoint size, TPoint view) const {
+    if (Empty() || target.Empty() || size.X < 1 || size.Y < 1) return;
     if (!RectsOverlap(source, BoundsRect()) || RectIsEmpty(source)) return;
     int sw = RectWidth(source), sh = RectHeight(source);
-    int dw = target.Width(), dh = target.Height();
+    // The part of the destination that the target holds.
+    TRect part = RectIntersection(MakeBounds(view.X, view.Y, target.Width(), target.Height()),
+                                  MakeRect(0, 0, size.X, size.Y));
+    if (RectIsEmpty(part)) return;
     detail::SyncBitmapSurfaces();
-    if (sw == dw && sh == dh) {
+    if (sw == size.X && sh == size.Y) {
         // Unscaled: the clipped copy, row by row.
-        TRect s = source;
-        int x = 0, y = 0;
+        TRect s = RectIntersection(RectOffset(part, source.Left, source.Top), source);
+        int x = part.Left - view.X, y = part.Top - view.Y;
         if (!ClipCopy(s, x, y, BoundsRect(), target.BoundsRect())) return;
         for (int r = 0; r < RectHeight(s); ++r) {
             KeyedRow(PixelPtr(s.Left, s.Top + r), target.PixelPtr(x, y + r), RectWidth(s));
         }
         return;
     }
-    std::int64_t xStep = std::int64_t{sw} * 65536 / dw;
-    std::int64_t yStep = std::int64_t{sh} * 65536 / dh;
-    std::vector<int> columns = SampleIndices(dw, 0, xStep, source.Left, width_);
-    std::vector<int> rows = SampleIndices(dh, 0, yStep, source.Top, height_);
+    // Column k of the whole destination samples at k x step, so a part
+    // starting at column k starts its accumulator there.
+    std::int64_t xStep = std::int64_t{sw} * 65536 / size.X;
+    std::int64_t yStep = std::int64_t{sh} * 65536 / size.Y;
+    std::vector<int> columns =
+        SampleIndices(RectWidth(part), xStep * part.Left, xStep, source.Left, width_);
+    std::vector<int> rows = SampleIndices(RectHeight(part), yStep * part.Top, yStep, source.Top, height_);
     // Only the columns whose source exists are visited: a contiguous range,
     // since the indices only grow.
-    int first = 0, last = dw;
+    int first = 0, last = RectWidth(part);
     while (first < last && columns[std::size_t(first)] < 0) ++first;
     while (last > first && columns[std::size_t(last - 1)] < 0) --last;
-    for (int i = 0; i < dh; ++i) {
+    for (int i = 0; i < RectHeight(part); ++i) {
         int sy = rows[std::size_t(i)];
         if (sy < 0) continue;
         const TPixel* from = PixelPtr(0, sy);
-        TPixel* to = target.PixelPtr(0, i);
+        TPixel* to = target.PixelPtr(part.Left - view.X, part.Top - view.Y + i);
         for (int j = first; j < last; ++j) {
             TPixel p = from[columns[std::size_t(j)]];
             TPixel keep = TPixel{0} - TPixel{IsKeyPixel(p)};  // all ones for a key pixel

@@ -55,6 +55,36 @@ TEST(KeyedDrawTest, SourcePartlyOutsideDrawsOnlyWhatExists) {
     EXPECT_EQ(target.GetPixel(1, 1), 0xFF0000FFu);
 }
 
+TEST(KeyedDrawTest, APartOfTheDestinationGetsTheSamePixelsAsTheWhole) {
+    TSeBitmap source;
+    source.SetSize(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) *source.PixelPtr(x, y) = ((x + y) % 3 == 0) ? kKeyPixel : 0xFF000000u + std::uint32_t(y * 16 + x);
+    for (TPoint size : {TPoint{7, 5}, TPoint{17, 11}, TPoint{4, 3}}) {
+        TSeBitmap whole;
+        whole.SetSize(size.X, size.Y);
+        whole.Fill(0xFFFFFFFF);
+        source.KeyedStretchInto(whole, source.BoundsRect());
+        TSeBitmap part;
+        part.SetSize(3, 2);
+        for (int vy = -1; vy < size.Y; vy += 2) {
+            for (int vx = -2; vx < size.X; vx += 3) {
+                part.Fill(0xFFFFFFFF);
+                source.KeyedStretchInto(part, source.BoundsRect(), size, TPoint{vx, vy});
+                for (int y = 0; y < 2; ++y) {
+                    for (int x = 0; x < 3; ++x) {
+                        TPixel expected = RectContains(MakeRect(0, 0, size.X, size.Y), vx + x, vy + y)
+                                              ? whole.GetPixel(vx + x, vy + y)
+                                              : 0xFFFFFFFF;
+                        ASSERT_EQ(part.GetPixel(x, y), expected)
+                            << size.X << "x" << size.Y << " view " << vx << "," << vy << " pixel " << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(CopyToTest, PlainCopyIsClippedOnBothSides) {
     TSeBitmap source;
     source.SetSize(3, 3);
@@ -91,6 +121,22 @@ TEST(CopyToTest, WithUseAlphaCompositesRows) {
     EXPECT_EQ(destination.GetPixel(2, 0), 0xFF000000u);
     EXPECT_EQ(destination.GetPixel(3, 0), 0xFF000000u);
     EXPECT_EQ(destination.GetPixel(4, 0), BlendPixel(0x80FFFFFF, 0xFF000000));
+}
+
+TEST(CopyToTest, CopyWithinOneBitmapReadsEveryPixelBeforeOverwritingIt) {
+    for (bool useAlpha : {false, true}) {
+        TSeBitmap bitmap;
+        bitmap.SetSize(4, 4);
+        for (int i = 0; i < 16; ++i) bitmap.Bits()[i] = 0xFF000000u + std::uint32_t(i);
+        bitmap.SetUseAlpha(useAlpha);
+        bitmap.CopyTo(bitmap, 1, 1, MakeRect(0, 0, 3, 3));  // down and right by one
+        for (int y = 1; y < 4; ++y)
+            for (int x = 1; x < 4; ++x)
+                ASSERT_EQ(bitmap.GetPixel(x, y), 0xFF000000u + std::uint32_t((y - 1) * 4 + x - 1)) << useAlpha;
+        bitmap.CopyTo(bitmap, 0, 0, MakeRect(1, 1, 4, 4));  // and back
+        EXPECT_EQ(bitmap.GetPixel(0, 0), 0xFF000000u);
+        EXPECT_EQ(bitmap.GetPixel(2, 2), 0xFF00000Au);
+    }
 }
 
 TEST(StretchToTest, DoublesPixelsAndClipsTheDestination) {
