@@ -72,7 +72,7 @@ void TSeBitmap::FillRect(const TRect& rect, TPixel value) {
 void TSeBitmap::SetAlpha(std::uint8_t alpha) { SetAlphaRect(alpha, BoundsRect()); }
 
 void TSeBitmap::SetAlphaRect(std::uint8_t alpha, const TRect& rect) {
-    if (RectWidth(rect) == 0 || RectHeight(rect) == 0) return;
+    if (rect.Right == rect.Left || rect.Bottom == rect.Top) return;
     TRect r = RectIntersection(rect, BoundsRect());
     if (RectIsEmpty(r)) return;
     detail::SyncBitmapSurfaces();
@@ -128,18 +128,23 @@ namespace {
 
 // Clips an unscaled copy of `source` (in a bitmap of `sourceBounds`) to
 // (x, y) in a bitmap of `destBounds` so that both sides stay inside their
-// bitmaps. Returns false when nothing is left.
+// bitmaps. Returns false when nothing is left. The arithmetic is 64-bit, as
+// the rectangle and the position may be anything.
 bool ClipCopy(TRect& source, int& x, int& y, const TRect& sourceBounds, const TRect& destBounds) {
     TRect s = RectIntersection(source, sourceBounds);
     if (RectIsEmpty(s)) return false;
-    x += s.Left - source.Left;
-    y += s.Top - source.Top;
-    TRect d = RectIntersection(MakeBounds(x, y, RectWidth(s), RectHeight(s)), destBounds);
-    if (RectIsEmpty(d)) return false;
-    s = MakeBounds(s.Left + (d.Left - x), s.Top + (d.Top - y), RectWidth(d), RectHeight(d));
-    source = s;
-    x = d.Left;
-    y = d.Top;
+    std::int64_t dx = std::int64_t{x} + (std::int64_t{s.Left} - source.Left);
+    std::int64_t dy = std::int64_t{y} + (std::int64_t{s.Top} - source.Top);
+    std::int64_t left = std::max<std::int64_t>(dx, destBounds.Left);
+    std::int64_t top = std::max<std::int64_t>(dy, destBounds.Top);
+    std::int64_t right = std::min<std::int64_t>(dx + RectWidth(s), destBounds.Right);
+    std::int64_t bottom = std::min<std::int64_t>(dy + RectHeight(s), destBounds.Bottom);
+    if (right <= left || bottom <= top) return false;
+    int sl = int(s.Left + (left - dx));
+    int st = int(s.Top + (top - dy));
+    source = MakeBounds(sl, st, int(right - left), int(bottom - top));
+    x = int(left);
+    y = int(top);
     return true;
 }
 
@@ -157,8 +162,13 @@ std::vector<int> SampleIndices(int count, std::int64_t start, std::int64_t step,
     return indices;
 }
 
-// MulDiv for the non-negative 64-bit products of the scaled copies.
-std::int64_t MulDivRound(std::int64_t a, std::int64_t b, std::int64_t c) { return (a * b + c / 2) / c; }
+// a x b / c rounded to nearest, for non-negative a < 2^62 and b, c < 2^31:
+// split so that no product leaves 64 bits.
+std::int64_t MulDivRound(std::int64_t a, std::int64_t b, std::int64_t c) {
+    std::int64_t whole = a / c;
+    std::int64_t rest = a % c;
+    return whole * b + (rest * b + c / 2) / c;
+}
 
 }  // namespace
 
@@ -189,7 +199,7 @@ void TSeBitmap::CopyTo(TSeBitmap& destination, int x, int y, const TRect& source
 }
 
 void TSeBitmap::StretchTo(TSeBitmap& destination, const TRect& destRect, const TRect& source) const {
-    if (Empty() || destination.Empty()) return;
+    if (Empty() || destination.Empty() || !RectSizeFits(source) || !RectSizeFits(destRect)) return;
     if (!RectsOverlap(source, BoundsRect()) || RectIsEmpty(source) || RectIsEmpty(destRect)) return;
     TRect clipped = RectIntersection(destRect, destination.BoundsRect());
     if (RectIsEmpty(clipped)) return;
@@ -228,12 +238,12 @@ void TSeBitmap::MergeBackground(const TSeBitmap& background, int x, int y, const
     if (RectIsEmpty(r)) return;
     detail::SyncBitmapSurfaces();
     for (int v = r.Top; v < r.Bottom; ++v) {
-        int ty = y + v - rect.Top;
+        std::int64_t ty = std::int64_t{y} + v - rect.Top;
         if (ty < 0 || ty >= height_) continue;
         const TPixel* from = background.PixelPtr(0, v);
-        TPixel* to = PixelPtr(0, ty);
+        TPixel* to = PixelPtr(0, int(ty));
         for (int u = r.Left; u < r.Right; ++u) {
-            int tx = x + u - rect.Left;
+            std::int64_t tx = std::int64_t{x} + u - rect.Left;
             if (tx < 0 || tx >= width_) continue;
             TPixel target = to[tx];
             std::uint32_t a = target >> 24;
@@ -265,11 +275,13 @@ void TSeBitmap::KeyedStretchInto(TSeBitmap& target, const TRect& source) const {
 
 void TSeBitmap::KeyedStretchInto(TSeBitmap& target, const TRect& source, TPoint size, TPoint view) const {
     if (Empty() || target.Empty() || size.X < 1 || size.Y < 1) return;
-    if (!RectsOverlap(source, BoundsRect()) || RectIsEmpty(source)) return;
+    if (!RectSizeFits(source) || !RectsOverlap(source, BoundsRect()) || RectIsEmpty(source)) return;
     int sw = RectWidth(source), sh = RectHeight(source);
     // The part of the destination that the target holds.
-    TRect part = RectIntersection(MakeBounds(view.X, view.Y, target.Width(), target.Height()),
-                                  MakeRect(0, 0, size.X, size.Y));
+    std::int64_t partRight = std::min<std::int64_t>(std::int64_t{view.X} + target.Width(), size.X);
+    std::int64_t partBottom = std::min<std::int64_t>(std::int64_t{view.Y} + target.Height(), size.Y);
+    if (partRight <= 0 || partBottom <= 0) return;
+    TRect part = MakeRect(std::max(view.X, 0), std::max(view.Y, 0), int(partRight), int(partBottom));
     if (RectIsEmpty(part)) return;
     detail::SyncBitmapSurfaces();
     if (sw == size.X && sh == size.Y) {

@@ -58,8 +58,8 @@ std::wstring EllipsisText(HDC dc, const std::wstring& text, int width) {
 }
 
 int DrawVerticalText(HDC dc, const std::wstring& text, const TRect& rect, bool clockwise, UINT format) {
+    if (RectIsEmpty(rect) || !RectSizeFits(rect)) return 0;
     int w = RectWidth(rect), h = RectHeight(rect);
-    if (w < 1 || h < 1) return 0;
     // The text is drawn unturned into a buffer whose width is the
     // rectangle's height, then copied pixel by pixel a quarter turn round.
     TSeBitmap buffer;
