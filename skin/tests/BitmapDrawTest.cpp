@@ -196,6 +196,12 @@ TEST(RegionFromBitmapTest, RegionCoversExactlyTheNonKeyPixels) {
     EXPECT_EQ(box.bottom, 22);
     DeleteObject(region);
     EXPECT_EQ(RegionFromBitmap(TSeBitmap{}, 0, 0), nullptr);
+    // Key pixels only: a region, but an empty one.
+    bitmap.Fill(kKeyPixel);
+    HRGN none = RegionFromBitmap(bitmap, 0, 0);
+    ASSERT_NE(none, nullptr);
+    EXPECT_EQ(GetRgnBox(none, &box), NULLREGION);
+    DeleteObject(none);
 }
 
 TEST(SkinLibraryTest, InitialisationNestsAndKeepsItsState) {
