@@ -29,9 +29,9 @@ void StretchDraw(const TSeBitmap& bitmap, HDC dc, const TRect& destination, cons
 // Fills `destination` with unscaled copies of `source` (see TileLayout).
 void TileDraw(const TSeBitmap& bitmap, HDC dc, const TRect& destination, const TRect& source, bool transparent);
 
-// The software colour-keyed draw: the destination's pixels are captured into
-// a buffer, the non-key source pixels are stretched over them by nearest
-// neighbour, and the buffer goes back in one transfer.
+// The software colour-keyed draw: the destination's visible pixels are
+// captured into a buffer, the non-key source pixels are stretched over them
+// by nearest neighbour, and the buffer goes back in one transfer.
 void KeyedDrawSoftware(const TSeBitmap& bitmap, HDC dc, const TRect& destination, const TRect& source);
 
 }  // namespace skin

@@ -124,7 +124,7 @@ void LineToColor(HDC dc, int x, int y, TColor color) {
 }
 
 void GradientFill(HDC dc, const TRect& rect, TColor start, bool vertical, TColor end) {
-    if (RectIsEmpty(rect)) return;
+    if (RectIsEmpty(rect) || !RectSizeFits(rect)) return;
     int size = vertical ? RectHeight(rect) : RectWidth(rect);
     int n = std::min(size, 255);
     COLORREF from = Rgb(start), to = Rgb(end);

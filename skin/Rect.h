@@ -1,6 +1,9 @@
 // Rectangles and points in pixel space. Right and bottom edges are exclusive.
 #pragma once
 
+#include <cstdint>
+#include <limits>
+
 namespace skin {
 
 struct TPoint {
@@ -26,7 +29,19 @@ constexpr TRect MakeBounds(int left, int top, int width, int height) {
 
 constexpr int RectWidth(const TRect& r) { return r.Right - r.Left; }
 constexpr int RectHeight(const TRect& r) { return r.Bottom - r.Top; }
-constexpr bool RectIsEmpty(const TRect& r) { return RectWidth(r) < 1 || RectHeight(r) < 1; }
+// Computed in 64 bits: any four edges are a valid question.
+constexpr bool RectIsEmpty(const TRect& r) {
+    return std::int64_t{r.Right} - r.Left < 1 || std::int64_t{r.Bottom} - r.Top < 1;
+}
+// True when the width and the height can be computed in an int. Rectangles
+// from stored skins can have any edges; code that needs a rectangle's size
+// checks this first.
+constexpr bool RectSizeFits(const TRect& r) {
+    constexpr std::int64_t kMax = std::numeric_limits<int>::max();
+    std::int64_t w = std::int64_t{r.Right} - r.Left;
+    std::int64_t h = std::int64_t{r.Bottom} - r.Top;
+    return w <= kMax && w >= -kMax && h <= kMax && h >= -kMax;
+}
 constexpr bool RectEqual(const TRect& a, const TRect& b) { return a == b; }
 
 constexpr TRect RectInflated(const TRect& r, int n) {

@@ -72,7 +72,7 @@ void TSeBitmap::FillRect(const TRect& rect, TPixel value) {
 void TSeBitmap::SetAlpha(std::uint8_t alpha) { SetAlphaRect(alpha, BoundsRect()); }
 
 void TSeBitmap::SetAlphaRect(std::uint8_t alpha, const TRect& rect) {
-    if (RectWidth(rect) == 0 || RectHeight(rect) == 0) return;
+    if (rect.Right == rect.Left || rect.Bottom == rect.Top) return;
     TRect r = RectIntersection(rect, BoundsRect());
     if (RectIsEmpty(r)) return;
     detail::SyncBitmapSurfaces();
@@ -128,18 +128,23 @@ namespace {
 
 // Clips an unscaled copy of `source` (in a bitmap of `sourceBounds`) to
 // (x, y) in a bitmap of `destBounds` so that both sides stay inside their
-// bitmaps. Returns false when nothing is left.
+// bitmaps. Returns false when nothing is left. The arithmetic is 64-bit, as
+// the rectangle and the position may be anything.
 bool ClipCopy(TRect& source, int& x, int& y, const TRect& sourceBounds, const TRect& destBounds) {
     TRect s = RectIntersection(source, sourceBounds);
     if (RectIsEmpty(s)) return false;
-    x += s.Left - source.Left;
-    y += s.Top - source.Top;
-    TRect d = RectIntersection(MakeBounds(x, y, RectWidth(s), RectHeight(s)), destBounds);
-    if (RectIsEmpty(d)) return false;
-    s = MakeBounds(s.Left + (d.Left - x), s.Top + (d.Top - y), RectWidth(d), RectHeight(d));
-    source = s;
-    x = d.Left;
-    y = d.Top;
+    std::int64_t dx = std::int64_t{x} + (std::int64_t{s.Left} - source.Left);
+    std::int64_t dy = std::int64_t{y} + (std::int64_t{s.Top} - source.Top);
+    std::int64_t left = std::max<std::int64_t>(dx, destBounds.Left);
+    std::int64_t top = std::max<std::int64_t>(dy, destBounds.Top);
+    std::int64_t right = std::min<std::int64_t>(dx + RectWidth(s), destBounds.Right);
+    std::int64_t bottom = std::min<std::int64_t>(dy + RectHeight(s), destBounds.Bottom);
+    if (right <= left || bottom <= top) return false;
+    int sl = int(s.Left + (left - dx));
+    int st = int(s.Top + (top - dy));
+    source = MakeBounds(sl, st, int(right - left), int(bottom - top));
+    x = int(left);
+    y = int(top);
     return true;
 }
 
@@ -157,8 +162,13 @@ std::vector<int> SampleIndices(int count, std::int64_t start, std::int64_t step,
     return indices;
 }
 
-// MulDiv for the non-negative 64-bit products of the scaled copies.
-std::int64_t MulDivRound(std::int64_t a, std::int64_t b, std::int64_t c) { return (a * b + c / 2) / c; }
+// a x b / c rounded to nearest, for non-negative a < 2^62 and b, c < 2^31:
+// split so that no product leaves 64 bits.
+std::int64_t MulDivRound(std::int64_t a, std::int64_t b, std::int64_t c) {
+    std::int64_t whole = a / c;
+    std::int64_t rest = a % c;
+    return whole * b + (rest * b + c / 2) / c;
+}
 
 }  // namespace
 
@@ -168,10 +178,19 @@ void TSeBitmap::CopyTo(TSeBitmap& destination, int x, int y, const TRect& source
     if (!ClipCopy(s, x, y, BoundsRect(), destination.BoundsRect())) return;
     detail::SyncBitmapSurfaces();
     int w = RectWidth(s);
-    for (int r = 0; r < RectHeight(s); ++r) {
+    int h = RectHeight(s);
+    // Within one bitmap the areas may overlap, as when a buffer scrolls:
+    // rows then go in the order that reads each before it is overwritten,
+    // and a composited row is read from a copy.
+    bool same = &destination == this;
+    bool upward = same && y > s.Top;
+    std::vector<TPixel> rowCopy(same && useAlpha_ ? std::size_t(w) : 0);
+    for (int i = 0; i < h; ++i) {
+        int r = upward ? h - 1 - i : i;
         const TPixel* from = PixelPtr(s.Left, s.Top + r);
         TPixel* to = destination.PixelPtr(x, y + r);
         if (useAlpha_) {
+            if (same) from = static_cast<const TPixel*>(std::memcpy(rowCopy.data(), from, rowCopy.size() * sizeof(TPixel)));
             BlendRow(from, to, w);
         } else {
             std::memmove(to, from, std::size_t(w) * sizeof(TPixel));
@@ -180,7 +199,7 @@ void TSeBitmap::CopyTo(TSeBitmap& destination, int x, int y, const TRect& source
 }
 
 void TSeBitmap::StretchTo(TSeBitmap& destination, const TRect& destRect, const TRect& source) const {
-    if (Empty() || destination.Empty()) return;
+    if (Empty() || destination.Empty() || !RectSizeFits(source) || !RectSizeFits(destRect)) return;
     if (!RectsOverlap(source, BoundsRect()) || RectIsEmpty(source) || RectIsEmpty(destRect)) return;
     TRect clipped = RectIntersection(destRect, destination.BoundsRect());
     if (RectIsEmpty(clipped)) return;
@@ -195,7 +214,8 @@ void TSeBitmap::StretchTo(TSeBitmap& destination, const TRect& destRect, const T
     std::int64_t yStep = std::int64_t{sh} * 65536 / dh;
     // The starting accumulators of a clipped draw scale by 65535 while the
     // steps use 65536, so at a clip edge sampling can start one source pixel
-    // early. Kept as is: it is the established sampling of clipped draws.
+    // early. This is deliberate: it fixes which source pixel shows at a clip
+    // edge, and drawings that rely on it keep their edges.
     std::int64_t xStart = MulDivRound(std::int64_t{sw} * (clipped.Left - destRect.Left), 65535, dw);
     std::int64_t yStart = MulDivRound(std::int64_t{sh} * (clipped.Top - destRect.Top), 65535, dh);
     std::vector<int> columns = SampleIndices(RectWidth(clipped), xStart, xStep, source.Left, width_);
@@ -219,12 +239,12 @@ void TSeBitmap::MergeBackground(const TSeBitmap& background, int x, int y, const
     if (RectIsEmpty(r)) return;
     detail::SyncBitmapSurfaces();
     for (int v = r.Top; v < r.Bottom; ++v) {
-        int ty = y + v - rect.Top;
+        std::int64_t ty = std::int64_t{y} + v - rect.Top;
         if (ty < 0 || ty >= height_) continue;
         const TPixel* from = background.PixelPtr(0, v);
-        TPixel* to = PixelPtr(0, ty);
+        TPixel* to = PixelPtr(0, int(ty));
         for (int u = r.Left; u < r.Right; ++u) {
-            int tx = x + u - rect.Left;
+            std::int64_t tx = std::int64_t{x} + u - rect.Left;
             if (tx < 0 || tx >= width_) continue;
             TPixel target = to[tx];
             std::uint32_t a = target >> 24;
@@ -251,35 +271,47 @@ void KeyedRow(const TPixel* from, TPixel* to, int count) {
 }  // namespace
 
 void TSeBitmap::KeyedStretchInto(TSeBitmap& target, const TRect& source) const {
-    if (Empty() || target.Empty()) return;
-    if (!RectsOverlap(source, BoundsRect()) || RectIsEmpty(source)) return;
+    KeyedStretchInto(target, source, TPoint{target.Width(), target.Height()}, TPoint{0, 0});
+}
+
+void TSeBitmap::KeyedStretchInto(TSeBitmap& target, const TRect& source, TPoint size, TPoint view) const {
+    if (Empty() || target.Empty() || size.X < 1 || size.Y < 1) return;
+    if (!RectSizeFits(source) || !RectsOverlap(source, BoundsRect()) || RectIsEmpty(source)) return;
     int sw = RectWidth(source), sh = RectHeight(source);
-    int dw = target.Width(), dh = target.Height();
+    // The part of the destination that the target holds.
+    std::int64_t partRight = std::min<std::int64_t>(std::int64_t{view.X} + target.Width(), size.X);
+    std::int64_t partBottom = std::min<std::int64_t>(std::int64_t{view.Y} + target.Height(), size.Y);
+    if (partRight <= 0 || partBottom <= 0) return;
+    TRect part = MakeRect(std::max(view.X, 0), std::max(view.Y, 0), int(partRight), int(partBottom));
+    if (RectIsEmpty(part)) return;
     detail::SyncBitmapSurfaces();
-    if (sw == dw && sh == dh) {
+    if (sw == size.X && sh == size.Y) {
         // Unscaled: the clipped copy, row by row.
-        TRect s = source;
-        int x = 0, y = 0;
+        TRect s = RectIntersection(RectOffset(part, source.Left, source.Top), source);
+        int x = part.Left - view.X, y = part.Top - view.Y;
         if (!ClipCopy(s, x, y, BoundsRect(), target.BoundsRect())) return;
         for (int r = 0; r < RectHeight(s); ++r) {
             KeyedRow(PixelPtr(s.Left, s.Top + r), target.PixelPtr(x, y + r), RectWidth(s));
         }
         return;
     }
-    std::int64_t xStep = std::int64_t{sw} * 65536 / dw;
-    std::int64_t yStep = std::int64_t{sh} * 65536 / dh;
-    std::vector<int> columns = SampleIndices(dw, 0, xStep, source.Left, width_);
-    std::vector<int> rows = SampleIndices(dh, 0, yStep, source.Top, height_);
+    // Column k of the whole destination samples at k x step, so a part
+    // starting at column k starts its accumulator there.
+    std::int64_t xStep = std::int64_t{sw} * 65536 / size.X;
+    std::int64_t yStep = std::int64_t{sh} * 65536 / size.Y;
+    std::vector<int> columns =
+        SampleIndices(RectWidth(part), xStep * part.Left, xStep, source.Left, width_);
+    std::vector<int> rows = SampleIndices(RectHeight(part), yStep * part.Top, yStep, source.Top, height_);
     // Only the columns whose source exists are visited: a contiguous range,
     // since the indices only grow.
-    int first = 0, last = dw;
+    int first = 0, last = RectWidth(part);
     while (first < last && columns[std::size_t(first)] < 0) ++first;
     while (last > first && columns[std::size_t(last - 1)] < 0) --last;
-    for (int i = 0; i < dh; ++i) {
+    for (int i = 0; i < RectHeight(part); ++i) {
         int sy = rows[std::size_t(i)];
         if (sy < 0) continue;
         const TPixel* from = PixelPtr(0, sy);
-        TPixel* to = target.PixelPtr(0, i);
+        TPixel* to = target.PixelPtr(part.Left - view.X, part.Top - view.Y + i);
         for (int j = first; j < last; ++j) {
             TPixel p = from[columns[std::size_t(j)]];
             TPixel keep = TPixel{0} - TPixel{IsKeyPixel(p)};  // all ones for a key pixel

@@ -77,6 +77,10 @@ public:
     // whole of `target`, leaving key pixels (and pixels outside this bitmap)
     // out, so that `target` keeps its own pixels there.
     void KeyedStretchInto(TSeBitmap& target, const TRect& source) const;
+    // The same for a destination of `size` of which `target` holds only the
+    // part whose top-left corner is `view` (relative to the destination's):
+    // the pixels are those the whole destination would have there.
+    void KeyedStretchInto(TSeBitmap& target, const TRect& source, TPoint size, TPoint view) const;
 
     // True when a key pixel inside `rect` has an alpha byte other than 0.
     // The platform's colour-keyed transfer compares whole pixels, so it

@@ -36,7 +36,7 @@ public:
     void Assign(const TSeBitmapLink& other) { *this = other; }
     // An image is set and the rectangle has a positive area.
     bool Valid() const {
-        return image_ != nullptr && std::int64_t(right_ - left_) * (bottom_ - top_) > 0;
+        return image_ != nullptr && (std::int64_t{right_} - left_) * (std::int64_t{bottom_} - top_) > 0;
     }
 
 private:

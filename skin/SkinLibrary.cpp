@@ -10,15 +10,11 @@ using TransparentBltProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int,
 
 struct LibraryState {
     int nesting = 0;
+    bool detected = false;
     bool windowsNT = false;
     HMODULE msimg32 = nullptr;
     TransparentBltProc transparentBlt = nullptr;
 };
-
-LibraryState& State() {
-    static LibraryState state;
-    return state;
-}
 
 void DetectPlatform(LibraryState& state) {
     OSVERSIONINFOA version{};
@@ -33,10 +29,19 @@ void DetectPlatform(LibraryState& state) {
     if (state.windowsNT && version.dwMajorVersion >= 5) {
         state.msimg32 = LoadLibraryA("msimg32.dll");
         if (state.msimg32 != nullptr) {
-            state.transparentBlt =
-                reinterpret_cast<TransparentBltProc>(reinterpret_cast<void*>(GetProcAddress(state.msimg32, "TransparentBlt")));
+            state.transparentBlt = reinterpret_cast<TransparentBltProc>(
+                reinterpret_cast<void*>(GetProcAddress(state.msimg32, "TransparentBlt")));
         }
     }
+    state.detected = true;
+}
+
+// The platform is known from the first question on, even when another
+// module's start-up code asks before this file's initialisation has run.
+LibraryState& State() {
+    static LibraryState state;
+    if (!state.detected) DetectPlatform(state);
+    return state;
 }
 
 // Library initialisation for every program that links any of this file's
@@ -52,7 +57,6 @@ AutomaticLifetime automaticLifetime;
 void InitializeSkinLibrary() {
     LibraryState& state = State();
     if (state.nesting++ != 0) return;
-    DetectPlatform(state);
     ClearButtonGlyphs();
 }
 
@@ -63,6 +67,8 @@ void FinalizeSkinLibrary() {
     state.transparentBlt = nullptr;
     if (state.msimg32 != nullptr) FreeLibrary(state.msimg32);
     state.msimg32 = nullptr;
+    // A later initialisation looks the platform up again.
+    state.detected = false;
 }
 
 bool IsWindowsNT() { return State().windowsNT; }

@@ -10,6 +10,9 @@ namespace skin {
 namespace {
 
 int PlatformDrawText(HDC dc, const std::wstring& text, RECT& r, UINT format) {
+    // The text is read-only here: the platform must not write an
+    // ellipsis into it.
+    format &= ~UINT(DT_MODIFYSTRING);
     if (IsWindowsNT()) return DrawTextW(dc, text.c_str(), int(text.size()), &r, format);
     int size = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
     std::vector<char> narrow(std::size_t(size > 0 ? size : 0) + 1, '\0');
@@ -58,8 +61,8 @@ std::wstring EllipsisText(HDC dc, const std::wstring& text, int width) {
 }
 
 int DrawVerticalText(HDC dc, const std::wstring& text, const TRect& rect, bool clockwise, UINT format) {
+    if (RectIsEmpty(rect) || !RectSizeFits(rect)) return 0;
     int w = RectWidth(rect), h = RectHeight(rect);
-    if (w < 1 || h < 1) return 0;
     // The text is drawn unturned into a buffer whose width is the
     // rectangle's height, then copied pixel by pixel a quarter turn round.
     TSeBitmap buffer;

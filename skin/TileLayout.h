@@ -2,7 +2,7 @@
 // destination rectangle, and which part of the source each one shows.
 #pragma once
 
-#include <vector>
+#include <functional>
 
 #include "skin/Rect.h"
 
@@ -13,9 +13,13 @@ struct Tile {
     TRect source;  // same size as `destination`
 };
 
-// Column by column, left to right, each column top to bottom. Tiles cut by
-// the destination's right or bottom edge show the top-left part of
-// `source`. Nothing for an empty source or destination.
-std::vector<Tile> TileLayout(const TRect& destination, const TRect& source);
+// Calls `visit` for every tile of `destination` that overlaps `within`
+// (the area that can show anything), column by column, left to right,
+// each column top to bottom. Tiles cut by the destination's right or bottom
+// edge show the top-left part of `source`. Nothing for an empty source or
+// destination. The work is bounded by the tiles inside `within`, however
+// large the destination.
+void ForEachTile(const TRect& destination, const TRect& source, const TRect& within,
+                 const std::function<void(const Tile&)>& visit);
 
 }  // namespace skin

@@ -1,3 +1,5 @@
+#include <climits>
+
 #include <gtest/gtest.h>
 
 #include "skin/RegionRuns.h"
@@ -55,6 +57,36 @@ TEST(KeyedDrawTest, SourcePartlyOutsideDrawsOnlyWhatExists) {
     EXPECT_EQ(target.GetPixel(1, 1), 0xFF0000FFu);
 }
 
+TEST(KeyedDrawTest, APartOfTheDestinationGetsTheSamePixelsAsTheWhole) {
+    TSeBitmap source;
+    source.SetSize(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) *source.PixelPtr(x, y) = ((x + y) % 3 == 0) ? kKeyPixel : 0xFF000000u + std::uint32_t(y * 16 + x);
+    for (TPoint size : {TPoint{7, 5}, TPoint{17, 11}, TPoint{4, 3}}) {
+        TSeBitmap whole;
+        whole.SetSize(size.X, size.Y);
+        whole.Fill(0xFFFFFFFF);
+        source.KeyedStretchInto(whole, source.BoundsRect());
+        TSeBitmap part;
+        part.SetSize(3, 2);
+        for (int vy = -1; vy < size.Y; vy += 2) {
+            for (int vx = -2; vx < size.X; vx += 3) {
+                part.Fill(0xFFFFFFFF);
+                source.KeyedStretchInto(part, source.BoundsRect(), size, TPoint{vx, vy});
+                for (int y = 0; y < 2; ++y) {
+                    for (int x = 0; x < 3; ++x) {
+                        TPixel expected = RectContains(MakeRect(0, 0, size.X, size.Y), vx + x, vy + y)
+                                              ? whole.GetPixel(vx + x, vy + y)
+                                              : 0xFFFFFFFF;
+                        ASSERT_EQ(part.GetPixel(x, y), expected)
+                            << size.X << "x" << size.Y << " view " << vx << "," << vy << " pixel " << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(CopyToTest, PlainCopyIsClippedOnBothSides) {
     TSeBitmap source;
     source.SetSize(3, 3);
@@ -91,6 +123,22 @@ TEST(CopyToTest, WithUseAlphaCompositesRows) {
     EXPECT_EQ(destination.GetPixel(2, 0), 0xFF000000u);
     EXPECT_EQ(destination.GetPixel(3, 0), 0xFF000000u);
     EXPECT_EQ(destination.GetPixel(4, 0), BlendPixel(0x80FFFFFF, 0xFF000000));
+}
+
+TEST(CopyToTest, CopyWithinOneBitmapReadsEveryPixelBeforeOverwritingIt) {
+    for (bool useAlpha : {false, true}) {
+        TSeBitmap bitmap;
+        bitmap.SetSize(4, 4);
+        for (int i = 0; i < 16; ++i) bitmap.Bits()[i] = 0xFF000000u + std::uint32_t(i);
+        bitmap.SetUseAlpha(useAlpha);
+        bitmap.CopyTo(bitmap, 1, 1, MakeRect(0, 0, 3, 3));  // down and right by one
+        for (int y = 1; y < 4; ++y)
+            for (int x = 1; x < 4; ++x)
+                ASSERT_EQ(bitmap.GetPixel(x, y), 0xFF000000u + std::uint32_t((y - 1) * 4 + x - 1)) << useAlpha;
+        bitmap.CopyTo(bitmap, 0, 0, MakeRect(1, 1, 4, 4));  // and back
+        EXPECT_EQ(bitmap.GetPixel(0, 0), 0xFF000000u);
+        EXPECT_EQ(bitmap.GetPixel(2, 2), 0xFF00000Au);
+    }
 }
 
 TEST(StretchToTest, DoublesPixelsAndClipsTheDestination) {
@@ -156,8 +204,15 @@ TEST(MergeBackgroundTest, PixelsBeyondTheRightEdgeDoNotWrapIntoTheNextRow) {
     EXPECT_EQ(front.GetPixel(0, 0), 0xFF123456u);
 }
 
+std::vector<Tile> Tiles(const TRect& destination, const TRect& source, const TRect& within) {
+    std::vector<Tile> tiles;
+    ForEachTile(destination, source, within, [&tiles](const Tile& tile) { tiles.push_back(tile); });
+    return tiles;
+}
+
 TEST(TileLayoutTest, TenByTenIntoTwentyFiveByFifteen) {
-    std::vector<Tile> tiles = TileLayout(MakeRect(100, 200, 125, 215), MakeRect(7, 3, 17, 13));
+    TRect destination = MakeRect(100, 200, 125, 215);
+    std::vector<Tile> tiles = Tiles(destination, MakeRect(7, 3, 17, 13), destination);
     ASSERT_EQ(tiles.size(), 6u);
     // Column by column, rows within a column.
     EXPECT_EQ(tiles[0].destination, MakeRect(100, 200, 110, 210));
@@ -171,11 +226,63 @@ TEST(TileLayoutTest, TenByTenIntoTwentyFiveByFifteen) {
     EXPECT_EQ(tiles[5].source, MakeRect(7, 3, 12, 8));
 }
 
+TEST(TileLayoutTest, OnlyTilesThatCanShowAreVisitedInAHugeDestination) {
+    TRect huge = MakeRect(-2000000000, -2000000000, 2000000000, 2000000000);
+    std::vector<Tile> tiles = Tiles(huge, MakeRect(0, 0, 1, 1), MakeRect(0, 0, 3, 2));
+    ASSERT_EQ(tiles.size(), 6u);
+    EXPECT_EQ(tiles[0].destination, MakeRect(0, 0, 1, 1));
+    EXPECT_EQ(tiles[1].destination, MakeRect(0, 1, 1, 2));
+    EXPECT_EQ(tiles[5].destination, MakeRect(2, 1, 3, 2));
+    // Tiles keep their grid: a view starting inside a tile gets that whole tile.
+    tiles = Tiles(MakeRect(0, 0, 25, 15), MakeRect(0, 0, 10, 10), MakeRect(12, 12, 13, 13));
+    ASSERT_EQ(tiles.size(), 1u);
+    EXPECT_EQ(tiles[0].destination, MakeRect(10, 10, 20, 15));
+    EXPECT_EQ(tiles[0].source, MakeRect(0, 0, 10, 5));
+}
+
 TEST(TileLayoutTest, EmptySourceOrDestinationGivesNoTiles) {
-    EXPECT_TRUE(TileLayout(MakeRect(0, 0, 10, 10), MakeRect(0, 0, 0, 5)).empty());
-    EXPECT_TRUE(TileLayout(MakeRect(0, 0, 10, 10), MakeRect(5, 5, 0, 0)).empty());
-    EXPECT_TRUE(TileLayout(MakeRect(0, 0, 0, 10), MakeRect(0, 0, 4, 4)).empty());
-    EXPECT_EQ(TileLayout(MakeRect(0, 0, 8, 4), MakeRect(0, 0, 4, 4)).size(), 2u);
+    TRect all = MakeRect(-100, -100, 100, 100);
+    EXPECT_TRUE(Tiles(MakeRect(0, 0, 10, 10), MakeRect(0, 0, 0, 5), all).empty());
+    EXPECT_TRUE(Tiles(MakeRect(0, 0, 10, 10), MakeRect(5, 5, 0, 0), all).empty());
+    EXPECT_TRUE(Tiles(MakeRect(0, 0, 0, 10), MakeRect(0, 0, 4, 4), all).empty());
+    EXPECT_TRUE(Tiles(MakeRect(0, 0, 8, 4), MakeRect(0, 0, 4, 4), MakeRect(50, 50, 60, 60)).empty());
+    EXPECT_EQ(Tiles(MakeRect(0, 0, 8, 4), MakeRect(0, 0, 4, 4), all).size(), 2u);
+}
+
+TEST(ExtremeRectanglesTest, EveryOperationStaysInsideAndComputesWithoutOverflow) {
+    // Skins are untrusted: any edges may arrive. Under the undefined-behaviour
+    // sanitizer an overflow here aborts the test.
+    const int lo = INT_MIN, hi = INT_MAX;
+    const TRect extremes[] = {MakeRect(lo, lo, hi, hi), MakeRect(hi, hi, lo, lo), MakeRect(lo, 0, 1, 1),
+                              MakeRect(0, 0, hi, 1), MakeRect(hi - 1, hi - 1, hi, hi), MakeRect(lo, lo, lo + 1, lo + 1)};
+    const int offsets[] = {lo, -1, 0, hi};
+    TSeBitmap a, b;
+    a.SetSize(3, 3);
+    b.SetSize(4, 2);
+    a.Fill(0x80102030);
+    b.Fill(0xFF405060);
+    for (const TRect& r : extremes) {
+        a.FillRect(r, 0xFF000001);
+        a.SetAlphaRect(7, r);
+        a.HasKeyPixelsWithAlpha(r);
+        for (bool alpha : {false, true}) {
+            a.SetUseAlpha(alpha);
+            for (int x : offsets) {
+                for (int y : offsets) {
+                    a.CopyTo(b, x, y, r);
+                    b.MergeBackground(a, x, y, r);
+                    a.KeyedStretchInto(b, r, TPoint{hi, hi}, TPoint{x, y});
+                }
+            }
+            for (const TRect& d : extremes) a.StretchTo(b, d, r);
+            a.KeyedStretchInto(b, r);
+        }
+        ForEachTile(r, MakeRect(0, 0, 3, 3), MakeRect(0, 0, 4, 4), [](const Tile&) {});
+        ForEachTile(MakeRect(0, 0, 4, 4), r, MakeRect(0, 0, 4, 4), [](const Tile&) {});
+    }
+    // The whole-range rectangle covered both bitmaps: everything was drawn
+    // and nothing outside them was touched (the address sanitizer would say).
+    EXPECT_EQ(a.GetPixel(1, 1) & 0x00FFFFFF, 0x000001u);
 }
 
 TEST(RegionRunsTest, OneRectanglePerRunOfNonKeyPixels) {

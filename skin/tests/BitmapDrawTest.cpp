@@ -130,6 +130,26 @@ TEST_P(KeyedPathTest, NonKeyPixelsAreDrawnAndScaled) {
 INSTANTIATE_TEST_SUITE_P(BothPaths, KeyedPathTest, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "TransparentBlt" : "Software"; });
 
+TEST(SoftwareKeyedDrawTest, HugeDestinationBuffersOnlyWhatTheContextShows) {
+    // 100000 x 100000 pixels: only the 8 x 8 that the destination bitmap
+    // holds go through the buffer, not 40 GB.
+    TSeBitmap source;
+    source.SetSize(2, 2);
+    source.Fill(0xFF00C000);
+    *source.PixelPtr(0, 0) = kKeyPixel;
+    TSeBitmap screen;
+    screen.SetSize(8, 8);
+    screen.Fill(kBackground);
+    KeyedDrawSoftware(source, BitmapDC(screen), MakeRect(-50000, -50000, 50000, 50000), source.BoundsRect());
+    // The 16.16 step is 2 x 65536 div 100000 = 1, so column 50000 still
+    // samples source column 0 (50000 >> 16), which is key; column 99999 samples 1.
+    ExpectAllRgb(screen, kBackground);
+    KeyedDrawSoftware(source, BitmapDC(screen), MakeRect(-99996, -99996, 4, 4), source.BoundsRect());
+    EXPECT_EQ(Rgb(screen.GetPixel(0, 0)), 0x00C000u);
+    EXPECT_EQ(Rgb(screen.GetPixel(3, 3)), 0x00C000u);
+    EXPECT_EQ(Rgb(screen.GetPixel(4, 4)), Rgb(kBackground));
+}
+
 TEST(TileDrawTest, TenByTenFillsTwentyFiveByFifteenFromTheTopLeftCorner) {
     TSeBitmap source;
     FillNumbered(source, 12, 12);
@@ -176,6 +196,12 @@ TEST(RegionFromBitmapTest, RegionCoversExactlyTheNonKeyPixels) {
     EXPECT_EQ(box.bottom, 22);
     DeleteObject(region);
     EXPECT_EQ(RegionFromBitmap(TSeBitmap{}, 0, 0), nullptr);
+    // Key pixels only: a region, but an empty one.
+    bitmap.Fill(kKeyPixel);
+    HRGN none = RegionFromBitmap(bitmap, 0, 0);
+    ASSERT_NE(none, nullptr);
+    EXPECT_EQ(GetRgnBox(none, &box), NULLREGION);
+    DeleteObject(none);
 }
 
 TEST(SkinLibraryTest, InitialisationNestsAndKeepsItsState) {

@@ -55,20 +55,26 @@ TEST(BlendRowTest, CompositesByAlphaAndIgnoresEmptyCounts) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(destination[i], expected[i]) << i;
 }
 
-TEST(BlendRowTest, EveryPixelOfALongRowMatchesBlendPixel) {
-    // 1027 pixels: whole groups of several pixels and a remainder.
-    std::vector<TPixel> source(1027), destination(1027), expected(1027);
+TEST(BlendRowTest, EveryPixelMatchesBlendPixelWhateverTheRowLength) {
+    // Lengths around the vector widths, so that every kernel and every
+    // remainder runs; some groups are wholly opaque or wholly clear.
     std::uint32_t seed = 12345;
     auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        source[i] = next();
-        if (i % 7 == 0) source[i] |= 0xFF000000u;
-        if (i % 11 == 0) source[i] &= 0x00FFFFFFu;
-        destination[i] = next();
-        expected[i] = BlendPixel(source[i], destination[i]);
+    for (int length : {1, 3, 4, 5, 7, 8, 9, 12, 15, 16, 17, 1027, 1031}) {
+        std::vector<TPixel> source(static_cast<std::size_t>(length));
+        std::vector<TPixel> destination(source.size()), expected(source.size());
+        for (std::size_t i = 0; i < source.size(); ++i) {
+            source[i] = next();
+            if ((i / 8) % 5 == 1) source[i] |= 0xFF000000u;
+            if ((i / 8) % 5 == 2) source[i] &= 0x00FFFFFFu;
+            if (i % 7 == 0) source[i] |= 0xFF000000u;
+            if (i % 11 == 0) source[i] &= 0x00FFFFFFu;
+            destination[i] = next();
+            expected[i] = BlendPixel(source[i], destination[i]);
+        }
+        BlendRow(source.data(), destination.data(), length);
+        for (std::size_t i = 0; i < source.size(); ++i) ASSERT_EQ(destination[i], expected[i]) << length << " @" << i;
     }
-    BlendRow(source.data(), destination.data(), int(source.size()));
-    for (std::size_t i = 0; i < source.size(); ++i) ASSERT_EQ(destination[i], expected[i]) << i;
 }
 
 TEST(PixelHelpersTest, MakeAndSubtractClampColoursAndWrapAlpha) {
