@@ -44,6 +44,7 @@ run: native
 
 bench: native
 	$(NATIVE)/bin/flashdiag-bench
+	$(NATIVE)/bin/skin-bench
 
 clean:
 	rm -rf $(BUILD)
