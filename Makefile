@@ -57,6 +57,7 @@ run: win32
 
 bench: native
 	$(NATIVE)/bin/flashdiag-bench
+	$(NATIVE)/bin/skin-bench
 
 clean:
 	rm -rf $(BUILD)

@@ -14,18 +14,18 @@ void TraceLine(std::FILE* out, const PortAccess& access) {
 
 void PortTracer::WriteByte(std::uint16_t port, std::uint8_t value) {
     inner_.WriteByte(port, value);
-    TraceLine(out_, {PortAccess::Kind::Write, port, value});
+    if (inner_.Ready()) TraceLine(out_, {PortAccess::Kind::Write, port, value});
 }
 
 std::uint8_t PortTracer::ReadByte(std::uint16_t port) {
     std::uint8_t value = inner_.ReadByte(port);
-    TraceLine(out_, {PortAccess::Kind::Read8, port, value});
+    if (inner_.Ready()) TraceLine(out_, {PortAccess::Kind::Read8, port, value});
     return value;
 }
 
 std::uint16_t PortTracer::ReadWord(std::uint16_t port) {
     std::uint16_t value = inner_.ReadWord(port);
-    TraceLine(out_, {PortAccess::Kind::Read16, port, value});
+    if (inner_.Ready()) TraceLine(out_, {PortAccess::Kind::Read16, port, value});
     return value;
 }
 

@@ -1,5 +1,6 @@
 // A backend that writes one line per access to a file and passes every
-// access on to an inner backend (the --trace option).
+// access on to an inner backend (the --trace option). While the inner
+// backend is not ready no access reaches a device, so nothing is traced.
 #pragma once
 
 #include <cstdio>

@@ -60,5 +60,16 @@ TEST(PortTracerTest, WritesOneFixedWidthLinePerAccessAndPassesValuesThrough) {
     EXPECT_EQ(inner.Accesses().size(), 3u);
 }
 
+TEST(PortTracerTest, AccessesThatReachNoDeviceAreNotTraced) {
+    NoPortBackend noDevice;
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    PortTracer tracer(noDevice, out);
+    tracer.WriteByte(0x37A, 0x01);
+    EXPECT_EQ(tracer.ReadWord(0x37C), 0xFFFF);
+    EXPECT_EQ(std::ftell(out), 0L);
+    std::fclose(out);
+}
+
 }  // namespace
 }  // namespace portio

@@ -78,6 +78,9 @@ TEST(ServiceManagerTest, ErrorTextWithAnInsertKeepsThePlaceholder) {
 // whole install and ends not ready. Only the start's error code is the
 // system's own choice (Wine says 1114, Windows "file not found").
 TEST(ServiceManagerTest, MissingDriverFileLeavesTheDriverNotReady) {
+    // Any earlier failed start in this prefix (another test, a program run)
+    // left the service registered; the sequence below starts from none.
+    ServiceRemove("zlportio");
     testing::RecordingWinApi api(&SystemWinApi());
     ZlPortIo layer(api);
     layer.Start();

@@ -1,0 +1,15 @@
+// A window region in the shape of a colour-keyed bitmap.
+#pragma once
+
+#include <windows.h>
+
+#include "skin/SeBitmap.h"
+
+namespace skin {
+
+// The non-key pixels of `bitmap`, offset by (x, y), as a region owned by the
+// caller; nullptr for an empty bitmap. A bitmap of key pixels only gives an
+// empty region.
+HRGN RegionFromBitmap(const TSeBitmap& bitmap, int x, int y);
+
+}  // namespace skin

@@ -1,0 +1,51 @@
+// TSeBitmapLink: a named rectangle of a skin bitmap. It does not own the
+// bitmap and must not outlive it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "skin/Rect.h"
+
+namespace skin {
+
+class TSeBitmap;
+
+class TSeBitmapLink {
+public:
+    TSeBitmapLink() = default;
+    TSeBitmapLink(TSeBitmap* image, std::string name, const TRect& rect)
+        : name_(std::move(name)), left_(rect.Left), top_(rect.Top), right_(rect.Right),
+          bottom_(rect.Bottom), image_(image) {}
+
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Right() const { return right_; }
+    int Bottom() const { return bottom_; }
+    void SetLeft(int v) { left_ = v; }
+    void SetTop(int v) { top_ = v; }
+    void SetRight(int v) { right_ = v; }
+    void SetBottom(int v) { bottom_ = v; }
+    TRect Rect() const { return TRect{left_, top_, right_, bottom_}; }
+    TSeBitmap* Image() const { return image_; }
+    void SetImage(TSeBitmap* image) { image_ = image; }
+
+    // Copies the image, the rectangle and the name.
+    void Assign(const TSeBitmapLink& other) { *this = other; }
+    // An image is set and the rectangle has a positive area.
+    bool Valid() const {
+        return image_ != nullptr && (std::int64_t{right_} - left_) * (std::int64_t{bottom_} - top_) > 0;
+    }
+
+private:
+    std::string name_;
+    int left_ = 0;
+    int top_ = 0;
+    int right_ = 0;
+    int bottom_ = 0;
+    TSeBitmap* image_ = nullptr;
+};
+
+}  // namespace skin

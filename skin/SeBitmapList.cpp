@@ -1,0 +1,34 @@
+#include "skin/SeBitmapList.h"
+
+namespace skin {
+
+namespace {
+char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+}  // namespace
+
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    }
+    return true;
+}
+
+TSeBitmap* TSeBitmapList::Add(std::unique_ptr<TSeBitmap> bitmap) {
+    items_.push_back(std::move(bitmap));
+    return items_.back().get();
+}
+
+TSeBitmap* TSeBitmapList::Items(int index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return items_[std::size_t(index)].get();
+}
+
+std::unique_ptr<TSeBitmapLink> TSeBitmapList::GetLink(const std::string& name, const TRect& rect) const {
+    for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
+        if (SameName((*it)->Name(), name)) return (*it)->CreateLink(rect);
+    }
+    return nullptr;
+}
+
+}  // namespace skin
