@@ -319,7 +319,9 @@ private:
         if (depth >= kMaxObjectDepth) Fail(errors::kTooDeep);
         if (!IsKeyword("object")) Fail("'object' expected");
         Next();
-        std::string objectName = ExpectIdentifier();
+        // "object : TClass" is read as an object without a name, like the
+        // "object TClass" that the converter writes for one.
+        std::string objectName = IsSymbol(':') ? std::string() : ExpectIdentifier();
         std::string className;
         if (IsSymbol(':')) {
             Next();

@@ -212,6 +212,11 @@ TEST(ObjectTextToBinaryTest, AcceptsBareLineFeedsAndFreeSpacing) {
               ObjectTextToBinary("object X: TX\r\n  A = 1\r\n  B = 'xy'\r\n  C = {00000F00}\r\nend\r\n"));
 }
 
+TEST(ObjectTextToBinaryTest, AnObjectWithoutNameMayShowAnEmptyNameBeforeTheColon) {
+    EXPECT_EQ(ObjectTextToBinary("object : TX\r\nend\r\n"), ObjectTextToBinary("object TX\r\nend\r\n"));
+    EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary("object : TX\r\nend\r\n")), "object TX\r\nend\r\n");
+}
+
 TEST(ObjectTextToBinaryTest, IntegersAreStoredInTheSmallestTag) {
     const auto binary = ObjectTextToBinary("object X: TX\r\n  A = -128\r\n  B = 128\r\n  C = 40000\r\nend\r\n");
     const std::vector<std::uint8_t> expected = {'T', 'P', 'F', '0', 2, 'T', 'X', 1, 'X', 1, 'A', 2, 0x80,
