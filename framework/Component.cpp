@@ -35,7 +35,7 @@ TComponent::~TComponent() {
 }
 
 void TComponent::SetName(const std::string& name) {
-    if (owner_ && !name.empty()) {
+    if (owner_ && owner_->UniqueComponentNames() && !name.empty()) {
         TComponent* other = owner_->FindComponent(name);
         if (other && other != this) throw std::invalid_argument("A component named " + name + " already exists");
     }

@@ -37,9 +37,14 @@ public:
     std::string_view ClassName() const override { return kClassName; }
 
     const std::string& Name() const { return name_; }
-    // Throws std::invalid_argument when the owner already has another
-    // component of that name (names are compared without regard to case).
+    // Throws std::invalid_argument when the owner keeps names unique and
+    // already has another component of that name (names are compared
+    // without regard to case).
     void SetName(const std::string& name);
+    // Whether the components this one owns must have distinct names. True
+    // for forms (their fields are found by name); an owner whose parts may
+    // share a name, found by the first match, returns false.
+    virtual bool UniqueComponentNames() const { return true; }
 
     TComponent* Owner() const { return owner_; }
     std::size_t ComponentCount() const { return components_.size(); }

@@ -96,6 +96,22 @@ TEST(ComponentTest, NamesAreUniqueWithinAnOwner) {
     EXPECT_EQ(owner.FindComponent("memo2"), b);
 }
 
+// An owner that allows shared names (found by first match) accepts them.
+class TolerantOwner : public Probe {
+public:
+    using Probe::Probe;
+    bool UniqueComponentNames() const override { return false; }
+};
+
+TEST(ComponentTest, AnOwnerMayAllowSharedNames) {
+    TolerantOwner owner(nullptr);
+    auto* a = new Probe(&owner);
+    a->SetName("Button");
+    auto* b = new Probe(&owner);
+    b->SetName("button");
+    EXPECT_EQ(owner.FindComponent("BUTTON"), a);
+}
+
 TEST(ClassRegistryTest, CreatesRegisteredClassesByExactName) {
     RegisterComponentClass<Probe>();
     Probe owner(nullptr);
