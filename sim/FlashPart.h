@@ -9,7 +9,7 @@
 //   - a wrong command sequence sets the status error bits and drops the
 //     operation.
 // The confirm of a buffered program is taken at any address inside the
-// part: the adapter steps the address past the 32 data bytes before it.
+// part: the adapter has stepped the address past the 32 data bytes.
 #pragma once
 
 #include <cstdint>

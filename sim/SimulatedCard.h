@@ -5,6 +5,11 @@
 // address, register 3 is the window onto the card at that address, register
 // 6 the mode. Mode bit 0x04 routes the window to the flash, 0x08 to the saver
 // RAM, and 0x10 (stream) steps the address by one after every data byte.
+// Only the low address register counts: the address wraps within its
+// 256-byte page. Every stream the diagnostic makes (32 program bytes, a
+// 128-word burst, a 256-address saver chunk) starts page-aligned enough to
+// stay inside one page, and the confirm of a buffered program, written after
+// its 32 bytes, lands in the same page and so in the same flash block.
 // A 16-bit read is two data cycles, the lower address in the low half.
 // Reads of anything but the data window, and of addresses where nothing
 // answers, give 0xFF.
@@ -54,7 +59,7 @@ private:
     // Flash parts by 2 MB slice of the 16 MB address space.
     FlashPart* PartAt(std::uint32_t address) const { return partBySlice_[address >> 21]; }
     void StepInStream() {
-        if (mode_ & 0x10) address_ = (address_ + 1) & 0xFFFFFF;
+        if (mode_ & 0x10) address_ = (address_ & 0xFFFF00) | ((address_ + 1) & 0xFF);
     }
 
     std::vector<std::unique_ptr<FlashPart>> parts_;

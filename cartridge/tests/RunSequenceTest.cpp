@@ -144,6 +144,21 @@ TEST(RunSequenceTest, HungFlashPartEndsTheProgramPassWithOneLine) {
     EXPECT_EQ(report.stepsPerStart, (std::vector<int>{0}));
 }
 
+TEST(RunSequenceTest, SecondRunOnTheSameCardPassesAgain) {
+    // The second run programs over the first run's pattern: every status
+    // wait must read the part it programs, not a neighbour holding data.
+    for (const char* kind : {"sharp64", "intel64", "sharp32"}) {
+        sim::SimulatedCard card(sim::ParseCardConfig(kind));
+        portio::ScopedPortBackend scope(card);
+        SetFlashWaitBound(std::chrono::milliseconds(200));
+        RecordingReport report;
+        EXPECT_FALSE(RunDiagnostic(report)) << kind;
+        EXPECT_FALSE(RunDiagnostic(report)) << kind << ": " << report.lines[2];
+        SetFlashWaitBound(DefaultFlashWaitBound);
+        EXPECT_EQ(report.lines.size(), 8u) << kind;
+    }
+}
+
 TEST(RunSequenceTest, SecondRunStartsAfreshOnAnotherCard) {
     RecordingReport report;
     RunOn("intel64", report);

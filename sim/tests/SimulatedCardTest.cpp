@@ -98,11 +98,18 @@ TEST_F(SimulatedCardTest, StreamModeStepsTheAddressAndWordsAreLowAddressFirst) {
     EXPECT_EQ(card.ReadWord(0x37C), 0x1111);
     EXPECT_EQ(card.ReadWord(0x37C), 0x1313);
 
+    Address(0x0002FE);  // the step wraps within the 256-byte page
+    Data(0xA1);
+    Data(0xA2);
+    Data(0xA3);
+    EXPECT_EQ(card.Address(), 0x000201u);
+    EXPECT_EQ(card.SaverCell(0x100), 0xA3);
+
     SetRegister(6, 0x88);  // saver, no stream: the address stays
-    Address(0x000200);
-    EXPECT_EQ(card.ReadByte(0x37C), 0x11);
-    EXPECT_EQ(card.ReadByte(0x37C), 0x11);
-    EXPECT_EQ(card.Address(), 0x000200u);
+    Address(0x000202);
+    EXPECT_EQ(card.ReadByte(0x37C), 0x13);
+    EXPECT_EQ(card.ReadByte(0x37C), 0x13);
+    EXPECT_EQ(card.Address(), 0x000202u);
 }
 
 TEST_F(SimulatedCardTest, NothingAnswersOutsideTheCardOrOutsideTheDataWindow) {
