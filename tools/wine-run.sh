@@ -34,6 +34,13 @@ mkdir -p "$(dirname "$prefix")"
     wineserver -w
     touch "$prefix/.unmanaged"
   fi
+  # Wine's own faces ("MS Sans Serif", "Tahoma" from fonts-wine) are only
+  # found in the prefix's font folder; without them every face falls back to
+  # a much wider system font and captions no longer fit their controls.
+  if [ ! -f "$prefix/.fonts" ] && [ -d /usr/share/wine/fonts ]; then
+    cp /usr/share/wine/fonts/*.fon /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+    touch "$prefix/.fonts"
+  fi
 ) 9>"$prefix.lock"
 
 exec wine "$@"
