@@ -165,7 +165,9 @@ TEST_F(TextTest, DrawTextLeavesTheBackgroundAndDrawsInTheTextColour) {
 
 TEST_F(TextTest, VerticalTextTurnsAQuarterEitherWay) {
     SetTextColor(dc, RGB(0, 0, 255));
-    TRect r = MakeRect(5, 2, 25, 28);
+    // Wide enough that a line of the default font (up to 16 pixels high)
+    // stays on its own side of the middle.
+    TRect r = MakeRect(5, 2, 37, 28);
     DrawVerticalText(dc, L"AB", r, true, DT_SINGLELINE);
     // Unturned, the text starts at the buffer's top-left: turned clockwise it
     // lies along the right edge, read from top to bottom.
