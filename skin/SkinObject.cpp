@@ -230,6 +230,14 @@ TSeSkinObject* TSeSkinObject::Root() {
 
 void TSeSkinObject::Assign(const TSeSkinObject& source) {
     if (&source == this) return;
+    // Taking over one's own descendant would free it while it is read:
+    // copy it first.
+    for (const framework::TComponent* o = source.Owner(); o; o = o->Owner()) {
+        if (o != this) continue;
+        std::unique_ptr<TSeSkinObject> detached(CloneObject(source, nullptr));
+        if (detached) Assign(*detached);
+        return;
+    }
     SetName(source.Name());
     masked_ = source.masked_;
     align_ = source.align_;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/ClassRegistry.h"
+#include "framework/ComponentStreaming.h"
+#include "framework/ObjectText.h"
 #include "framework/Property.h"
 #include "skin/SeBitmap.h"
 #include "skin/SeBitmapList.h"
@@ -178,6 +180,12 @@ TEST(SkinObjectCopyTest, AssignReplacesTheChildrenItHad) {
     target.Assign(source);
     ASSERT_EQ(target.ChildCount(), 1);
     EXPECT_EQ(target.Child(0)->ClassName(), "TSeSkinObject");
+
+    // Taking over one's own child replaces the children with the child's.
+    new TSeTextObject(target.Child(0));
+    target.Assign(*target.Child(0));
+    ASSERT_EQ(target.ChildCount(), 1);
+    EXPECT_EQ(target.Child(0)->ClassName(), "TSeTextObject");
 }
 
 TEST(SkinObjectCopyTest, SecondFamilyCopiesItsOwnFields) {
@@ -201,6 +209,55 @@ TEST(SkinObjectCopyTest, SecondFamilyCopiesItsOwnFields) {
     ASSERT_NE(cc, nullptr);
     EXPECT_EQ(cc->PressedColor(), 0x445566);
     EXPECT_EQ(cc->DisabledFont()->Height(), -9);
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+TEST(SkinObjectStreamTest, PropertiesGoThroughTheComponentStreamFormat) {
+    TSeSystemButton button(nullptr);
+    button.SetName("Close");
+    button.SetAlign(saTopRight);
+    button.SetAction(sbaClose);
+    button.SetColor(0x00FFFFFF);
+    button.SetBounds(MakeBounds(266, 2, 16, 14));
+    button.SetMasked(false);
+    button.SetTextEffect(teShadow);
+    button.Bitmap()->SetName("Buttons");
+    button.Bitmap()->SetRight(16);
+    button.BitmapHot()->SetLeft(-3);
+    button.ActiveFont()->SetStyle(framework::fsBold);
+
+    const std::vector<std::uint8_t> binary = framework::ComponentToBinary(button);
+    const std::string text = framework::ObjectBinaryToText(binary);
+    EXPECT_NE(text.find("object Close: TSeSystemButton\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  Align = saTopRight\r\n  Color = clWhite\r\n  DrawIfOwner = False\r\n  Font.Charset = "),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("  Kind = skSysButton\r\n  Masked = False\r\n  Left = 266\r\n  Top = 2\r\n  Height = 14\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("  Bitmap.Name = 'Buttons'\r\n  Bitmap.Left = 0\r\n"), std::string::npos) << text;
+    // An empty link name is left out, its rectangle is not.
+    EXPECT_NE(text.find("  ActiveBitmap.Left = 0\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("ActiveBitmap.Name"), std::string::npos) << text;
+    EXPECT_NE(text.find("  Action = sbaClose\r\n"), std::string::npos) << text;
+
+    TSeSystemButton copy(nullptr);
+    framework::ComponentFromBinary(binary, copy);
+    EXPECT_EQ(copy.Name(), "Close");
+    EXPECT_EQ(copy.Align(), saTopRight);
+    EXPECT_EQ(copy.Action(), sbaClose);
+    EXPECT_EQ(copy.BoundsRect(), MakeBounds(266, 2, 16, 14));
+    EXPECT_FALSE(copy.Masked());
+    EXPECT_EQ(copy.TextEffect(), teShadow);
+    EXPECT_EQ(copy.Bitmap()->Name(), "Buttons");
+    EXPECT_EQ(copy.Bitmap()->Right(), 16);
+    EXPECT_EQ(copy.BitmapHot()->Left(), -3);
+    EXPECT_EQ(copy.ActiveFont()->Style(), std::uint32_t(framework::fsBold));
 }
 
 }  // namespace
