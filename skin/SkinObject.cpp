@@ -315,8 +315,11 @@ void TSeSkinObject::DrawTextWith(SkinCanvas& canvas, const framework::TFont& fon
     const TextFlags& flags = kTextFlags[textAlign_ < std::size(kTextFlags) ? textAlign_ : taLeft];
     if (!text_.empty()) {
         unsigned textFlags = flags.text | kTextSingleLine;
-        if (canvas.RightToLeftLocale() && biDiMode_ != 0) textFlags = MirrorHorizontal(textFlags);
-        if (biDiMode_ == 1) textFlags |= kTextRtlReading;
+        // Only a right-to-left system mirrors text or reads it right to left.
+        if (canvas.RightToLeftLocale() && biDiMode_ != 0) {
+            textFlags = MirrorHorizontal(textFlags);
+            if (biDiMode_ == 1) textFlags |= kTextRtlReading;
+        }
         canvas.SetFont(font);
         const TColor color = enabled_ ? font.Color() : kDisabledTextColor;
         const std::wstring text =

@@ -311,6 +311,9 @@ TEST_F(DrawFixture, TitleShortensAndRightToLeftMirrors) {
     FakeControl control;
     control.biDiMode = 1;
     title.SetControl(&control);
+    canvas.calls.clear();
+    title.DrawText(canvas);
+    EXPECT_EQ(Calls("text").at(0).flags, kTextLeft | kTextVCenter | kTextSingleLine);
     canvas.rightToLeft = true;
     canvas.calls.clear();
     title.DrawText(canvas);
