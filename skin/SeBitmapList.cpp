@@ -35,6 +35,11 @@ std::unique_ptr<TSeBitmapLink> TSeBitmapList::GetLink(const std::string& name, c
 
 namespace skin {
 
+void ResolveLink(const TSeBitmapList* list, TSeBitmapLink& link) {
+    if (!list || link.Name().empty()) return;
+    if (auto found = list->GetLink(link.Name(), link.Rect())) link.Assign(*found);
+}
+
 const framework::PropertyTable& TSeBitmapLink::ClassProperties() {
     using T = TSeBitmapLink;
     using namespace framework;

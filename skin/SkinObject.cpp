@@ -13,11 +13,6 @@ namespace skin {
 
 namespace {
 
-// Stored rectangles and sizes are untrusted; layout sums are done in 64
-// bits and brought back into range.
-int ClampInt(std::int64_t v) {
-    return int(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
 
 TextMeasure& MeasureHook() {
     static TextMeasure hook;
@@ -94,20 +89,20 @@ const framework::PropertyTable& TSeSkinObject::ClassProperties() {
 // ---- geometry ---------------------------------------------------------------
 
 TRect TSeSkinObject::BoundsRect() const {
-    return TRect{left_, top_, ClampInt(std::int64_t{left_} + width_), ClampInt(std::int64_t{top_} + height_)};
+    return TRect{left_, top_, ClampToInt(std::int64_t{left_} + width_), ClampToInt(std::int64_t{top_} + height_)};
 }
 
 void TSeSkinObject::SetLeft(int value) {
-    SetBounds(TRect{value, top_, ClampInt(std::int64_t{value} + width_), BoundsRect().Bottom});
+    SetBounds(TRect{value, top_, ClampToInt(std::int64_t{value} + width_), BoundsRect().Bottom});
 }
 void TSeSkinObject::SetTop(int value) {
-    SetBounds(TRect{left_, value, BoundsRect().Right, ClampInt(std::int64_t{value} + height_)});
+    SetBounds(TRect{left_, value, BoundsRect().Right, ClampToInt(std::int64_t{value} + height_)});
 }
 void TSeSkinObject::SetWidth(int value) {
-    SetBounds(TRect{left_, top_, ClampInt(std::int64_t{left_} + value), BoundsRect().Bottom});
+    SetBounds(TRect{left_, top_, ClampToInt(std::int64_t{left_} + value), BoundsRect().Bottom});
 }
 void TSeSkinObject::SetHeight(int value) {
-    SetBounds(TRect{left_, top_, BoundsRect().Right, ClampInt(std::int64_t{top_} + value)});
+    SetBounds(TRect{left_, top_, BoundsRect().Right, ClampToInt(std::int64_t{top_} + value)});
 }
 
 void TSeSkinObject::SetBounds(const TRect& rect) {
@@ -116,8 +111,8 @@ void TSeSkinObject::SetBounds(const TRect& rect) {
     prevHeight_ = height_;
     left_ = rect.Left;
     top_ = rect.Top;
-    width_ = ClampInt(std::max<std::int64_t>(0, std::int64_t{rect.Right} - rect.Left));
-    height_ = ClampInt(std::max<std::int64_t>(0, std::int64_t{rect.Bottom} - rect.Top));
+    width_ = ClampToInt(std::max<std::int64_t>(0, std::int64_t{rect.Right} - rect.Left));
+    height_ = ClampToInt(std::max<std::int64_t>(0, std::int64_t{rect.Bottom} - rect.Top));
     anchorPending_ = true;
     AlignChildren();
 }
@@ -127,7 +122,7 @@ void TSeSkinObject::AlignChildren() {
         std::int64_t left, top, right, bottom;
     } r{left_, top_, std::int64_t{left_} + width_, std::int64_t{top_} + height_};
     auto place = [](TSeSkinObject* c, std::int64_t l, std::int64_t t, std::int64_t rr, std::int64_t b) {
-        c->SetBounds(TRect{ClampInt(l), ClampInt(t), ClampInt(rr), ClampInt(b)});
+        c->SetBounds(TRect{ClampToInt(l), ClampToInt(t), ClampToInt(rr), ClampToInt(b)});
     };
     const int count = ChildCount();
     auto visibleChildren = [&](auto&& each) {
@@ -206,8 +201,8 @@ void TSeSkinObject::AnchorChildren() {
         if (!c) continue;
         const bool right = c->align_ == saTopRight || c->align_ == saBottomRight;
         const bool bottom = c->align_ == saBottomLeft || c->align_ == saBottomRight;
-        if (right && horizontal) c->left_ = ClampInt(std::int64_t{width_} - (std::int64_t{prevWidth_} - c->left_));
-        if (bottom && vertical) c->top_ = ClampInt(std::int64_t{height_} - (std::int64_t{prevHeight_} - c->top_));
+        if (right && horizontal) c->left_ = ClampToInt(std::int64_t{width_} - (std::int64_t{prevWidth_} - c->left_));
+        if (bottom && vertical) c->top_ = ClampToInt(std::int64_t{height_} - (std::int64_t{prevHeight_} - c->top_));
     }
 }
 
@@ -305,13 +300,13 @@ void TSeSkinObject::DrawText(SkinCanvas& canvas) { DrawTextWith(canvas, *font_);
 void TSeSkinObject::DrawTextWith(SkinCanvas& canvas, const framework::TFont& font) {
     const TRect bounds = BoundsRect();
     if (text_ == L"-") {
-        const int top = ClampInt(std::int64_t{bounds.Top} + height_ / 2 - 1);
+        const int top = ClampToInt(std::int64_t{bounds.Top} + height_ / 2 - 1);
         canvas.FillRect(TRect{bounds.Left + 3, top, bounds.Right - 3, top + 1}, GetFont()->Color());
         return;
     }
-    const TRect textRect{ClampInt(std::int64_t{bounds.Left} + textMarginLeft_),
-                         ClampInt(std::int64_t{bounds.Top} + textMarginTop_),
-                         ClampInt(std::int64_t{bounds.Right} - textMarginRight_), bounds.Bottom};
+    const TRect textRect{ClampToInt(std::int64_t{bounds.Left} + textMarginLeft_),
+                         ClampToInt(std::int64_t{bounds.Top} + textMarginTop_),
+                         ClampToInt(std::int64_t{bounds.Right} - textMarginRight_), bounds.Bottom};
     const TextFlags& flags = kTextFlags[textAlign_ < std::size(kTextFlags) ? textAlign_ : taLeft];
     if (!text_.empty()) {
         unsigned textFlags = flags.text | kTextSingleLine;

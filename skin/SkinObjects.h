@@ -61,8 +61,6 @@ protected:
     // Draws as a bitmap object with `link` standing for Bitmap: the bitmap,
     // then the text, the layout and the children.
     void DrawWithLink(SkinCanvas& canvas, const TSeBitmapLink& link);
-    // Resolves `link` by its name and rectangle in the bitmap list.
-    void Relink(TSeBitmapLink& link) const;
 
 private:
     std::unique_ptr<TSeBitmapLink> bitmap_;
@@ -185,29 +183,5 @@ private:
     std::unique_ptr<framework::TFont> fontPressed_;
     std::unique_ptr<framework::TFont> fontDisabled_;
 };
-
-// Helpers shared by the two system button classes.
-namespace sysbutton {
-// Shows or hides `button` for the frame state and the form's border icons.
-void ApplyVisibility(TSeSkinObject& button, TSeAction action, int state);
-// Runs `action` on the button's skinned form (nothing without one).
-void RunAction(TSeSkinObject& button, TSeAction action);
-}  // namespace sysbutton
-
-// Shared by the bitmap classes of both families.
-namespace bitmapdraw {
-// Draws `source` of `link`'s bitmap into `destination` by `style`. A
-// tsCenter piece is drawn unscaled, centred in its destination, and the
-// part of it that does not fit there is left out.
-void DrawPiece(SkinCanvas& canvas, const TSeBitmapLink& link, const TRect& source, const TRect& destination,
-               TscTileStyle style, bool masked);
-// The whole link over `bounds` by `style` when all margins are 0, else in
-// nine pieces cut by the margins.
-void DrawNinePiece(SkinCanvas& canvas, const TSeBitmapLink& link, const TRect& bounds, int marginLeft,
-                   int marginTop, int marginRight, int marginBottom, TscTileStyle centreStyle,
-                   TscTileStyle borderStyle, bool masked);
-// The shape of `object` drawn alone, off-screen, offset to where it is.
-std::optional<SkinRegion> MaskedRegion(TSeSkinObject& object);
-}  // namespace bitmapdraw
 
 }  // namespace skin

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "skin/BitmapPieces.h"
 #include "skin/SeBitmapList.h"
 #include "skin/SkinCanvas.h"
 #include "skin/SkinObjectControl.h"
-#include "skin/SkinObjects.h"
+#include "skin/SystemButtonActions.h"
 
 namespace skin {
 
@@ -16,9 +17,6 @@ namespace {
 
 bool HotOrFocused(int state) { return state == kStateHot || state == kStateFocused; }
 
-int ClampInt(std::int64_t v) {
-    return int(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
 
 const TSeBitmapLink& FirstValid(const TSeBitmapLink* preferred, const TSeBitmapLink& fallback) {
     return preferred && preferred->Valid() ? *preferred : fallback;
@@ -128,27 +126,22 @@ void TSeBitmapSkinObject::Assign(const TSeSkinObject& source) {
     }
 }
 
-void TSeBitmapSkinObject::Relink(TSeBitmapLink& link) const {
-    if (!BitmapList() || link.Name().empty()) return;
-    if (auto found = BitmapList()->GetLink(link.Name(), link.Rect())) link.Assign(*found);
-}
-
 void TSeBitmapSkinObject::LinkBitmaps() {
     TSeSkinObject::LinkBitmaps();
-    Relink(*bitmap_);
+    ResolveLink(BitmapList(), *bitmap_);
 }
 
 void TSeBitmapSkinObject::Draw(SkinCanvas& canvas) {
     const TSeBitmapLink& link = CurrentBitmap();
     if (!Visible() || !link.Valid() || Width() <= 0 || Height() <= 0) return;
-    bitmapdraw::DrawNinePiece(canvas, link, BoundsRect(), 0, 0, 0, 0, tileStyle_, tileStyle_, Masked());
+    DrawNinePieces(canvas, link, BoundsRect(), 0, 0, 0, 0, tileStyle_, tileStyle_, Masked());
     DrawText(canvas);
 }
 
 std::optional<SkinRegion> TSeBitmapSkinObject::CreateRegion() {
     if (!bitmap_->Valid() || Width() <= 0 || Height() <= 0) return std::nullopt;
     if (Kind() == skClient) return TSeSkinObject::CreateRegion();
-    return bitmapdraw::MaskedRegion(*this);
+    return MaskedObjectRegion(*this);
 }
 
 // ---- TSeFormBitmapSkinObject ------------------------------------------------------
@@ -170,7 +163,7 @@ void TSeFormBitmapSkinObject::Assign(const TSeSkinObject& source) {
 
 void TSeFormBitmapSkinObject::LinkBitmaps() {
     TSeBitmapSkinObject::LinkBitmaps();
-    Relink(*inactiveBitmap_);
+    ResolveLink(BitmapList(), *inactiveBitmap_);
 }
 
 const TSeBitmapLink& TSeFormBitmapSkinObject::CurrentBitmap() const {
@@ -210,13 +203,13 @@ void TSeSysButtonSkinObject::Assign(const TSeSkinObject& source) {
 
 void TSeSysButtonSkinObject::SetState(int state) {
     TSeBitmapSkinObject::SetState(state);
-    sysbutton::ApplyVisibility(*this, action_, state);
+    ApplySystemButtonVisibility(*this, action_, state);
 }
 
 void TSeSysButtonSkinObject::LinkBitmaps() {
     TSeBitmapSkinObject::LinkBitmaps();
-    Relink(*bitmapHover_);
-    Relink(*bitmapDown_);
+    ResolveLink(BitmapList(), *bitmapHover_);
+    ResolveLink(BitmapList(), *bitmapDown_);
 }
 
 const TSeBitmapLink& TSeSysButtonSkinObject::CurrentBitmap() const {
@@ -272,7 +265,7 @@ void TSeSysButtonSkinObject::MouseDoubleClick(TMouseButton button, int, int) {
 
 void TSeSysButtonSkinObject::RunAction() {
     if (action_ != sbaRollPanel) {
-        sysbutton::RunAction(*this, action_);
+        RunSystemButtonAction(*this, action_);
         return;
     }
     if (rollPanel_.empty()) return;
@@ -362,7 +355,7 @@ void TSeBitmapBoxObject::Assign(const TSeSkinObject& source) {
 void TSeBitmapBoxObject::Draw(SkinCanvas& canvas) {
     const TSeBitmapLink& link = CurrentBitmap();
     if (!Visible() || !link.Valid() || Width() <= 0 || Height() <= 0) return;
-    bitmapdraw::DrawNinePiece(canvas, link, BoundsRect(), MarginLeft(), MarginTop(), MarginRight(), MarginBottom(),
+    DrawNinePieces(canvas, link, BoundsRect(), MarginLeft(), MarginTop(), MarginRight(), MarginBottom(),
                               TileStyle(), borderTileStyle_, Masked());
     DrawText(canvas);
 }
@@ -386,7 +379,7 @@ void TSeActiveBitmapBoxObject::Assign(const TSeSkinObject& source) {
 
 void TSeActiveBitmapBoxObject::LinkBitmaps() {
     TSeBitmapBoxObject::LinkBitmaps();
-    Relink(*focusedBitmap_);
+    ResolveLink(BitmapList(), *focusedBitmap_);
 }
 
 const TSeBitmapLink& TSeActiveBitmapBoxObject::CurrentBitmap() const {
@@ -424,10 +417,10 @@ void TSeButtonBitmapBoxObject::Assign(const TSeSkinObject& source) {
 
 void TSeButtonBitmapBoxObject::LinkBitmaps() {
     TSeBitmapBoxObject::LinkBitmaps();
-    Relink(*focusedBitmap_);
-    Relink(*hotBitmap_);
-    Relink(*pressedBitmap_);
-    Relink(*disabledBitmap_);
+    ResolveLink(BitmapList(), *focusedBitmap_);
+    ResolveLink(BitmapList(), *hotBitmap_);
+    ResolveLink(BitmapList(), *pressedBitmap_);
+    ResolveLink(BitmapList(), *disabledBitmap_);
 }
 
 const TSeBitmapLink& TSeButtonBitmapBoxObject::CurrentBitmap() const {
@@ -472,10 +465,10 @@ void TSeRollPanelObject::Roll() {
     rolled_ = !rolled_;
     TRect b = BoundsRect();
     switch (rollKind_) {
-        case rkLeft: b.Left = ClampInt(std::int64_t{b.Right} - target); break;
-        case rkRight: b.Right = ClampInt(std::int64_t{b.Left} + target); break;
-        case rkTop: b.Top = ClampInt(std::int64_t{b.Bottom} - target); break;
-        case rkBottom: b.Bottom = ClampInt(std::int64_t{b.Top} + target); break;
+        case rkLeft: b.Left = ClampToInt(std::int64_t{b.Right} - target); break;
+        case rkRight: b.Right = ClampToInt(std::int64_t{b.Left} + target); break;
+        case rkTop: b.Top = ClampToInt(std::int64_t{b.Bottom} - target); break;
+        case rkBottom: b.Bottom = ClampToInt(std::int64_t{b.Top} + target); break;
     }
     SetBounds(b);
     // The form answers by laying itself out anew; its messages run now so

@@ -66,7 +66,6 @@ public:
 protected:
     // The link drawn now; Bitmap unless a subclass has a state bitmap.
     virtual const TSeBitmapLink& CurrentBitmap() const { return *bitmap_; }
-    void Relink(TSeBitmapLink& link) const;
 
 private:
     std::unique_ptr<TSeBitmapLink> bitmap_;
