@@ -66,7 +66,8 @@ std::wstring SkinCanvasDC::EllipsisText(const std::wstring& text, int width) {
 
 void SkinCanvasDC::DrawIcon(void* icon, int x, int y) {
     HICON handle = static_cast<HICON>(icon);
-    // The program's own icon is its first icon resource.
+    // The program's own icon: its main icon resource, by name or as the first one.
+    if (!handle) handle = LoadIconA(GetModuleHandle(nullptr), "MAINICON");
     if (!handle) handle = LoadIcon(GetModuleHandle(nullptr), MAKEINTRESOURCE(1));
     if (!handle) handle = LoadIcon(nullptr, IDI_APPLICATION);
     int cx = GetSystemMetrics(SM_CXSMICON);

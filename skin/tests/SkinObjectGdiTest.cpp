@@ -256,6 +256,32 @@ TEST(SkinObjectWindowTest, ObjectsReachTheirControlThroughWindowMessages) {
     button->SetAction(sbaMinimize);
     root.SetState(kStateNormal);
     EXPECT_FALSE(button->Visible());
+
+    // The system menu button of a form draws an icon (here the system's
+    // standard one: the window has none) at its top-left corner.
+    button->SetAction(sbaSysMenu);
+    button->SetVisible(true);
+    button->SetBounds(MakeBounds(4, 4, 16, 16));
+    TSeBitmap target;
+    target.SetSize(24, 24);
+    target.Fill(0xFF123456);
+    {
+        SkinCanvasDC canvas(BitmapDC(target));
+        button->Draw(canvas);
+    }
+    GdiFlush();
+    int changed = 0;
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x) {
+            const bool inside = x >= 4 && y >= 4 && x < 4 + GetSystemMetrics(SM_CXSMICON) &&
+                                y < 4 + GetSystemMetrics(SM_CYSMICON);
+            const bool differs = (target.GetPixel(x, y) & 0xFFFFFF) != 0x123456;
+            if (differs) ++changed;
+            if (!inside) {
+                EXPECT_FALSE(differs) << x << "," << y;
+            }
+        }
+    EXPECT_GT(changed, 0);
     DestroyWindow(hwnd);
 }
 
