@@ -20,6 +20,14 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
+// A 64-bit sum brought back into the range of int; layout arithmetic on
+// stored (untrusted) rectangles is done in 64 bits and clamped with this.
+constexpr int ClampToInt(std::int64_t v) {
+    return v < std::numeric_limits<int>::min()   ? std::numeric_limits<int>::min()
+           : v > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max()
+                                                 : int(v);
+}
+
 constexpr TRect MakeRect(int left, int top, int right, int bottom) {
     return TRect{left, top, right, bottom};
 }

@@ -6,10 +6,12 @@
 #include <cstring>
 #include <limits>
 
-#include "skin/ByteStream.h"
+#include "framework/FrameworkError.h"
+#include "framework/Stream.h"
 #include "skin/HueShift.h"
 #include "skin/SeBitmapLink.h"
 #include "skin/SkinError.h"
+#include "skin/StreamString.h"
 
 namespace skin {
 
@@ -333,28 +335,28 @@ bool TSeBitmap::HasKeyPixelsWithAlpha(const TRect& rect) const {
     return false;
 }
 
-void TSeBitmap::LoadFromStream(ByteStream& stream) {
+void TSeBitmap::LoadFromStream(framework::TStream& stream) {
     std::string name = ReadStreamString(stream);
-    std::int32_t width = ReadInt32(stream);
-    std::int32_t height = ReadInt32(stream);
+    std::int32_t width = stream.ReadInt32();
+    std::int32_t height = stream.ReadInt32();
     name_ = std::move(name);
     // The sizes are untrusted: a pixel block the stream cannot hold is an
     // error before any buffer is created for it.
     std::uint64_t pixels = std::uint64_t(Magnitude(width)) * std::uint64_t(Magnitude(height));
-    if (pixels > stream.Remaining() / 4) throw SkinError(kStreamReadError);
+    if (pixels > std::uint64_t(stream.Remaining()) / 4) throw framework::EStreamError(framework::errors::kReadError);
     SetSize(width, height);
     if (width_ == width && height_ == height) {
-        ReadExact(stream, surface_.bits, std::size_t(pixels) * sizeof(TPixel));
+        stream.ReadBuffer(surface_.bits, std::size_t(pixels) * sizeof(TPixel));
     }
 }
 
-void TSeBitmap::SaveToStream(ByteStream& stream) const {
+void TSeBitmap::SaveToStream(framework::TStream& stream) const {
     WriteStreamString(stream, name_);
-    WriteInt32(stream, width_);
-    WriteInt32(stream, height_);
+    stream.WriteInt32(width_);
+    stream.WriteInt32(height_);
     if (surface_.bits != nullptr) {
         detail::SyncBitmapSurfaces();
-        stream.Write(surface_.bits, std::size_t(width_) * std::size_t(height_) * sizeof(TPixel));
+        stream.WriteBuffer(surface_.bits, std::size_t(width_) * std::size_t(height_) * sizeof(TPixel));
     }
 }
 

@@ -16,9 +16,12 @@
 #include "skin/Pixel.h"
 #include "skin/Rect.h"
 
+namespace framework {
+class TStream;
+}
+
 namespace skin {
 
-class ByteStream;
 class TSeBitmapLink;
 
 class TSeBitmap {
@@ -87,8 +90,11 @@ public:
     // would draw such keys; drawing falls back to the software path then.
     bool HasKeyPixelsWithAlpha(const TRect& rect) const;
 
-    void LoadFromStream(ByteStream& stream);
-    void SaveToStream(ByteStream& stream) const;
+    // The stream form: name (see StreamString.h), width, height, then the
+    // pixels row by row. Short or inconsistent data is
+    // framework::EStreamError("Stream read error").
+    void LoadFromStream(framework::TStream& stream);
+    void SaveToStream(framework::TStream& stream) const;
 
     // A new link to `rect` of this bitmap under its name; the caller owns it.
     std::unique_ptr<TSeBitmapLink> CreateLink(const TRect& rect);

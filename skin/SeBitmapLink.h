@@ -1,25 +1,34 @@
 // TSeBitmapLink: a named rectangle of a skin bitmap. It does not own the
-// bitmap and must not outlive it.
+// bitmap and must not outlive it. Skin objects store their links as
+// "Name" (left out when empty), "Left", "Top", "Right", "Bottom".
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "framework/Persistent.h"
 #include "skin/Rect.h"
 
 namespace skin {
 
 class TSeBitmap;
 
-class TSeBitmapLink {
+class TSeBitmapLink : public framework::TPersistent {
 public:
+    static constexpr std::string_view kClassName = "TSeBitmapLink";
+    std::string_view ClassName() const override { return kClassName; }
+    const framework::PropertyTable& Properties() const override { return ClassProperties(); }
+    static const framework::PropertyTable& ClassProperties();
+
     TSeBitmapLink() = default;
+    TSeBitmapLink(const TSeBitmapLink&) = default;
+    TSeBitmapLink& operator=(const TSeBitmapLink&) = default;
     TSeBitmapLink(TSeBitmap* image, std::string name, const TRect& rect)
         : name_(std::move(name)), left_(rect.Left), top_(rect.Top), right_(rect.Right),
           bottom_(rect.Bottom), image_(image) {}
 
     const std::string& Name() const { return name_; }
-    void SetName(std::string name) { name_ = std::move(name); }
+    void SetName(const std::string& name) { name_ = name; }
     int Left() const { return left_; }
     int Top() const { return top_; }
     int Right() const { return right_; }

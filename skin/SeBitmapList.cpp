@@ -32,3 +32,26 @@ std::unique_ptr<TSeBitmapLink> TSeBitmapList::GetLink(const std::string& name, c
 }
 
 }  // namespace skin
+
+namespace skin {
+
+void ResolveLink(const TSeBitmapList* list, TSeBitmapLink& link) {
+    if (!list || link.Name().empty()) return;
+    if (auto found = list->GetLink(link.Name(), link.Rect())) link.Assign(*found);
+}
+
+const framework::PropertyTable& TSeBitmapLink::ClassProperties() {
+    using T = TSeBitmapLink;
+    using namespace framework;
+    static const PropertyTable table(&TPersistent::ClassProperties(),
+                                     {
+                                         StringProperty("Name", &T::Name, &T::SetName),
+                                         IntegerProperty("Left", &T::Left, &T::SetLeft),
+                                         IntegerProperty("Top", &T::Top, &T::SetTop),
+                                         IntegerProperty("Right", &T::Right, &T::SetRight),
+                                         IntegerProperty("Bottom", &T::Bottom, &T::SetBottom),
+                                     });
+    return table;
+}
+
+}  // namespace skin

@@ -28,6 +28,11 @@ private:
     std::vector<std::unique_ptr<TSeBitmap>> items_;
 };
 
+// Points `link` at the bitmap its name and rectangle find in `list`
+// (GetLink). A link without a name stands for no bitmap and is not looked
+// up; a link that finds nothing is left as it is (and not valid).
+void ResolveLink(const TSeBitmapList* list, TSeBitmapLink& link);
+
 // Names compare by 8-bit characters with ASCII letters folded; skin names
 // are plain ASCII.
 bool SameName(const std::string& a, const std::string& b);

@@ -11,7 +11,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-inline constexpr const char* kStreamReadError = "Stream read error";
 inline constexpr const char* kDibAllocError = "Can't allocate the DIB handle";
 inline constexpr const char* kCreateDcError = "Can't create compatible DC";
 inline constexpr const char* kSelectObjectError = "Can't select an object into DC";

@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/ByteStream.h"
+#include "framework/FrameworkError.h"
+#include "framework/Stream.h"
 #include "skin/SeBitmap.h"
-#include "skin/SkinError.h"
+#include "skin/StreamString.h"
 
 namespace skin {
 namespace {
+
+using framework::EStreamError;
+using framework::TMemoryStream;
 
 std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
     std::vector<std::uint8_t> bytes;
@@ -16,11 +20,11 @@ std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
     return bytes;
 }
 
-void ExpectReadError(MemoryStream& stream, TSeBitmap& bitmap) {
+void ExpectReadError(TMemoryStream& stream, TSeBitmap& bitmap) {
     try {
         bitmap.LoadFromStream(stream);
         FAIL() << "no error";
-    } catch (const SkinError& e) {
+    } catch (const EStreamError& e) {
         EXPECT_STREQ(e.what(), "Stream read error");
     }
 }
@@ -30,20 +34,20 @@ TEST(BitmapStreamTest, SavedBitmapLoadsBackByteForByte) {
     original.SetName("Frame");
     original.SetSize(3, 2);
     for (int i = 0; i < 6; ++i) original.Bits()[i] = 0x01020304u * std::uint32_t(i + 1);
-    MemoryStream stream;
+    TMemoryStream stream;
     original.SaveToStream(stream);
-    ASSERT_EQ(stream.Data().size(), 4u + 5u + 8u + 24u);
+    ASSERT_EQ(stream.Bytes().size(), 4u + 5u + 8u + 24u);
     // Little-endian fields and pixels in memory order blue, green, red, alpha.
-    EXPECT_EQ(stream.Data()[0], 5);
-    EXPECT_EQ(stream.Data()[9], 3);
-    EXPECT_EQ(stream.Data()[13], 2);
-    EXPECT_EQ(stream.Data()[17], 0x04);
-    EXPECT_EQ(stream.Data()[20], 0x01);
+    EXPECT_EQ(stream.Bytes()[0], 5);
+    EXPECT_EQ(stream.Bytes()[9], 3);
+    EXPECT_EQ(stream.Bytes()[13], 2);
+    EXPECT_EQ(stream.Bytes()[17], 0x04);
+    EXPECT_EQ(stream.Bytes()[20], 0x01);
 
-    stream.Seek(0);
+    stream.SetPosition(0);
     TSeBitmap copy;
     copy.LoadFromStream(stream);
-    EXPECT_EQ(stream.Remaining(), 0u);
+    EXPECT_EQ(stream.Remaining(), 0);
     EXPECT_EQ(copy.Name(), "Frame");
     ASSERT_EQ(copy.Width(), 3);
     ASSERT_EQ(copy.Height(), 2);
@@ -51,7 +55,7 @@ TEST(BitmapStreamTest, SavedBitmapLoadsBackByteForByte) {
 }
 
 TEST(BitmapStreamTest, OnePixelBitmapLoadsAndTakesAlpha) {
-    MemoryStream stream(Bytes({1, 0, 0, 0, 'a', 1, 0, 0, 0, 1, 0, 0, 0, 0x30, 0x20, 0x10, 0x00}));
+    TMemoryStream stream(Bytes({1, 0, 0, 0, 'a', 1, 0, 0, 0, 1, 0, 0, 0, 0x30, 0x20, 0x10, 0x00}));
     TSeBitmap bitmap;
     bitmap.LoadFromStream(stream);
     EXPECT_EQ(bitmap.GetPixel(0, 0), 0x00102030u);
@@ -60,50 +64,50 @@ TEST(BitmapStreamTest, OnePixelBitmapLoadsAndTakesAlpha) {
 }
 
 TEST(BitmapStreamTest, TruncatedPixelsAreAReadError) {
-    MemoryStream stream(Bytes({0, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7}));
+    TMemoryStream stream(Bytes({0, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7}));
     TSeBitmap bitmap;
     ExpectReadError(stream, bitmap);
-    MemoryStream cut(Bytes({0, 0, 0, 0, 2, 0}));
+    TMemoryStream cut(Bytes({0, 0, 0, 0, 2, 0}));
     ExpectReadError(cut, bitmap);
 }
 
 TEST(BitmapStreamTest, HugeSizesAreRefusedBeforeAnythingIsAllocated) {
     // 0x7FFFFFFF x 0x7FFFFFFF pixels announced, 8 bytes present.
-    MemoryStream stream(Bytes({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3, 4, 5, 6, 7, 8}));
+    TMemoryStream stream(Bytes({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3, 4, 5, 6, 7, 8}));
     TSeBitmap bitmap;
     ExpectReadError(stream, bitmap);
     EXPECT_TRUE(bitmap.Empty());
-    MemoryStream negative(Bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0, 0, 0x80}));
+    TMemoryStream negative(Bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0, 0, 0x80}));
     ExpectReadError(negative, bitmap);
 }
 
 TEST(BitmapStreamTest, BadNameLengthsAreReadErrors) {
-    MemoryStream negative(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 'x'}));
+    TMemoryStream negative(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 'x'}));
     TSeBitmap bitmap;
     ExpectReadError(negative, bitmap);
-    MemoryStream tooLong(Bytes({0x00, 0x00, 0x00, 0x40, 'x', 'y'}));
+    TMemoryStream tooLong(Bytes({0x00, 0x00, 0x00, 0x40, 'x', 'y'}));
     ExpectReadError(tooLong, bitmap);
 }
 
 TEST(BitmapStreamTest, PixelsOfASizeThatCannotBeTakenAreLeftUnread) {
     // Width 0: the bitmap keeps its size, so the 8 bytes after the header stay.
-    MemoryStream stream(Bytes({0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    TMemoryStream stream(Bytes({0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
     TSeBitmap bitmap;
     bitmap.LoadFromStream(stream);
     EXPECT_TRUE(bitmap.Empty());
-    EXPECT_EQ(stream.Position(), 12u);
+    EXPECT_EQ(stream.Position(), 12);
 }
 
 TEST(StreamStringTest, RoundTripKeepsEveryByte) {
-    MemoryStream stream;
+    TMemoryStream stream;
     std::string text("a\0b\xFF ", 5);
     WriteStreamString(stream, text);
     WriteStreamString(stream, "");
-    EXPECT_EQ(stream.Data().size(), 4u + 5u + 4u);
-    stream.Seek(0);
+    EXPECT_EQ(stream.Bytes().size(), 4u + 5u + 4u);
+    stream.SetPosition(0);
     EXPECT_EQ(ReadStreamString(stream), text);
     EXPECT_EQ(ReadStreamString(stream), "");
-    EXPECT_THROW(ReadStreamString(stream), SkinError);
+    EXPECT_THROW(ReadStreamString(stream), EStreamError);
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+// Without a platform drawing surface: no off-screen canvas and no screen
+// to measure text on. Layout then measures texts as 0 wide unless a
+// measure is set (SetTextMeasure), and masked objects have no shape.
+#include "skin/SkinCanvas.h"
+
+namespace skin {
+
+std::unique_ptr<SkinCanvas> CreateBitmapCanvas(TSeBitmap&) { return nullptr; }
+
+int ScreenTextWidth(const framework::TFont&, const std::wstring&) { return 0; }
+
+}  // namespace skin

@@ -1,0 +1,356 @@
+// What skin objects draw, recorded at the canvas seam: which bitmap and
+// pieces go where, text flags and colours. Real pixels are checked under
+// Wine (SkinObjectGdiTest).
+#include <gtest/gtest.h>
+
+#include "skin/SeBitmapList.h"
+#include "skin/SkinObjects.h"
+#include "skin/SkinObjects2.h"
+#include "tests/SkinTestDoubles.h"
+
+namespace skin {
+namespace {
+
+using test::DrawCall;
+using test::FakeControl;
+using test::RecordingCanvas;
+
+struct DrawFixture : ::testing::Test {
+    TSeBitmapList list;
+    TSeBitmap* sheet = nullptr;
+    RecordingCanvas canvas;
+
+    void SetUp() override {
+        auto bitmap = std::make_unique<TSeBitmap>();
+        bitmap->SetName("Sheet");
+        bitmap->SetSize(64, 64);
+        sheet = list.Add(std::move(bitmap));
+    }
+    static void Point(TSeBitmapLink& link, const char* name, TRect r) {
+        link.SetName(name);
+        link.SetLeft(r.Left);
+        link.SetTop(r.Top);
+        link.SetRight(r.Right);
+        link.SetBottom(r.Bottom);
+    }
+    std::vector<DrawCall> Calls(const char* what) const {
+        std::vector<DrawCall> out;
+        for (const DrawCall& c : canvas.calls)
+            if (c.what == what) out.push_back(c);
+        return out;
+    }
+};
+
+TEST_F(DrawFixture, NinePiecesInOrderWithTheirStyles) {
+    TSeBitmapObject object(nullptr);
+    Point(*object.Bitmap(), "sheet", {10, 10, 40, 30});  // 30 x 20
+    object.SetMarginLeft(4);
+    object.SetMarginTop(3);
+    object.SetMarginRight(5);
+    object.SetMarginBottom(2);
+    object.SetTileStyle(tsStretch);
+    object.SetBorderTileStyle(tsTile);
+    object.SetBitmapList(&list);
+    object.LinkBitmaps();
+    object.SetBounds(MakeBounds(100, 200, 60, 50));
+    object.Draw(canvas);
+
+    const std::vector<DrawCall>& c = canvas.calls;
+    ASSERT_EQ(c.size(), 9u);
+    auto expect = [&](std::size_t i, const char* what, TRect dest, TRect src) {
+        EXPECT_EQ(c[i].what, what) << i;
+        EXPECT_EQ(c[i].destination, dest) << i;
+        EXPECT_EQ(c[i].source, src) << i;
+        EXPECT_EQ(c[i].bitmap, sheet) << i;
+        EXPECT_TRUE(c[i].masked) << i;
+    };
+    expect(0, "stretch", {104, 203, 155, 248}, {14, 13, 35, 28});  // centre
+    expect(1, "tile", {104, 200, 155, 203}, {14, 10, 35, 13});     // top
+    expect(2, "tile", {104, 248, 155, 250}, {14, 28, 35, 30});     // bottom
+    expect(3, "tile", {100, 203, 104, 248}, {10, 13, 14, 28});     // left
+    expect(4, "tile", {155, 203, 160, 248}, {35, 13, 40, 28});     // right
+    expect(5, "rect", {100, 200, 104, 203}, {10, 10, 14, 13});
+    expect(6, "rect", {155, 200, 160, 203}, {35, 10, 40, 13});
+    expect(7, "rect", {100, 248, 104, 250}, {10, 28, 14, 30});
+    expect(8, "rect", {155, 248, 160, 250}, {35, 28, 40, 30});
+}
+
+TEST_F(DrawFixture, PiecesWithoutAreaAreSkippedAndUnmaskedDrawsPlain) {
+    TSeBitmapObject object(nullptr);
+    Point(*object.Bitmap(), "sheet", {0, 0, 20, 20});
+    object.SetMarginTop(5);  // only a top band: no left, right or corners but the top ones are empty too
+    object.SetMasked(false);
+    object.SetBitmapList(&list);
+    object.LinkBitmaps();
+    object.SetBounds(MakeBounds(0, 0, 40, 40));
+    object.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 2u);  // centre and top edge
+    EXPECT_EQ(canvas.calls[0].destination, (TRect{0, 5, 40, 40}));
+    EXPECT_EQ(canvas.calls[1].destination, (TRect{0, 0, 40, 5}));
+    EXPECT_FALSE(canvas.calls[0].masked);
+}
+
+TEST_F(DrawFixture, WholeLinkByTileStyleAndCentredPieces) {
+    TSeBitmapObject object(nullptr);
+    Point(*object.Bitmap(), "sheet", {0, 0, 10, 6});
+    object.SetBitmapList(&list);
+    object.LinkBitmaps();
+    object.SetBounds(MakeBounds(20, 30, 41, 21));
+    object.SetTileStyle(tsCenter);
+    object.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    EXPECT_EQ(canvas.calls[0].what, "rect");
+    EXPECT_EQ(canvas.calls[0].destination, MakeBounds(20 + 15, 30 + 7, 10, 6));
+
+    // A centred piece sits in the middle of its own destination, cut to it.
+    canvas.calls.clear();
+    object.SetMarginLeft(2);
+    object.SetMarginRight(2);
+    object.SetBorderTileStyle(tsCenter);
+    object.Draw(canvas);
+    ASSERT_FALSE(canvas.calls.empty());
+    EXPECT_EQ(canvas.calls[0].source, (TRect{2, 0, 8, 6}));
+    EXPECT_EQ(canvas.calls[0].destination, MakeBounds(22 + 15, 30 + 7, 6, 6));
+    const DrawCall& left = canvas.calls[1];  // left edge 2 x 6 source into 2 x 21
+    EXPECT_EQ(left.destination, MakeBounds(20, 30 + 7, 2, 6));
+}
+
+TEST_F(DrawFixture, UnresolvedLinksDrawNothing) {
+    TSeBitmapObject object(nullptr);
+    Point(*object.Bitmap(), "missing", {0, 0, 10, 10});
+    new TSeSkinObject(&object);
+    object.SetBitmapList(&list);
+    object.LinkBitmaps();
+    object.SetBounds(MakeBounds(0, 0, 30, 30));
+    object.Draw(canvas);
+    EXPECT_FALSE(object.Bitmap()->Valid());
+    EXPECT_TRUE(canvas.calls.empty());
+}
+
+TEST_F(DrawFixture, ButtonStateBitmapFallsBackToBitmap) {
+    TSeButtonObject button(nullptr);
+    Point(*button.Bitmap(), "sheet", {0, 0, 8, 8});
+    Point(*button.BitmapHot(), "", {8, 0, 16, 8});
+    Point(*button.BitmapPressed(), "sheet", {16, 0, 24, 8});
+    button.SetBitmapList(&list);
+    button.LinkBitmaps();
+    button.SetBounds(MakeBounds(0, 0, 8, 8));
+
+    button.SetState(kStateHot);
+    EXPECT_EQ(&button.StateBitmap(), button.Bitmap());
+    button.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    EXPECT_EQ(canvas.calls[0].source, (TRect{0, 0, 8, 8}));
+
+    button.SetState(kStatePressed);
+    EXPECT_EQ(&button.StateBitmap(), button.BitmapPressed());
+    canvas.calls.clear();
+    button.Draw(canvas);
+    EXPECT_EQ(canvas.calls.at(0).source, (TRect{16, 0, 24, 8}));
+
+    // Without a valid Bitmap nothing is drawn, whatever the state bitmap.
+    Point(*button.Bitmap(), "gone", {0, 0, 8, 8});
+    button.Bitmap()->SetImage(nullptr);
+    canvas.calls.clear();
+    button.Draw(canvas);
+    EXPECT_TRUE(canvas.calls.empty());
+}
+
+TEST_F(DrawFixture, SecondFamilyStateBitmaps) {
+    TSeButtonBitmapBoxObject box(nullptr);
+    Point(*box.Bitmap(), "sheet", {0, 0, 8, 8});
+    Point(*box.DisabledBitmap(), "sheet", {0, 8, 8, 16});
+    box.SetBitmapList(&list);
+    box.LinkBitmaps();
+    box.SetBounds(MakeBounds(0, 0, 8, 8));
+    box.SetState(kStateDisabled);
+    box.Draw(canvas);
+    box.SetState(kStateFocused);
+    box.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[0].source, (TRect{0, 8, 8, 16}));
+    EXPECT_EQ(canvas.calls[1].source, (TRect{0, 0, 8, 8}));
+
+    TSeFormBitmapSkinObject form(nullptr);
+    Point(*form.Bitmap(), "sheet", {0, 0, 8, 8});
+    Point(*form.InactiveBitmap(), "sheet", {8, 8, 16, 16});
+    form.SetBitmapList(&list);
+    form.LinkBitmaps();
+    form.SetBounds(MakeBounds(0, 0, 8, 8));
+    canvas.calls.clear();
+    form.Draw(canvas);
+    form.SetActive(true);
+    form.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[0].source, (TRect{8, 8, 16, 16}));
+    EXPECT_EQ(canvas.calls[1].source, (TRect{0, 0, 8, 8}));
+}
+
+TEST_F(DrawFixture, SystemButtonDrawsItsHotBitmapAndPutsEverythingBack) {
+    TSeSkinObject root(nullptr);
+    auto* button = new TSeSystemButton(&root);
+    auto* glyph = new TSeSkinObject(button);
+    Point(*button->Bitmap(), "sheet", {0, 0, 8, 8});
+    Point(*button->ActiveBitmap(), "sheet", {8, 0, 16, 8});
+    Point(*button->BitmapHot(), "sheet", {16, 0, 24, 8});
+    root.SetBitmapList(&list);
+    root.LinkBitmaps();
+    button->SetBounds(MakeBounds(0, 0, 8, 8));
+    glyph->SetBounds(MakeBounds(2, 2, 4, 4));
+
+    root.SetActive(true);
+    button->Draw(canvas);  // active, normal: the active bitmap
+    button->MouseEnter();
+    button->Draw(canvas);  // hot
+    auto bitmaps = Calls("tile");
+    ASSERT_EQ(bitmaps.size(), 2u);
+    EXPECT_EQ(bitmaps[0].source, (TRect{8, 0, 16, 8}));
+    EXPECT_EQ(bitmaps[1].source, (TRect{16, 0, 24, 8}));
+    EXPECT_TRUE(button->Active());
+    EXPECT_TRUE(glyph->Active());
+    EXPECT_EQ(glyph->State(), kStateNormal);
+    EXPECT_EQ(button->Bitmap()->Rect(), (TRect{0, 0, 8, 8}));
+
+    root.SetActive(false);
+    canvas.calls.clear();
+    button->Draw(canvas);
+    EXPECT_EQ(Calls("tile").at(0).source, (TRect{0, 0, 8, 8}));
+    EXPECT_EQ(glyph->State(), kStateNormal);
+
+    FakeControl control;
+    control.isForm = true;
+    root.SetControl(&control);
+    button->SetAction(sbaSysMenu);
+    canvas.calls.clear();
+    button->Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    EXPECT_EQ(canvas.calls[0].what, "icon");
+}
+
+TEST_F(DrawFixture, PlainObjectsFillOnlyWithoutChildrenOrWhenAskedTo) {
+    TSeSkinObject parent(nullptr);
+    parent.SetColor(0x00AA00);
+    parent.SetBounds(MakeBounds(0, 0, 10, 10));
+    auto* child = new TSeActiveObject(&parent);
+    child->SetColor(0x0000AA);
+    child->SetActiveColor(0xAA0000);
+    child->SetBounds(MakeBounds(1, 1, 5, 5));
+    auto* empty = new TSeSkinObject(&parent);
+    empty->SetBounds(MakeBounds(1, 1, 0, 5));
+    parent.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    EXPECT_EQ(canvas.calls[0].color, 0x0000AA);
+
+    parent.SetDrawIfOwner(true);
+    child->SetState(kStatePressed);
+    canvas.calls.clear();
+    parent.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[0].color, 0x00AA00);
+    EXPECT_EQ(canvas.calls[1].color, 0xAA0000);
+}
+
+TEST_F(DrawFixture, TextFlagsMarginsShadowAndDisabledColour) {
+    TSeSkinObject label(nullptr);
+    label.SetBounds(MakeBounds(10, 20, 100, 30));
+    label.SetTextMarginLeft(4);
+    label.SetTextMarginRight(6);
+    label.SetTextMarginTop(2);
+    label.SetText(L"Hello");
+    label.Font()->SetColor(0x3366FF);
+    label.SetTextAlign(taBottomRight);
+    label.SetTextEffect(teShadow);
+    label.DrawText(canvas);
+    auto texts = Calls("text");
+    ASSERT_EQ(texts.size(), 2u);
+    const TRect textRect{14, 22, 104, 50};
+    EXPECT_EQ(texts[0].destination, RectOffset(textRect, 1, 1));
+    EXPECT_EQ(texts[0].color, 0x000000);
+    EXPECT_EQ(texts[1].destination, textRect);
+    EXPECT_EQ(texts[1].color, 0x3366FF);
+    EXPECT_EQ(texts[1].flags, kTextRight | kTextBottom | kTextSingleLine);
+
+    canvas.calls.clear();
+    label.SetTextEffect(teNone);
+    label.SetEnabled(false);
+    label.SetTextAlign(taTopCenter);
+    label.DrawText(canvas);
+    texts = Calls("text");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].color, 0x808080);
+    EXPECT_EQ(texts[0].flags, kTextCenter | kTextTop | kTextSingleLine);
+}
+
+TEST_F(DrawFixture, SeparatorIsOneLineInTheFontColour) {
+    TSeTextObject item(nullptr);
+    item.SetBounds(MakeBounds(0, 10, 50, 9));
+    item.SetText(L"-");
+    item.FontHot()->SetColor(0x123456);
+    item.SetState(kStateHot);
+    item.DrawText(canvas);
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    EXPECT_EQ(canvas.calls[0].what, "fill");
+    EXPECT_EQ(canvas.calls[0].destination, (TRect{3, 13, 47, 14}));  // 10 + 9 / 2 - 1
+    EXPECT_EQ(canvas.calls[0].color, 0x123456);
+}
+
+TEST_F(DrawFixture, TitleShortensAndRightToLeftMirrors) {
+    TSeSkinObject title(nullptr);
+    title.SetKind(skTitle);
+    title.SetBounds(MakeBounds(0, 0, 20, 10));
+    title.SetText(L"A long caption");
+    title.SetShortCutText(L"F4");
+    title.DrawText(canvas);
+    auto texts = Calls("text");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, L"A lo...");
+    EXPECT_EQ(texts[0].flags, kTextLeft | kTextVCenter | kTextSingleLine);
+    EXPECT_EQ(texts[1].text, L"F4");
+    EXPECT_EQ(texts[1].flags, kTextRight | kTextVCenter | kTextSingleLine);
+
+    FakeControl control;
+    control.biDiMode = 1;
+    title.SetControl(&control);
+    canvas.calls.clear();
+    title.DrawText(canvas);
+    EXPECT_EQ(Calls("text").at(0).flags, kTextLeft | kTextVCenter | kTextSingleLine);
+    canvas.rightToLeft = true;
+    canvas.calls.clear();
+    title.DrawText(canvas);
+    texts = Calls("text");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].flags, kTextRight | kTextVCenter | kTextSingleLine | kTextRtlReading);
+    EXPECT_EQ(texts[1].flags, kTextRight | kTextVCenter | kTextSingleLine | kTextRtlReading);
+}
+
+TEST_F(DrawFixture, LinkObjectShowsItsPlaceholderOnlyInLinkView) {
+    TSeLinkSkinObject link(nullptr);
+    link.SetLinkControl("Memo1");
+    link.SetBounds(MakeBounds(0, 0, 40, 20));
+    link.Draw(canvas);
+    EXPECT_TRUE(canvas.calls.empty());
+    link.SetState(kStateLinkView);
+    link.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 3u);
+    EXPECT_EQ(canvas.calls[0].color, 0xFFFFFF);
+    EXPECT_EQ(canvas.calls[1].what, "frame");
+    EXPECT_EQ(canvas.calls[2].text, L"Memo1");
+    EXPECT_EQ(canvas.calls[2].flags, kTextCenter | kTextVCenter | kTextSingleLine);
+}
+
+TEST_F(DrawFixture, BitmapObjectLaysOutItsChildrenWhenItDraws) {
+    TSeBitmapObject bar(nullptr);
+    Point(*bar.Bitmap(), "sheet", {0, 0, 4, 4});
+    auto* client = new TSeSkinObject(&bar);
+    client->SetAlign(saClient);
+    bar.SetBitmapList(&list);
+    bar.LinkBitmaps();
+    bar.SetBounds(MakeBounds(0, 0, 30, 10));
+    client->SetBounds(MakeBounds(0, 0, 1, 1));
+    bar.Draw(canvas);
+    EXPECT_EQ(client->BoundsRect(), MakeBounds(0, 0, 30, 10));
+    EXPECT_EQ(Calls("fill").size(), 1u);
+}
+
+}  // namespace
+}  // namespace skin
