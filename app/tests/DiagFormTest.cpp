@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <atomic>
 #include <cstring>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -436,6 +438,46 @@ TEST(FlashdiagProgramTest, RunWithoutCardLogsNoCardAndStillEnds) {
     std::remove("none.log");
     EXPECT_EQ(RunProgram("--simulate=none --autorun --exit-after-run --log=none.log"), 0u);
     EXPECT_EQ(ReadFile("none.log"), "No card Found      \nEnd of Diagnostic.      \n");
+}
+
+// Without --simulate the program uses the real port layer; no driver can
+// start here, so the message box comes first, then the window, and a run
+// makes no port access at all.
+TEST(FlashdiagProgramTest, WithoutDriverTheMessageComesFirstAndRunsTouchNoPort) {
+    std::remove("nodriver.log");
+    std::remove("nodriver.trace");
+    std::atomic<bool> done{false};
+    std::atomic<int> boxes{0};
+    std::string boxText;
+    bool windowShownBeforeBox = false;
+    std::thread closer([&] {
+        while (!done) {
+            if (HWND box = FindWindowA("#32770", "Information")) {
+                if (++boxes == 1) {
+                    char buffer[256] = {};
+                    GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+                    boxText = buffer;
+                    HWND main = FindWindowA(nullptr, "Orlin Flash Diagnostic ver1.5M");
+                    windowShownBeforeBox = main && IsWindowVisible(main);
+                }
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                while (!done && IsWindow(box)) Sleep(20);
+            }
+            Sleep(20);
+        }
+    });
+    const DWORD status = RunProgram("--autorun --exit-after-run --log=nodriver.log --trace=nodriver.trace");
+    done = true;
+    closer.join();
+    EXPECT_EQ(status, 0u);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(boxText, "NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!");
+    EXPECT_FALSE(windowShownBeforeBox);
+    EXPECT_EQ(ReadFile("nodriver.log"), "No card Found      \nEnd of Diagnostic.      \n");
+    std::FILE* trace = std::fopen("nodriver.trace", "rb");
+    ASSERT_NE(trace, nullptr);  // created, and empty
+    EXPECT_EQ(std::fgetc(trace), EOF);
+    std::fclose(trace);
 }
 
 }  // namespace
