@@ -6,21 +6,11 @@
 #include "skin/SeBitmap.h"
 #include "skin/SeBitmapLink.h"
 #include "skin/SkinCanvas.h"
+#include "skin/ScopeExit.h"
 #include "skin/SkinObject.h"
 
 namespace skin {
 
-namespace {
-
-template <class F>
-struct OnExit {
-    F f;
-    ~OnExit() { f(); }
-};
-template <class F>
-OnExit(F) -> OnExit<F>;
-
-}  // namespace
 
 void DrawBitmapPiece(SkinCanvas& canvas, const TSeBitmapLink& link, const TRect& source, const TRect& destination,
                TscTileStyle style, bool masked) {

@@ -202,4 +202,13 @@ using TextMeasure = std::function<int(const framework::TFont& font, const std::w
 void SetTextMeasure(TextMeasure measure);
 int MeasureText(const framework::TFont& font, const std::wstring& text);
 
+// The declarations every skin object class repeats: its stored class name,
+// the owner constructor and its property table.
+#define SE_SKIN_CLASS(Name)                                                                   \
+    static constexpr std::string_view kClassName = #Name;                                    \
+    explicit Name(framework::TComponent* owner);                                              \
+    std::string_view ClassName() const override { return kClassName; }                       \
+    const framework::PropertyTable& Properties() const override { return ClassProperties(); } \
+    static const framework::PropertyTable& ClassProperties();
+
 }  // namespace skin

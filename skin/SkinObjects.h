@@ -15,11 +15,7 @@ namespace skin {
 // hot, pressed and focused elements.
 class TSeActiveObject : public TSeSkinObject {
 public:
-    static constexpr std::string_view kClassName = "TSeActiveObject";
-    explicit TSeActiveObject(framework::TComponent* owner);
-    std::string_view ClassName() const override { return kClassName; }
-    const framework::PropertyTable& Properties() const override { return ClassProperties(); }
-    static const framework::PropertyTable& ClassProperties();
+    SE_SKIN_CLASS(TSeActiveObject)
 
     TColor ActiveColor() const { return activeColor_; }
     void SetActiveColor(TColor value) { activeColor_ = value; }
@@ -40,11 +36,7 @@ private:
 // margins; it lays out its children at every draw.
 class TSeBitmapObject : public TSeSkinObject {
 public:
-    static constexpr std::string_view kClassName = "TSeBitmapObject";
-    explicit TSeBitmapObject(framework::TComponent* owner);
-    std::string_view ClassName() const override { return kClassName; }
-    const framework::PropertyTable& Properties() const override { return ClassProperties(); }
-    static const framework::PropertyTable& ClassProperties();
+    SE_SKIN_CLASS(TSeBitmapObject)
 
     TSeBitmapLink* Bitmap() const { return bitmap_.get(); }
     TscTileStyle TileStyle() const { return tileStyle_; }
@@ -72,11 +64,7 @@ private:
 // and focused elements.
 class TSeActiveBitmap : public TSeBitmapObject {
 public:
-    static constexpr std::string_view kClassName = "TSeActiveBitmap";
-    explicit TSeActiveBitmap(framework::TComponent* owner);
-    std::string_view ClassName() const override { return kClassName; }
-    const framework::PropertyTable& Properties() const override { return ClassProperties(); }
-    static const framework::PropertyTable& ClassProperties();
+    SE_SKIN_CLASS(TSeActiveBitmap)
 
     TSeBitmapLink* ActiveBitmap() const { return activeBitmap_.get(); }
     framework::TFont* ActiveFont() const { return activeFont_.get(); }
@@ -96,11 +84,7 @@ private:
 // state and the form's border icons, tracks the mouse, and acts on the form.
 class TSeSystemButton : public TSeActiveBitmap {
 public:
-    static constexpr std::string_view kClassName = "TSeSystemButton";
-    explicit TSeSystemButton(framework::TComponent* owner);
-    std::string_view ClassName() const override { return kClassName; }
-    const framework::PropertyTable& Properties() const override { return ClassProperties(); }
-    static const framework::PropertyTable& ClassProperties();
+    SE_SKIN_CLASS(TSeSystemButton)
 
     TSeAction Action() const { return action_; }
     void SetAction(TSeAction value) { action_ = value; }
@@ -132,11 +116,7 @@ private:
 // disabled states.
 class TSeButtonObject : public TSeBitmapObject {
 public:
-    static constexpr std::string_view kClassName = "TSeButtonObject";
-    explicit TSeButtonObject(framework::TComponent* owner);
-    std::string_view ClassName() const override { return kClassName; }
-    const framework::PropertyTable& Properties() const override { return ClassProperties(); }
-    static const framework::PropertyTable& ClassProperties();
+    SE_SKIN_CLASS(TSeButtonObject)
 
     TSeBitmapLink* BitmapHot() const { return bitmapHot_.get(); }
     TSeBitmapLink* BitmapFocused() const { return bitmapFocused_.get(); }
@@ -160,11 +140,7 @@ private:
 // A plain object whose text font follows the state.
 class TSeTextObject : public TSeSkinObject {
 public:
-    static constexpr std::string_view kClassName = "TSeTextObject";
-    explicit TSeTextObject(framework::TComponent* owner);
-    std::string_view ClassName() const override { return kClassName; }
-    const framework::PropertyTable& Properties() const override { return ClassProperties(); }
-    static const framework::PropertyTable& ClassProperties();
+    SE_SKIN_CLASS(TSeTextObject)
 
     framework::TFont* FontHot() const { return fontHot_.get(); }
     framework::TFont* FontFocused() const { return fontFocused_.get(); }

@@ -11,13 +11,6 @@
 
 namespace skin {
 
-#define SE_SKIN_CLASS(Name)                                                             \
-    static constexpr std::string_view kClassName = #Name;                              \
-    explicit Name(framework::TComponent* owner);                                        \
-    std::string_view ClassName() const override { return kClassName; }                 \
-    const framework::PropertyTable& Properties() const override { return ClassProperties(); } \
-    static const framework::PropertyTable& ClassProperties();
-
 // Marks where the skinned form places the control named by LinkControl.
 // It draws a placeholder only in the link view state (1).
 class TSeLinkSkinObject : public TSeSkinObject {
@@ -226,7 +219,5 @@ private:
     bool rolled_ = false;
     int sizeBeforeRoll_ = 0;
 };
-
-#undef SE_SKIN_CLASS
 
 }  // namespace skin

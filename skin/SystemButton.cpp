@@ -1,3 +1,4 @@
+#include "skin/ScopeExit.h"
 #include "skin/SkinObjects.h"
 
 #include "skin/SeBitmapList.h"
@@ -7,18 +8,6 @@
 
 namespace skin {
 
-namespace {
-
-// Puts a system button's look back after it drew in its hot or pressed state.
-template <class F>
-struct OnExit {
-    F f;
-    ~OnExit() { f(); }
-};
-template <class F>
-OnExit(F) -> OnExit<F>;
-
-}  // namespace
 
 TSeSystemButton::TSeSystemButton(framework::TComponent* owner)
     : TSeActiveBitmap(owner), bitmapHot_(std::make_unique<TSeBitmapLink>()),
