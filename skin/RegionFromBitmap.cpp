@@ -1,5 +1,6 @@
 #include "skin/RegionFromBitmap.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -7,26 +8,37 @@
 
 namespace skin {
 
-HRGN RegionFromBitmap(const TSeBitmap& bitmap, int x, int y) {
-    if (bitmap.Empty() || bitmap.Width() == 0 || bitmap.Height() == 0) return nullptr;
-    std::vector<TRect> runs = RegionRuns(bitmap, x, y);
-
-    std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+HRGN RegionFromRects(const std::vector<TRect>& rects) {
+    std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
     RGNDATAHEADER header{};
     header.dwSize = sizeof(RGNDATAHEADER);
     header.iType = RDH_RECTANGLES;
-    header.nCount = DWORD(runs.size());
-    header.nRgnSize = 0;
-    // The bounds enclose the runs where they really are, offset included.
-    header.rcBound = RECT{x, y, x + bitmap.Width(), y + bitmap.Height()};
+    header.nCount = DWORD(rects.size());
+    RECT bound{0, 0, 0, 0};
+    for (const TRect& r : rects) {
+        if (bound.left == bound.right) {
+            bound = RECT{r.Left, r.Top, r.Right, r.Bottom};
+            continue;
+        }
+        bound.left = std::min<LONG>(bound.left, r.Left);
+        bound.top = std::min<LONG>(bound.top, r.Top);
+        bound.right = std::max<LONG>(bound.right, r.Right);
+        bound.bottom = std::max<LONG>(bound.bottom, r.Bottom);
+    }
+    header.rcBound = bound;
     std::memcpy(data.data(), &header, sizeof(header));
     unsigned char* out = data.data() + sizeof(RGNDATAHEADER);
-    for (const TRect& run : runs) {
-        RECT r{run.Left, run.Top, run.Right, run.Bottom};
-        std::memcpy(out, &r, sizeof(r));
-        out += sizeof(r);
+    for (const TRect& r : rects) {
+        RECT w{r.Left, r.Top, r.Right, r.Bottom};
+        std::memcpy(out, &w, sizeof(w));
+        out += sizeof(w);
     }
     return ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+}
+
+HRGN RegionFromBitmap(const TSeBitmap& bitmap, int x, int y) {
+    if (bitmap.Empty() || bitmap.Width() == 0 || bitmap.Height() == 0) return nullptr;
+    return RegionFromRects(RegionRuns(bitmap, x, y));
 }
 
 }  // namespace skin

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "skin/SeBitmap.h"
 
 namespace skin {
@@ -11,5 +13,9 @@ namespace skin {
 // caller; nullptr for an empty bitmap. A bitmap of key pixels only gives an
 // empty region.
 HRGN RegionFromBitmap(const TSeBitmap& bitmap, int x, int y);
+
+// A region made of the given rectangles (which must not overlap), in one
+// system call; its bounds enclose them. An empty list gives an empty region.
+HRGN RegionFromRects(const std::vector<TRect>& rects);
 
 }  // namespace skin
