@@ -82,10 +82,12 @@ int DrawVerticalText(HDC dc, const std::wstring& text, const TRect& rect, bool c
         const TPixel* row = buffer.PixelPtr(0, j);
         for (int i = 0; i < h; ++i) {
             if ((row[i] & 0x00FFFFFF) == (kMagenta & 0x00FFFFFF)) continue;
+            // Right and Bottom lie just outside the rectangle: the turned
+            // text starts one pixel inside them.
             if (clockwise) {
-                SetPixelV(dc, rect.Right - j, rect.Top + i, colour);
+                SetPixelV(dc, rect.Right - 1 - j, rect.Top + i, colour);
             } else {
-                SetPixelV(dc, rect.Left + j, rect.Bottom - i, colour);
+                SetPixelV(dc, rect.Left + j, rect.Bottom - 1 - i, colour);
             }
         }
     }

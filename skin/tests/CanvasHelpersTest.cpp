@@ -184,17 +184,22 @@ TEST_F(TextTest, VerticalTextTurnsAQuarterEitherWay) {
         }
     }
     ASSERT_GT(count, 0);
-    EXPECT_LE(maxX, r.Right);  // row 0 of the buffer goes to x = right
+    EXPECT_LT(maxX, r.Right);  // row 0 of the buffer goes to the last column inside
     EXPECT_GT(minX, (r.Left + r.Right) / 2);
     EXPECT_GE(minY, r.Top);
 
     paper.Fill(kPaper);
     DrawVerticalText(dc, L"AB", r, false, DT_SINGLELINE);
-    int leftCount = 0, maxLeftX = -1;
+    int leftCount = 0, maxLeftX = -1, maxLeftY = -1;
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)
-            if (At(x, y) != Rgb(kPaper)) { ++leftCount; maxLeftX = std::max(maxLeftX, x); }
+            if (At(x, y) != Rgb(kPaper)) {
+                ++leftCount;
+                maxLeftX = std::max(maxLeftX, x);
+                maxLeftY = std::max(maxLeftY, y);
+            }
     EXPECT_EQ(leftCount, count);
+    EXPECT_LT(maxLeftY, r.Bottom);  // nothing on the row just below the rectangle
     EXPECT_LT(maxLeftX, (r.Left + r.Right) / 2);
 }
 
