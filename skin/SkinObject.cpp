@@ -337,11 +337,15 @@ std::optional<SkinRegion> TSeSkinObject::CreateRegion() { return SkinRegion::Fro
 
 void TSeSkinObject::ShiftColorHue(TColor& color, int delta) { color = PixelToColor(ShiftHue(ColorToPixel(color), delta)); }
 
+void TSeSkinObject::ShiftFontHue(framework::TFont& font, int delta) {
+    TColor color = font.Color();
+    ShiftColorHue(color, delta);
+    font.SetColor(color);
+}
+
 void TSeSkinObject::ChangeHue(int delta) {
     ShiftColorHue(color_, delta);
-    TColor fontColor = font_->Color();
-    ShiftColorHue(fontColor, delta);
-    font_->SetColor(fontColor);
+    ShiftFontHue(*font_, delta);
     for (int i = 0; i < ChildCount(); ++i)
         if (TSeSkinObject* c = Child(i)) c->ChangeHue(delta);
 }

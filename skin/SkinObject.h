@@ -158,6 +158,7 @@ protected:
     void SetChildrenState(int state);
 
     static void ShiftColorHue(TColor& color, int delta);
+    static void ShiftFontHue(framework::TFont& font, int delta);
 
 private:
     void AnchorChildren();

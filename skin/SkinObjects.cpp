@@ -15,12 +15,6 @@ using framework::TPersistent;
 
 namespace {
 
-void ShiftFontHue(TFont& font, int delta, void (*shift)(TColor&, int)) {
-    TColor color = font.Color();
-    shift(color, delta);
-    font.SetColor(color);
-}
-
 bool HotOrFocused(int state) { return state == kStateHot || state == kStateFocused; }
 
 }  // namespace
@@ -64,7 +58,7 @@ void TSeActiveObject::Draw(SkinCanvas& canvas) {
 
 void TSeActiveObject::ChangeHue(int delta) {
     ShiftColorHue(activeColor_, delta);
-    ShiftFontHue(*activeFont_, delta, &ShiftColorHue);
+    ShiftFontHue(*activeFont_, delta);
     TSeSkinObject::ChangeHue(delta);
 }
 
@@ -260,7 +254,7 @@ void TSeTextObject::Draw(SkinCanvas& canvas) { DrawPlain(canvas, Color(), *GetFo
 
 void TSeTextObject::ChangeHue(int delta) {
     for (TFont* f : {fontHot_.get(), fontFocused_.get(), fontPressed_.get(), fontDisabled_.get()})
-        ShiftFontHue(*f, delta, &ShiftColorHue);
+        ShiftFontHue(*f, delta);
     TSeSkinObject::ChangeHue(delta);
 }
 

@@ -91,9 +91,7 @@ void TSeActiveSkinObject::Draw(SkinCanvas& canvas) {
 
 void TSeActiveSkinObject::ChangeHue(int delta) {
     ShiftColorHue(activeColor_, delta);
-    TColor c = activeFont_->Color();
-    ShiftColorHue(c, delta);
-    activeFont_->SetColor(c);
+    ShiftFontHue(*activeFont_, delta);
     TSeSkinObject::ChangeHue(delta);
 }
 
@@ -321,11 +319,8 @@ void TSeColorButtonObject::Draw(SkinCanvas& canvas) {
 
 void TSeColorButtonObject::ChangeHue(int delta) {
     for (TColor* c : {&hotColor_, &pressedColor_, &focusedColor_, &disabledColor_}) ShiftColorHue(*c, delta);
-    for (TFont* f : {hotFont_.get(), pressedFont_.get(), focusedFont_.get(), disabledFont_.get()}) {
-        TColor c = f->Color();
-        ShiftColorHue(c, delta);
-        f->SetColor(c);
-    }
+    for (TFont* f : {hotFont_.get(), pressedFont_.get(), focusedFont_.get(), disabledFont_.get()})
+        ShiftFontHue(*f, delta);
     TSeSkinObject::ChangeHue(delta);
 }
 
