@@ -18,10 +18,11 @@ using ComponentFactory = TComponent* (*)(TComponent* owner);
 // a name again replaces the factory.
 void RegisterComponentClass(std::string_view className, ComponentFactory factory);
 
-// Registers T under T::kClassName. T must be constructible from an owner.
+// Registers T under T::kClassName. T must be constructible from an owner;
+// it is made through NewComponent.
 template <class T>
 void RegisterComponentClass() {
-    RegisterComponentClass(T::kClassName, [](TComponent* owner) -> TComponent* { return new T(owner); });
+    RegisterComponentClass(T::kClassName, [](TComponent* owner) -> TComponent* { return NewComponent<T>(owner); });
 }
 
 void UnregisterComponentClass(std::string_view className);

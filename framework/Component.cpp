@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "framework/FrameworkError.h"
 #include "framework/TextUtil.h"
 
 namespace framework {
@@ -28,41 +29,94 @@ TComponent::~TComponent() {
     while (!components_.empty()) {
         TComponent* child = components_.back();
         components_.pop_back();
+        if (!child) {
+            --vacant_;
+            continue;
+        }
+        // The indexes never hold a component that is gone: a child's own
+        // destructor may still ask this owner for its components.
+        if (!child->name_.empty()) names_.erase({FoldedText(child->name_), child->ownerOrder_});
+        listeners_.erase(child->ownerOrder_);
         child->owner_ = nullptr;
+        child->listedWithOwner_ = false;
         delete child;
     }
     if (owner_) owner_->RemoveComponent(this);
 }
 
 void TComponent::SetName(const std::string& name) {
+    if (!name.empty() && !IsIdentifier(name)) {
+        throw EComponentError("The component name " + QuotedForMessage(name) + " is not a valid identifier");
+    }
     if (owner_ && owner_->UniqueComponentNames() && !name.empty()) {
         TComponent* other = owner_->FindComponent(name);
-        if (other && other != this) throw std::invalid_argument("A component named " + name + " already exists");
+        if (other && other != this) throw EComponentError("A component named " + name + " already exists");
+    }
+    if (owner_) {
+        if (!name_.empty()) owner_->names_.erase({FoldedText(name_), ownerOrder_});
+        if (!name.empty()) owner_->names_.emplace(std::pair{FoldedText(name), ownerOrder_}, this);
     }
     name_ = name;
 }
 
+TComponent* TComponent::Components(std::size_t index) const {
+    if (index >= ComponentCount()) throw std::out_of_range("component index out of range");
+    // Without gaps after the leading ones the slot is found directly.
+    if (vacant_ != head_) Compact();
+    return components_[head_ + index];
+}
+
+void TComponent::Compact() const {
+    std::size_t to = 0;
+    for (TComponent* c : components_) {
+        if (!c) continue;
+        c->ownerSlot_ = to;
+        components_[to++] = c;
+    }
+    components_.resize(to);
+    vacant_ = 0;
+    head_ = 0;
+}
+
 TComponent* TComponent::FindComponent(std::string_view name) const {
     if (name.empty()) return nullptr;
-    for (TComponent* c : components_) {
-        if (SameText(c->name_, name)) return c;
-    }
-    return nullptr;
+    const std::string folded = FoldedText(name);
+    auto it = names_.lower_bound({folded, 0});
+    return it != names_.end() && it->first.first == folded ? it->second : nullptr;
 }
 
 void TComponent::InsertComponent(TComponent* component) {
     if (!component || component->owner_ == this) return;
     if (component->owner_) component->owner_->RemoveComponent(component);
-    components_.push_back(component);
     component->owner_ = this;
+    component->ownerOrder_ = nextOrder_++;
+    component->ownerSlot_ = components_.size();
+    components_.push_back(component);
+    if (!component->name_.empty()) names_.emplace(std::pair{FoldedText(component->name_), component->ownerOrder_}, component);
+    component->UpdateListening();
     Notification(component, TOperation::opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
-    auto it = std::find(components_.begin(), components_.end(), component);
-    if (it == components_.end()) return;
-    components_.erase(it);
+    if (!component || component->owner_ != this) return;
+    if (!component->name_.empty()) names_.erase({FoldedText(component->name_), component->ownerOrder_});
+    if (component->listedWithOwner_) {
+        listeners_.erase(component->ownerOrder_);
+        component->listedWithOwner_ = false;
+    }
+    const std::size_t slot = component->ownerSlot_;
+    components_[slot] = nullptr;
+    ++vacant_;
+    while (!components_.empty() && !components_.back()) {
+        components_.pop_back();
+        --vacant_;
+    }
+    head_ = std::min(head_, components_.size());
+    while (head_ < components_.size() && !components_[head_]) ++head_;
+    // Gaps never take more room than the components themselves.
+    if (vacant_ > ComponentCount()) Compact();
     component->owner_ = nullptr;
+    UpdateListening();
     if (!destroying_) Notification(component, TOperation::opRemove);
 }
 
@@ -71,6 +125,8 @@ void TComponent::FreeNotification(TComponent* component) {
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end()) {
         freeNotifies_.push_back(component);
         component->freeNotifies_.push_back(this);
+        UpdateListening();
+        component->UpdateListening();
     }
 }
 
@@ -81,18 +137,48 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 }
 
 void TComponent::DropFreeNotification(TComponent* component) {
-    std::erase(freeNotifies_, component);
+    // Links usually go in the reverse order of their making: look from the end.
+    auto it = std::find(freeNotifies_.rbegin(), freeNotifies_.rend(), component);
+    if (it == freeNotifies_.rend()) return;
+    freeNotifies_.erase(std::next(it).base());
+    UpdateListening();
+}
+
+void TComponent::SetHandlesNotifications(bool handles) {
+    handlesNotifications_ = handles;
+    UpdateListening();
+}
+
+bool TComponent::MustHearNotifications() const {
+    return handlesNotifications_ || !freeNotifies_.empty() || !listeners_.empty();
+}
+
+void TComponent::UpdateListening() {
+    for (TComponent* c = this; c->owner_;) {
+        const bool must = c->MustHearNotifications();
+        if (must == c->listedWithOwner_) return;
+        if (must) {
+            c->owner_->listeners_.emplace(c->ownerOrder_, c);
+        } else {
+            c->owner_->listeners_.erase(c->ownerOrder_);
+        }
+        c->listedWithOwner_ = must;
+        c = c->owner_;
+    }
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
-    if (operation == TOperation::opRemove) DropFreeNotification(component);
-    // A handler may delete components of this list; walk a copy and skip
-    // those that have left it meanwhile.
-    const std::vector<TComponent*> snapshot = components_;
-    for (TComponent* c : snapshot) {
-        if (c != component && std::find(components_.begin(), components_.end(), c) != components_.end()) {
-            c->Notification(component, operation);
-        }
+    // Both sides of a link go: a one-sided link would leave the partner
+    // with a pointer to this component after it is destroyed.
+    if (operation == TOperation::opRemove) RemoveFreeNotification(component);
+    // A handler may remove or add components: the walk goes on after the
+    // last one told, by insertion order, up to those that were there when it
+    // began.
+    const std::uint64_t end = nextOrder_;
+    for (auto it = listeners_.begin(); it != listeners_.end() && it->first < end;) {
+        const std::uint64_t order = it->first;
+        if (it->second != component) it->second->Notification(component, operation);
+        it = listeners_.upper_bound(order);
     }
 }
 

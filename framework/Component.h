@@ -6,17 +6,29 @@
 // an owned component yourself is allowed; it leaves its owner's list. A
 // component without owner belongs to whoever created it.
 //
-// Notification: when a component goes away, its owner receives
-// Notification(component, TOperation::opRemove) and by default passes it on
-// to every component it owns, recursively; so do all components that asked
+// Notification: when a component is inserted into an owner or leaves it, the
+// owner receives Notification(component, opInsert or opRemove) and by
+// default passes it on to the components it owns, in list order,
+// recursively; when a component goes away, so do all components that asked
 // for it with FreeNotification. Overrides clear their references to the
-// component and then call the base. The component is being destroyed at that
-// point: compare its address, do not call it.
+// component and then call the base. On opRemove the component may be being
+// destroyed: compare its address, do not call it.
+//
+// Cost: an owner keeps an index of its components' names and the ordered
+// set of those that must hear notifications, so that inserting, finding and
+// removing a component takes logarithmic time and a notification walks only
+// the components that can act on it. A component whose class keeps the
+// inherited Notification (made through NewComponent, as the class registries
+// do) must hear one only when it owns or links to a component that must.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "framework/Persistent.h"
@@ -37,9 +49,10 @@ public:
     std::string_view ClassName() const override { return kClassName; }
 
     const std::string& Name() const { return name_; }
-    // Throws std::invalid_argument when the owner keeps names unique and
-    // already has another component of that name (names are compared
-    // without regard to case).
+    // A name is empty or an identifier (a letter or '_', then letters,
+    // digits and '_'). Throws EComponentError for any other name, and when
+    // the owner keeps names unique and already has another component of
+    // that name (names are compared without regard to case).
     void SetName(const std::string& name);
     // Whether the components this one owns must have distinct names. True
     // for forms (their fields are found by name); an owner whose parts may
@@ -47,9 +60,10 @@ public:
     virtual bool UniqueComponentNames() const { return true; }
 
     TComponent* Owner() const { return owner_; }
-    std::size_t ComponentCount() const { return components_.size(); }
-    TComponent* Components(std::size_t index) const { return components_.at(index); }
-    // The owned component with that name (ASCII case ignored), or nullptr.
+    std::size_t ComponentCount() const { return components_.size() - vacant_; }
+    // Throws std::out_of_range outside 0 .. ComponentCount() - 1.
+    TComponent* Components(std::size_t index) const;
+    // The first owned component with that name (ASCII case ignored), or nullptr.
     TComponent* FindComponent(std::string_view name) const;
 
     // Takes `component` into this component's list; it leaves its old owner.
@@ -67,6 +81,11 @@ public:
 
     virtual void Notification(TComponent* component, TOperation operation);
 
+    // False for a component whose Notification is TComponent's own: it is
+    // then told only while it owns or links to a component that must be.
+    // NewComponent sets it; a class that overrides Notification keeps true.
+    void SetHandlesNotifications(bool handles);
+
     // ---- hooks for component streams --------------------------------------
 
     // A nested object in a stream was read inside this one (for controls:
@@ -75,6 +94,10 @@ public:
     // The nested objects written inside this one, in stream order.
     // Default: none.
     virtual std::vector<TComponent*> GetChildren() const { return {}; }
+    // Whether a stream may nest objects inside this one. A class that keeps
+    // its children elsewhere (in a binary property) returns false, and a
+    // stream that nests objects in it is a read error.
+    virtual bool AcceptsNestedObjects() const { return true; }
     // Called on every component of a stream after the whole stream was read.
     virtual void Loaded() {}
     // The handler for an event property whose stored value is `name`; an
@@ -83,13 +106,47 @@ public:
     virtual TNotifyEvent MethodAddress(std::string_view /*name*/) { return {}; }
 
 private:
+    bool MustHearNotifications() const;
+    // Brings this component's place in its owner's listener set up to date,
+    // and the owner's in its own owner's, as far as anything changes.
+    void UpdateListening();
     void DropFreeNotification(TComponent* component);
+    void Compact() const;
 
     std::string name_;
     TComponent* owner_ = nullptr;
-    std::vector<TComponent*> components_;
+    // The owned components in insertion order. A component that leaves
+    // mid-list leaves a null slot until the list is compacted, so that
+    // removing is constant time; `head_` null slots lead the list.
+    mutable std::vector<TComponent*> components_;
+    mutable std::size_t vacant_ = 0;
+    mutable std::size_t head_ = 0;
+    // Position in the owner's list, and the key of insertion order there.
+    mutable std::size_t ownerSlot_ = 0;
+    std::uint64_t ownerOrder_ = 0;
+    std::uint64_t nextOrder_ = 0;
+    // Owned components by folded name and insertion order.
+    std::map<std::pair<std::string, std::uint64_t>, TComponent*> names_;
+    // Owned components that must hear notifications, by insertion order.
+    std::map<std::uint64_t, TComponent*> listeners_;
     std::vector<TComponent*> freeNotifies_;
+    bool handlesNotifications_ = true;
+    bool listedWithOwner_ = false;
     bool destroying_ = false;
 };
+
+// Whether T, or a class between T and TComponent, overrides Notification.
+template <class T>
+inline constexpr bool kOverridesNotification =
+    !std::is_same_v<decltype(&T::Notification), void (TComponent::*)(TComponent*, TOperation)>;
+
+// Creates a T owned by `owner` (by the caller when nullptr). A T that keeps
+// the inherited Notification hears notifications only when it must.
+template <class T>
+T* NewComponent(TComponent* owner) {
+    T* component = new T(owner);
+    if constexpr (!kOverridesNotification<T>) component->SetHandlesNotifications(false);
+    return component;
+}
 
 }  // namespace framework

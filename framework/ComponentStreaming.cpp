@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 
 #include "framework/ClassRegistry.h"
 #include "framework/FrameworkError.h"
 #include "framework/IdentMaps.h"
 #include "framework/StreamValues.h"
+#include "framework/TextUtil.h"
 
 namespace framework {
 
@@ -146,7 +148,7 @@ public:
 
 private:
     void ReadObjectInto(TComponent& component, int depth) {
-        const std::string className = reader_.ReadName();
+        const std::string className = reader_.ReadClassName();
         if (className != component.ClassName()) {
             throw EReadError("Stored class " + className + " does not match " + std::string(component.ClassName()));
         }
@@ -154,25 +156,40 @@ private:
     }
 
     void ReadNameAndBody(TComponent& component, int depth) {
-        const std::string name = reader_.ReadName();
+        const std::string name = reader_.ReadObjectName();
         try {
             component.SetName(name);
         } catch (const std::invalid_argument& e) {
             throw EReadError(e.what());
         }
-        loaded_.push_back(&component);
+        Loading(component);
+        ReadBody(component, depth);
+    }
+
+    void ReadBody(TComponent& component, int depth) {
         while (!reader_.EndOfList()) ReadProperty(component);
-        while (!reader_.EndOfList()) ReadChild(component, depth + 1);
+        while (!reader_.EndOfList()) {
+            if (!component.AcceptsNestedObjects()) {
+                throw EReadError("Objects cannot be nested in " + std::string(component.ClassName()) + " " +
+                                 QuotedForMessage(component.Name()));
+            }
+            ReadChild(component, depth + 1);
+        }
+    }
+
+    void Loading(TComponent& component) {
+        loaded_.push_back(&component);
+        loadedSet_.insert(&component);
     }
 
     void ReadChild(TComponent& parent, int depth) {
         if (depth >= kMaxObjectDepth) throw EReadError(errors::kTooDeep);
-        const std::string className = reader_.ReadName();
+        const std::string className = reader_.ReadClassName();
         // Peek at the name: an existing component of that name and class is
         // filled in place (a form's own fields), otherwise a new one is made.
-        const std::string name = reader_.ReadName();
+        const std::string name = reader_.ReadObjectName();
         TComponent* child = root_.FindComponent(name);
-        if (child && std::find(loaded_.begin(), loaded_.end(), child) != loaded_.end()) {
+        if (child && loadedSet_.contains(child)) {
             throw EReadError("A component named " + name + " already exists");
         }
         if (child && child->ClassName() != className) {
@@ -185,13 +202,12 @@ private:
         } catch (const std::invalid_argument& e) {
             throw EReadError(e.what());
         }
-        loaded_.push_back(child);
-        while (!reader_.EndOfList()) ReadProperty(*child);
-        while (!reader_.EndOfList()) ReadChild(*child, depth + 1);
+        Loading(*child);
+        ReadBody(*child, depth);
     }
 
     void ReadProperty(TComponent& component) {
-        const std::string name = reader_.ReadName();
+        const std::string name = reader_.ReadPropertyName();
         const ResolvedProperty target = ResolveProperty(component, name);
         if (!target.info) throw EReadError("Property " + name + " does not exist");
         const PropertyInfo& info = *target.info;
@@ -262,7 +278,8 @@ private:
 
     ValueReader reader_;
     TComponent& root_;
-    std::vector<TComponent*> loaded_;
+    std::vector<TComponent*> loaded_;  // in reading order, for Loaded()
+    std::unordered_set<TComponent*> loadedSet_;
 };
 
 }  // namespace
@@ -284,6 +301,7 @@ std::vector<std::uint8_t> ComponentToBinary(const TComponent& root) {
 void ComponentFromBinary(std::span<const std::uint8_t> bytes, TComponent& root) {
     TMemoryStream stream(bytes);
     ReadComponent(stream, root);
+    if (stream.Remaining() != 0) throw EReadError(errors::kBytesAfterObject);
 }
 
 }  // namespace framework

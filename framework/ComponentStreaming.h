@@ -38,7 +38,8 @@ void ReadComponent(TStream& stream, TComponent& root);
 // As ReadComponent, for one object written by WriteObject (no signature).
 void ReadObject(TStream& stream, TComponent& component);
 
-// Convenience forms over memory.
+// Convenience forms over memory. The bytes hold exactly one stream:
+// ComponentFromBinary also rejects bytes after the object (EReadError).
 std::vector<std::uint8_t> ComponentToBinary(const TComponent& root);
 void ComponentFromBinary(std::span<const std::uint8_t> bytes, TComponent& root);
 

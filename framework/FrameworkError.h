@@ -40,6 +40,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A component cannot take a name: it is not an identifier, or its owner
+// already has a component of that name.
+class EComponentError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
 // A class name is not in the class registry.
 class EClassNotFound : public std::runtime_error {
 public:
@@ -57,6 +64,7 @@ inline constexpr const char* kUnknownTag = "Unknown property value tag";
 inline constexpr const char* kLengthTooLarge = "Length exceeds the data left in the stream";
 inline constexpr const char* kTooDeep = "Objects nested too deeply";
 inline constexpr const char* kNameTooLong = "Name longer than 255 characters";
+inline constexpr const char* kBytesAfterObject = "Bytes after the end of the object";
 }  // namespace errors
 
 }  // namespace framework

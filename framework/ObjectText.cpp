@@ -24,6 +24,9 @@ public:
     void Convert() {
         reader_.ReadSignature();
         ConvertObject(0);
+        // As text after the object is an error, so are bytes after it:
+        // they would be lost on the way to text and back.
+        if (reader_.Remaining() != 0) throw EReadError(errors::kBytesAfterObject);
     }
 
 private:
@@ -36,8 +39,8 @@ private:
 
     void ConvertObject(int level) {
         if (level >= kMaxObjectDepth) throw EReadError(errors::kTooDeep);
-        const std::string className = reader_.ReadName();
-        const std::string objectName = reader_.ReadName();
+        const std::string className = reader_.ReadClassName();
+        const std::string objectName = reader_.ReadObjectName();
         Indent(level);
         Put("object ");
         if (!objectName.empty()) {
@@ -47,7 +50,7 @@ private:
         Put(className);
         Put("\r\n");
         while (!reader_.EndOfList()) {
-            const std::string propertyName = reader_.ReadName();
+            const std::string propertyName = reader_.ReadPropertyName();
             Indent(level + 1);
             Put(propertyName);
             Put(" = ");
@@ -310,6 +313,15 @@ private:
         return name;
     }
 
+    // An identifier without dots: a class or object name, an identifier
+    // value or a set element.
+    std::string ExpectPlainIdentifier() {
+        if (token_.kind == TokenKind::Identifier && !IsIdentifier(token_.text)) {
+            Fail("Invalid identifier " + QuotedForMessage(token_.text));
+        }
+        return ExpectIdentifier();
+    }
+
     void ExpectSymbol(char c) {
         if (!IsSymbol(c)) Fail(std::string("'") + c + "' expected");
         Next();
@@ -321,11 +333,11 @@ private:
         Next();
         // "object : TClass" is read as an object without a name, like the
         // "object TClass" that the converter writes for one.
-        std::string objectName = IsSymbol(':') ? std::string() : ExpectIdentifier();
+        std::string objectName = IsSymbol(':') ? std::string() : ExpectPlainIdentifier();
         std::string className;
         if (IsSymbol(':')) {
             Next();
-            className = ExpectIdentifier();
+            className = ExpectPlainIdentifier();
         } else {
             className = std::move(objectName);
             objectName.clear();
@@ -341,6 +353,12 @@ private:
     }
 
     void ParseProperty() {
+        // Identifiers joined by dots: the dots name properties of contained
+        // objects ("Font.Height").
+        if (token_.kind == TokenKind::Identifier &&
+            (token_.text.back() == '.' || token_.text.find("..") != std::string::npos)) {
+            Fail("Invalid property name " + QuotedForMessage(token_.text));
+        }
         const std::string name = ExpectIdentifier();
         writer_.WriteName(name);
         ExpectSymbol('=');
@@ -372,8 +390,8 @@ private:
                 } else if (token_.text == "False") {
                     writer_.WriteBoolean(false);
                 } else {
-                    if (token_.text.size() > 255) Fail("Identifier longer than 255 characters");
-                    writer_.WriteIdent(token_.text);
+                    writer_.WriteIdent(ExpectPlainIdentifier());
+                    return;
                 }
                 Next();
                 return;
@@ -398,7 +416,7 @@ private:
         std::vector<std::string> idents;
         if (!IsSymbol(']')) {
             for (;;) {
-                idents.push_back(ExpectIdentifier());
+                idents.push_back(ExpectPlainIdentifier());
                 if (IsSymbol(']')) break;
                 ExpectSymbol(',');
             }

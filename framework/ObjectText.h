@@ -29,7 +29,9 @@
 namespace framework {
 
 // Reads one object (with "TPF0") from `input` and writes its text form to
-// `output`. Throws EReadError on malformed input.
+// `output`. Throws EReadError on malformed input, on names that are not
+// identifiers (which the text could not carry), and on bytes after the
+// object, as the other direction rejects text after it.
 void ObjectBinaryToText(TStream& input, TStream& output);
 // Parses the text form of one object from `input` and writes its binary
 // form (with "TPF0") to `output`. Throws EParserError on malformed text.

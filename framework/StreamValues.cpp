@@ -1,6 +1,7 @@
 #include "framework/StreamValues.h"
 
 #include "framework/FrameworkError.h"
+#include "framework/TextUtil.h"
 
 namespace framework {
 
@@ -90,6 +91,46 @@ std::string ValueReader::ReadName() {
     return ReadCounted(length);
 }
 
+namespace {
+
+// Identifiers joined by single dots: "Font.Height".
+bool IsDottedName(std::string_view name) {
+    for (;;) {
+        const std::size_t dot = name.find('.');
+        if (!IsIdentifier(name.substr(0, dot))) return false;
+        if (dot == std::string_view::npos) return true;
+        name.remove_prefix(dot + 1);
+    }
+}
+
+[[noreturn]] void RejectName(std::string_view what, std::string_view name) {
+    throw EReadError(std::string(what) + " " + QuotedForMessage(name) + " is not a valid identifier");
+}
+
+}  // namespace
+
+std::string ValueReader::ReadClassName() {
+    std::string name = ReadName();
+    if (!IsIdentifier(name)) RejectName("Class name", name);
+    return name;
+}
+
+std::string ValueReader::ReadObjectName() {
+    std::string name = ReadName();
+    if (!name.empty() && !IsIdentifier(name)) RejectName("Object name", name);
+    return name;
+}
+
+std::string ValueReader::ReadPropertyName() {
+    std::string name = ReadName();
+    if (!IsDottedName(name)) RejectName("Property name", name);
+    // In the text form these words end an object or start a nested one.
+    if (SameText(name, "end") || SameText(name, "object")) {
+        throw EReadError("Property name " + QuotedForMessage(name) + " is a reserved word");
+    }
+    return name;
+}
+
 std::uint8_t ValueReader::ReadByte() {
     std::uint8_t b = 0;
     if (stream_.Read(&b, 1) != 1) throw EReadError(errors::kReadError);
@@ -149,7 +190,12 @@ std::string ValueReader::ReadStringPayload(ValueTag tag) {
 
 std::string ValueReader::ReadIdentPayload(ValueTag tag) {
     if (tag != ValueTag::Ident) throw EReadError(errors::kInvalidValue);
-    return ReadName();
+    std::string ident = ReadName();
+    if (!IsIdentifier(ident)) RejectName("Identifier", ident);
+    if (ident == "True" || ident == "False") {
+        throw EReadError("Identifier " + QuotedForMessage(ident) + " would read back as a boolean");
+    }
+    return ident;
 }
 
 std::vector<std::uint8_t> ValueReader::ReadBinaryPayload(ValueTag tag) {
@@ -167,7 +213,10 @@ std::vector<std::string> ValueReader::ReadSetPayload(ValueTag tag) {
     if (tag != ValueTag::Set) throw EReadError(errors::kInvalidValue);
     std::vector<std::string> idents;
     // Each identifier takes at least two bytes, so the stream's end bounds the loop.
-    for (std::string ident = ReadName(); !ident.empty(); ident = ReadName()) idents.push_back(std::move(ident));
+    for (std::string ident = ReadName(); !ident.empty(); ident = ReadName()) {
+        if (!IsIdentifier(ident)) RejectName("Set element", ident);
+        idents.push_back(std::move(ident));
+    }
     return idents;
 }
 

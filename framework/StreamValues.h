@@ -70,7 +70,15 @@ public:
 
     // Throws EReadError("Invalid stream format") unless "TPF0" follows.
     void ReadSignature();
+    // One length byte, then the characters, taken as they are.
     std::string ReadName();
+    // Names checked so that their text form reads back as the same bytes;
+    // each throws EReadError naming the bad name otherwise. A class name is
+    // an identifier, an object name an identifier or empty, a property name
+    // identifiers joined by dots and not the word "end" or "object".
+    std::string ReadClassName();
+    std::string ReadObjectName();
+    std::string ReadPropertyName();
     // Consumes a 0 byte and returns true when a list ends here; otherwise
     // leaves the position unchanged and returns false.
     bool EndOfList();
@@ -78,12 +86,16 @@ public:
     // A value's tag; throws "Unknown property value tag" for tags outside 2..12.
     ValueTag ReadTag();
     // Payloads of the tag just read; each throws "Invalid property value"
-    // when the tag does not fit the call.
+    // when the tag does not fit the call. Identifiers and set elements must
+    // be identifiers, and an identifier must not be True or False (which
+    // the text form reads as booleans).
     std::int32_t ReadIntegerPayload(ValueTag tag);
     std::string ReadStringPayload(ValueTag tag);
     std::string ReadIdentPayload(ValueTag tag);
     std::vector<std::uint8_t> ReadBinaryPayload(ValueTag tag);
     std::vector<std::string> ReadSetPayload(ValueTag tag);
+
+    std::int64_t Remaining() const { return stream_.Remaining(); }
 
     static bool IsInteger(ValueTag tag) {
         return tag == ValueTag::Int8 || tag == ValueTag::Int16 || tag == ValueTag::Int32;

@@ -4,6 +4,8 @@ namespace framework {
 
 namespace {
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 bool SameText(std::string_view a, std::string_view b) {
@@ -12,6 +14,35 @@ bool SameText(std::string_view a, std::string_view b) {
         if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
     }
     return true;
+}
+
+std::string FoldedText(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) c = LowerAscii(c);
+    return folded;
+}
+
+bool IsIdentifier(std::string_view text) {
+    if (text.empty() || !IsLetter(text[0])) return false;
+    for (char c : text) {
+        if (!IsLetter(c) && !IsDigit(c)) return false;
+    }
+    return true;
+}
+
+std::string QuotedForMessage(std::string_view text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 32 || code > 126) {
+            quoted += '#';
+            quoted += std::to_string(code);
+        } else {
+            quoted += c;
+        }
+    }
+    quoted += '"';
+    return quoted;
 }
 
 }  // namespace framework

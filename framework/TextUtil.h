@@ -1,6 +1,7 @@
 // Small helpers for the 8-bit texts of the stored formats.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace framework {
@@ -8,5 +9,17 @@ namespace framework {
 // Equal without regard to ASCII letter case, as names of properties,
 // components and identifiers are compared.
 bool SameText(std::string_view a, std::string_view b);
+
+// `text` with ASCII capitals made small: a key under which SameText-equal
+// names fall together.
+std::string FoldedText(std::string_view text);
+
+// A letter or '_', then letters, digits and '_' (ASCII only): the names of
+// classes, components, properties (between their dots) and identifiers.
+bool IsIdentifier(std::string_view text);
+
+// `text` in double quotes for an error message, with characters below 32
+// and above 126 written as #n, so that a bad name cannot break the message.
+std::string QuotedForMessage(std::string_view text);
 
 }  // namespace framework

@@ -35,6 +35,13 @@ public:
 
     std::string_view ClassName() const override { return kClassName; }
     const framework::PropertyTable& Properties() const override { return ClassProperties(); }
+    // Names of skin objects need not be unique: the children of one object
+    // may share a name (copies of one object, say), and every lookup by
+    // name takes the first match. Assigning and naming follow this one rule.
+    bool UniqueComponentNames() const override { return false; }
+    // The children are stored in the binary property "Objects", never as
+    // objects nested in the stream: a stream that nests one is a read error.
+    bool AcceptsNestedObjects() const override { return false; }
     // Align, Color, DrawIfOwner, Font, Kind, Masked, Left, Top, Height,
     // Width, the four margins, TextAlign, TextEffect and the three text
     // margins, in this stored order, all of them always.

@@ -10,7 +10,8 @@ namespace {
 
 template <class T>
 SkinObjectClass ClassOf() {
-    return SkinObjectClass{T::kClassName, [](framework::TComponent* owner) -> TSeSkinObject* { return new T(owner); }};
+    return SkinObjectClass{T::kClassName,
+                           [](framework::TComponent* owner) -> TSeSkinObject* { return framework::NewComponent<T>(owner); }};
 }
 
 template <class... T>

@@ -10,6 +10,7 @@
 #include "framework/Font.h"
 #include "framework/FrameworkError.h"
 #include "framework/ObjectText.h"
+#include "framework/StreamValues.h"
 
 namespace framework {
 namespace {
@@ -259,6 +260,80 @@ TEST_F(ComponentStreamingTest, WrongNamesTypesAndIdentifiersAreReadErrors) {
         FAIL() << "class mismatch accepted";
     } catch (const EReadError& e) {
         EXPECT_STREQ(e.what(), "Stored class TFancyWidget does not match TWidget");
+    }
+}
+
+// Keeps its children in a property of its own, so nested objects are not its.
+class TLeafWidget : public TWidget {
+public:
+    static constexpr std::string_view kClassName = "TLeafWidget";
+    using TWidget::TWidget;
+    std::string_view ClassName() const override { return kClassName; }
+    bool AcceptsNestedObjects() const override { return false; }
+};
+
+TEST_F(ComponentStreamingTest, ObjectsNestedInAClassThatKeepsNoneAreAReadError) {
+    RegisterComponentClass<TLeafWidget>();
+    const auto nestedInRoot = ObjectTextToBinary(Lines({"object L: TLeafWidget", "  object C: TWidget", "  end", "end"}));
+    TLeafWidget leaf(nullptr);
+    try {
+        ComponentFromBinary(nestedInRoot, leaf);
+        FAIL() << "accepted";
+    } catch (const EReadError& e) {
+        EXPECT_STREQ(e.what(), "Objects cannot be nested in TLeafWidget \"L\"");
+    }
+    EXPECT_EQ(leaf.ComponentCount(), 0u);
+
+    // Also below the top: nothing is moved up to the root.
+    const auto nestedInChild = ObjectTextToBinary(
+        Lines({"object W: TWidget", "  object L: TLeafWidget", "    object G: TWidget", "    end", "  end", "end"}));
+    TWidget root(nullptr);
+    EXPECT_THROW(ComponentFromBinary(nestedInChild, root), EReadError);
+    EXPECT_EQ(root.FindComponent("G"), nullptr);
+    UnregisterComponentClass(TLeafWidget::kClassName);
+}
+
+// Each insertion once walked and searched the whole list: reading this many
+// siblings took many minutes.
+TEST_F(ComponentStreamingTest, ReadsTensOfThousandsOfSiblings) {
+    constexpr int kCount = 30000;
+    TMemoryStream stream;
+    ValueWriter w(stream);
+    w.WriteSignature();
+    w.WriteName("TWidget");
+    w.WriteName("Root");
+    w.WriteListEnd();
+    for (int i = 0; i < kCount; ++i) {
+        w.WriteName("TWidget");
+        w.WriteName("W" + std::to_string(i));
+        w.WriteName("Left");
+        w.WriteInteger(i);
+        w.WriteListEnd();
+        w.WriteListEnd();
+    }
+    w.WriteListEnd();
+    TWidget root(nullptr);
+    ComponentFromBinary(stream.Bytes(), root);
+    ASSERT_EQ(root.ComponentCount(), std::size_t(kCount));
+    EXPECT_EQ(root.children.size(), std::size_t(kCount));
+    auto* last = dynamic_cast<TWidget*>(root.Components(kCount - 1));
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->Name(), "W29999");
+    EXPECT_EQ(last->Left(), kCount - 1);
+    EXPECT_EQ(last->loadedCalls, 1);
+    EXPECT_EQ(root.FindComponent("w12345")->Name(), "W12345");
+}
+
+TEST_F(ComponentStreamingTest, BytesAfterTheObjectAreAnErrorInMemoryForms) {
+    TWidget source(nullptr);
+    std::vector<std::uint8_t> binary = ComponentToBinary(source);
+    binary.push_back(0);
+    TWidget target(nullptr);
+    try {
+        ComponentFromBinary(binary, target);
+        FAIL() << "accepted";
+    } catch (const EReadError& e) {
+        EXPECT_STREQ(e.what(), errors::kBytesAfterObject);
     }
 }
 

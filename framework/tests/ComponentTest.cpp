@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -110,6 +111,186 @@ TEST(ComponentTest, AnOwnerMayAllowSharedNames) {
     auto* b = new Probe(&owner);
     b->SetName("button");
     EXPECT_EQ(owner.FindComponent("BUTTON"), a);
+}
+
+TEST(ComponentTest, NamesAreEmptyOrIdentifiers) {
+    Probe owner(nullptr);
+    auto* a = new Probe(&owner);
+    for (const std::string name : {"_x", "Memo1", "a_1", ""}) {
+        a->SetName(name);
+        EXPECT_EQ(a->Name(), name);
+    }
+    a->SetName("Kept");
+    for (const std::string name : {"1a", "a b", "a.b", "B\r\n  Left = 7", "caf\xE9"}) {
+        EXPECT_THROW(a->SetName(name), EComponentError) << name;
+        EXPECT_EQ(a->Name(), "Kept");
+    }
+    EXPECT_EQ(owner.FindComponent("kept"), a);
+    try {
+        a->SetName("B\r\n");
+        FAIL() << "accepted";
+    } catch (const EComponentError& e) {
+        EXPECT_STREQ(e.what(), "The component name \"B#13#10\" is not a valid identifier");
+    }
+}
+
+// Records the order in which components hear of others, by name.
+class Listener : public TComponent {
+public:
+    using TComponent::TComponent;
+    void Notification(TComponent* component, TOperation operation) override {
+        if (journal) journal->push_back(Name() + (operation == TOperation::opInsert ? "+" : "-"));
+        if (onHear) onHear(component, operation);
+        TComponent::Notification(component, operation);
+    }
+    std::vector<std::string>* journal = nullptr;
+    std::function<void(TComponent*, TOperation)> onHear;
+};
+
+TEST(ComponentNotificationTest, EveryComponentHearsInListOrderAlsoWhenAHandlerRemovesOrAdds) {
+    std::vector<std::string> journal;
+    TComponent owner(nullptr);
+    std::vector<Listener*> l;
+    for (const char* name : {"a", "b", "c", "d"}) {
+        l.push_back(new Listener(&owner));
+        l.back()->SetName(name);
+        l.back()->journal = &journal;
+    }
+    // While b hears of e, it deletes c (not told yet) and adds n (which
+    // was not there when e came, so it is not told of e).
+    Listener* n = nullptr;
+    l[1]->onHear = [&](TComponent* component, TOperation operation) {
+        if (operation != TOperation::opInsert || component->Name() != "e") return;
+        delete l[2];
+        n = new Listener(&owner);
+        n->SetName("n");
+        n->journal = &journal;
+    };
+    auto* e = new Listener(nullptr);
+    e->SetName("e");
+    e->journal = &journal;
+    journal.clear();
+    owner.InsertComponent(e);
+    EXPECT_EQ(journal, (std::vector<std::string>{"a+", "b+",                // e comes
+                                                 "a-", "b-", "d-", "e-",    // c goes, inside b's handler
+                                                 "a+", "b+", "d+", "e+",    // n comes, inside b's handler
+                                                 "d+"}));                   // the rest hear of e
+
+    journal.clear();
+    delete l[0];
+    EXPECT_EQ(journal, (std::vector<std::string>{"b-", "d-", "e-", "n-"}));
+    ASSERT_EQ(owner.ComponentCount(), 4u);
+    EXPECT_EQ(owner.Components(0), l[1]);
+    EXPECT_EQ(owner.Components(1), l[3]);
+    EXPECT_EQ(owner.Components(2), e);
+    EXPECT_EQ(owner.Components(3), n);
+}
+
+// Counts what it hears, but asks to hear only what it must, like a class
+// that keeps the inherited Notification.
+class QuietCounter : public TComponent {
+public:
+    explicit QuietCounter(TComponent* owner) : TComponent(owner) { SetHandlesNotifications(false); }
+    void Notification(TComponent* component, TOperation operation) override {
+        ++heard;
+        TComponent::Notification(component, operation);
+    }
+    int heard = 0;
+};
+
+static_assert(!kOverridesNotification<TComponent>);
+static_assert(kOverridesNotification<Listener>);
+
+TEST(ComponentNotificationTest, QuietComponentsHearOnlyWhileTheyOwnOrLinkAListener) {
+    TComponent owner(nullptr);
+    auto* quiet = new QuietCounter(&owner);
+    auto* parent = new QuietCounter(&owner);
+    std::vector<std::string> journal;
+    auto* inner = new Listener(parent);
+    inner->SetName("inner");
+    inner->journal = &journal;
+
+    parent->heard = 0;  // an owner always hears of its own components
+    new TComponent(&owner);
+    EXPECT_EQ(quiet->heard, 0);
+    EXPECT_EQ(parent->heard, 1);  // it passes the news on to its listener
+    EXPECT_EQ(journal, (std::vector<std::string>{"inner+"}));
+
+    delete inner;
+    parent->heard = 0;
+    new TComponent(&owner);
+    EXPECT_EQ(parent->heard, 0);
+
+    // A link makes it hear: removed from the owner, the partner is dropped.
+    auto* partner = new TComponent(&owner);
+    partner->FreeNotification(quiet);
+    owner.RemoveComponent(partner);
+    EXPECT_EQ(quiet->heard, 1);
+    delete partner;
+    EXPECT_EQ(quiet->heard, 1);
+    new TComponent(&owner);
+    EXPECT_EQ(quiet->heard, 1);
+}
+
+// A component told that a partner left its owner drops the link on both
+// sides, so neither keeps a pointer to the other when one goes later.
+TEST(ComponentTest, ALinkDroppedOnRemovalIsDroppedOnBothSides) {
+    Probe owner(nullptr);
+    auto* target = new Probe(&owner);
+    auto* watcher = new Probe(&owner);
+    watcher->partner = target;
+    target->FreeNotification(watcher);
+    owner.RemoveComponent(target);
+    EXPECT_EQ(watcher->partner, nullptr);
+    delete watcher;
+    delete target;  // must not reach the watcher (ASan reports a use after free otherwise)
+    EXPECT_EQ(owner.ComponentCount(), 0u);
+}
+
+TEST(ComponentTest, ListsIndexesAndNamesStayRightThroughRemovalsAnywhere) {
+    TolerantOwner owner(nullptr);
+    std::vector<TComponent*> made;
+    for (int i = 0; i < 12; ++i) {
+        made.push_back(NewComponent<TComponent>(&owner));
+        made.back()->SetName(i % 3 == 0 ? "Same" : "N" + std::to_string(i));
+    }
+    // Remove from the front, the middle and the back, in that order.
+    for (int i : {0, 1, 6, 11, 10, 4}) delete made[std::size_t(i)];
+    const std::vector<int> left = {2, 3, 5, 7, 8, 9};
+    ASSERT_EQ(owner.ComponentCount(), left.size());
+    for (std::size_t i = 0; i < left.size(); ++i) EXPECT_EQ(owner.Components(i), made[std::size_t(left[i])]);
+    EXPECT_THROW(owner.Components(left.size()), std::out_of_range);
+    EXPECT_EQ(owner.FindComponent("same"), made[3]);  // the first of those left
+    made[3]->SetName("Other");
+    EXPECT_EQ(owner.FindComponent("SAME"), made[9]);
+    EXPECT_EQ(owner.FindComponent("n6"), nullptr);
+    auto* added = NewComponent<TComponent>(&owner);
+    added->SetName("Same");
+    EXPECT_EQ(owner.FindComponent("same"), made[9]);
+    EXPECT_EQ(owner.Components(owner.ComponentCount() - 1), added);
+}
+
+// A count that took minutes when each insertion walked and searched the
+// whole list: inserting, finding and removing it must stay near linear.
+TEST(ComponentTest, TensOfThousandsOfSiblingsComeAndGo) {
+    constexpr int kCount = 60000;
+    TComponent owner(nullptr);
+    std::vector<std::string> journal;
+    auto* listener = new Listener(&owner);
+    int heard = 0;
+    listener->onHear = [&](TComponent*, TOperation) { ++heard; };
+    std::vector<TComponent*> made;
+    for (int i = 0; i < kCount; ++i) {
+        made.push_back(NewComponent<TComponent>(&owner));
+        made.back()->SetName("C" + std::to_string(i));
+    }
+    EXPECT_EQ(heard, kCount);
+    EXPECT_EQ(owner.FindComponent("c59999"), made.back());
+    for (int i = 0; i < kCount; i += 2) delete made[std::size_t(i)];
+    EXPECT_EQ(heard, kCount + kCount / 2);
+    ASSERT_EQ(owner.ComponentCount(), std::size_t(kCount / 2 + 1));
+    EXPECT_EQ(owner.Components(1), made[1]);
+    EXPECT_EQ(owner.FindComponent("C2"), nullptr);
 }
 
 TEST(ClassRegistryTest, CreatesRegisteredClassesByExactName) {

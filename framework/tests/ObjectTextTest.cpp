@@ -139,11 +139,10 @@ TEST(ObjectBinaryToTextTest, NestedObjectsAreIndentedTwoSpacesPerLevel) {
     w.WriteName("Button1");
     w.WriteName("Caption");
     w.WriteString("OK");
-    w.WriteListEnd();
-    w.WriteListEnd();
-    w.WriteListEnd();
-    w.WriteListEnd();
-    w.WriteListEnd();
+    w.WriteListEnd();  // Button1's properties
+    w.WriteListEnd();  // its nested objects
+    w.WriteListEnd();  // Panel1's nested objects
+    w.WriteListEnd();  // Form1's nested objects
     EXPECT_EQ(ObjectBinaryToText(stream.Bytes()), Lines({
                                                       "object Form1: TForm",
                                                       "  Left = 304",
@@ -261,6 +260,61 @@ void ExpectReadError(const std::vector<std::uint8_t>& binary, const char* messag
             EXPECT_STREQ(e.what(), message);
         }
     }
+}
+
+// Each of these would give text that reads back as other bytes, or not at
+// all: a line break in an identifier starts a second property, a comma in a
+// set element makes two, "True" comes back as a boolean, "end" as a
+// property name ends the object.
+TEST(ObjectBinaryToTextTest, NamesAndIdentifiersTheTextCouldNotCarryAreRejected) {
+    auto withIdent = [](const std::string& ident) {
+        BinaryBuilder b("TX", "A");
+        b.Property("Color").WriteIdent(ident);
+        return b.Finish();
+    };
+    auto withProperty = [](const std::string& name) {
+        BinaryBuilder b("TX", "A");
+        b.Property(name).WriteInteger(1);
+        return b.Finish();
+    };
+    ExpectReadError(withIdent("clRed\r\n  Left = 5"), "Identifier \"clRed#13#10  Left = 5\" is not a valid identifier");
+    ExpectReadError(withIdent(""), "Identifier \"\" is not a valid identifier");
+    ExpectReadError(withIdent("a.b"), "Identifier \"a.b\" is not a valid identifier");
+    ExpectReadError(withIdent("True"), "Identifier \"True\" would read back as a boolean");
+    ExpectReadError(withIdent("False"), "Identifier \"False\" would read back as a boolean");
+    ExpectReadError(withProperty("end"), "Property name \"end\" is a reserved word");
+    ExpectReadError(withProperty("OBJECT"), "Property name \"OBJECT\" is a reserved word");
+    for (const char* bad : {"Font..Height", ".Left", "Left.", "1st", "a b"}) {
+        ExpectReadError(withProperty(bad), ("Property name \"" + std::string(bad) + "\" is not a valid identifier").c_str());
+    }
+    ExpectReadError(BinaryBuilder("", "A").Finish(), "Class name \"\" is not a valid identifier");
+    ExpectReadError(BinaryBuilder("T.X", "A").Finish(), "Class name \"T.X\" is not a valid identifier");
+    ExpectReadError(BinaryBuilder("TX", "a b").Finish(), "Object name \"a b\" is not a valid identifier");
+    BinaryBuilder set("TX", "A");
+    set.Property("Font.Style").WriteSet({"fsBold, fsItalic"});
+    ExpectReadError(set.Finish(), "Set element \"fsBold, fsItalic\" is not a valid identifier");
+
+    // What the text can carry still reads back as the same bytes.
+    BinaryBuilder good("TX", "");
+    good.Property("Font.Height").WriteIdent("true");
+    good.Property("end_").WriteSet({"_a", "b2"});
+    const std::vector<std::uint8_t> binary = good.Finish();
+    EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(binary)), binary);
+}
+
+TEST(ObjectBinaryToTextTest, BytesAfterTheObjectAreAnError) {
+    std::vector<std::uint8_t> binary = BinaryBuilder("TX", "A").Finish();
+    binary.push_back(0);
+    ExpectReadError(binary, errors::kBytesAfterObject);
+}
+
+TEST(ObjectTextToBinaryTest, NamesAndIdentifiersAreIdentifiersAndPropertyNamesDottedOnes) {
+    ExpectParserError("object A.B: TX\r\nend\r\n", "Line 1: Invalid identifier \"A.B\"");
+    ExpectParserError("object A: T.X\r\nend\r\n", "Line 1: Invalid identifier \"T.X\"");
+    ExpectParserError("object X: TX\r\n  A = a.b\r\nend\r\n", "Line 2: Invalid identifier \"a.b\"");
+    ExpectParserError("object X: TX\r\n  A = [a, b.c]\r\nend\r\n", "Line 2: Invalid identifier \"b.c\"");
+    ExpectParserError("object X: TX\r\n  Font..Height = 1\r\nend\r\n", "Line 2: Invalid property name \"Font..Height\"");
+    ExpectParserError("object X: TX\r\n  Font. = 1\r\nend\r\n", "Line 2: Invalid property name \"Font.\"");
 }
 
 TEST(ObjectBinaryToTextTest, EveryTruncationOfAValidStreamIsACleanError) {

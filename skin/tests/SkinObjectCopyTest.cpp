@@ -3,6 +3,7 @@
 
 #include "framework/ClassRegistry.h"
 #include "framework/ComponentStreaming.h"
+#include "framework/FrameworkError.h"
 #include "framework/ObjectText.h"
 #include "framework/Property.h"
 #include "skin/SeBitmap.h"
@@ -258,6 +259,56 @@ TEST(SkinObjectStreamTest, PropertiesGoThroughTheComponentStreamFormat) {
     EXPECT_EQ(copy.Bitmap()->Right(), 16);
     EXPECT_EQ(copy.BitmapHot()->Left(), -3);
     EXPECT_EQ(copy.ActiveFont()->Style(), std::uint32_t(framework::fsBold));
+}
+
+}  // namespace
+}  // namespace skin
+
+namespace skin {
+namespace {
+
+// Children of a skin object travel in its "Objects" property, never as
+// objects nested in its stream: such a stream is refused, not reshaped.
+TEST(SkinObjectStreamTest, ObjectsNestedInTheStreamAreAReadError) {
+    RegisterSkinObjectClasses();
+    const auto binary = framework::ObjectTextToBinary(
+        "object Form: TSeSkinObject\r\n"
+        "  object Child: TSeSkinObject\r\n"
+        "    object Grand: TSeSkinObject\r\n"
+        "    end\r\n"
+        "  end\r\n"
+        "end\r\n");
+    TSeSkinObject root(nullptr);
+    try {
+        framework::ComponentFromBinary(binary, root);
+        FAIL() << "accepted";
+    } catch (const framework::EReadError& e) {
+        EXPECT_STREQ(e.what(), "Objects cannot be nested in TSeSkinObject \"Form\"");
+    }
+    EXPECT_EQ(root.ChildCount(), 0);
+}
+
+// Names of skin objects may repeat under one parent; assigning an object to
+// a child whose sibling has the source's name is no different from cloning it there.
+TEST(SkinObjectCopyTest, NamesMayRepeatUnderOneParentWhetherCopiedOrAssigned) {
+    RegisterSkinObjectClasses();
+    TSeSkinObject parent(nullptr);
+    auto* first = new TSeSkinObject(&parent);
+    first->SetName("Button");
+    auto* second = new TSeBitmapObject(&parent);
+    second->SetName("Other");
+    TSeSkinObject source(nullptr);
+    source.SetName("button");
+    source.SetColor(0x123456);
+    second->Assign(source);
+    EXPECT_EQ(second->Name(), "button");
+    EXPECT_EQ(second->Color(), 0x123456);
+    ASSERT_NE(CloneObject(source, &parent), nullptr);
+    EXPECT_EQ(parent.ChildCount(), 3);
+    EXPECT_EQ(parent.FindByName("BUTTON"), first);  // the first match, depth first
+    EXPECT_EQ(parent.FindComponent("BUTTON"), first);
+    second->SetName("Button");
+    EXPECT_EQ(second->Name(), "Button");
 }
 
 }  // namespace
