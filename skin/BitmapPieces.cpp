@@ -1,6 +1,7 @@
 #include "skin/BitmapPieces.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "skin/RegionRuns.h"
 #include "skin/SeBitmap.h"
@@ -11,6 +12,20 @@
 
 namespace skin {
 
+namespace {
+
+// Edges computed in 64 bits from stored (untrusted) rectangles and margins,
+// brought back into int: no sum or difference of two edges can overflow.
+TRect Edges(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+    return TRect{ClampToInt(left), ClampToInt(top), ClampToInt(right), ClampToInt(bottom)};
+}
+
+// The left or top edge that centres a length of `inner` in `outer` starting at `start`.
+int CentredStart(int start, int outer, int inner) {
+    return ClampToInt(start + (std::int64_t{outer} - inner) / 2);
+}
+
+}  // namespace
 
 void DrawBitmapPiece(SkinCanvas& canvas, const TSeBitmapLink& link, const TRect& source, const TRect& destination,
                TscTileStyle style, bool masked) {
@@ -21,12 +36,15 @@ void DrawBitmapPiece(SkinCanvas& canvas, const TSeBitmapLink& link, const TRect&
         case tsTile: canvas.TileDraw(bitmap, destination, source, masked); break;
         case tsStretch: canvas.StretchDraw(bitmap, destination, source, masked); break;
         case tsCenter: {
+            // Both rectangles are non-empty and their sizes fit, so these
+            // stay within their edges.
             const int w = std::min(RectWidth(source), RectWidth(destination));
             const int h = std::min(RectHeight(source), RectHeight(destination));
-            const int sx = source.Left + (RectWidth(source) - w) / 2;
-            const int sy = source.Top + (RectHeight(source) - h) / 2;
-            canvas.DrawRect(bitmap, destination.Left + (RectWidth(destination) - w) / 2,
-                            destination.Top + (RectHeight(destination) - h) / 2, MakeBounds(sx, sy, w, h), masked);
+            const int sx = CentredStart(source.Left, RectWidth(source), w);
+            const int sy = CentredStart(source.Top, RectHeight(source), h);
+            canvas.DrawRect(bitmap, CentredStart(destination.Left, RectWidth(destination), w),
+                            CentredStart(destination.Top, RectHeight(destination), h), MakeBounds(sx, sy, w, h),
+                            masked);
             break;
         }
     }
@@ -41,33 +59,43 @@ void DrawNinePieces(SkinCanvas& canvas, const TSeBitmapLink& link, const TRect& 
             case tsTile: canvas.TileDraw(*link.Image(), bounds, s, masked); break;
             case tsStretch: canvas.StretchDraw(*link.Image(), bounds, s, masked); break;
             case tsCenter:
-                canvas.DrawRect(*link.Image(), bounds.Left + (RectWidth(bounds) - RectWidth(s)) / 2,
-                                bounds.Top + (RectHeight(bounds) - RectHeight(s)) / 2, s, masked);
+                canvas.DrawRect(*link.Image(), CentredStart(bounds.Left, RectWidth(bounds), RectWidth(s)),
+                                CentredStart(bounds.Top, RectHeight(bounds), RectHeight(s)), s, masked);
                 break;
         }
         return;
     }
-    const int x = bounds.Left, y = bounds.Top, w = RectWidth(bounds), h = RectHeight(bounds);
-    auto dest = [&](int l, int t, int r, int b) { return TRect{x + l, y + t, x + r, y + b}; };
+    const std::int64_t x = bounds.Left, y = bounds.Top, w = RectWidth(bounds), h = RectHeight(bounds);
+    const std::int64_t sl = s.Left, st = s.Top, sr = s.Right, sb = s.Bottom;
+    auto dest = [&](std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b) {
+        return Edges(x + l, y + t, x + r, y + b);
+    };
     auto piece = [&](const TRect& src, const TRect& dst, TscTileStyle style) {
         DrawBitmapPiece(canvas, link, src, dst, style, masked);
     };
-    auto corner = [&](const TRect& src, int dx, int dy) {
-        if (!RectIsEmpty(src)) canvas.DrawRect(*link.Image(), x + dx, y + dy, src, masked);
+    auto corner = [&](const TRect& src, std::int64_t dx, std::int64_t dy) {
+        if (!RectIsEmpty(src) && RectSizeFits(src)) {
+            canvas.DrawRect(*link.Image(), ClampToInt(x + dx), ClampToInt(y + dy), src, masked);
+        }
     };
-    piece({s.Left + ml, s.Top + mt, s.Right - mr, s.Bottom - mb}, dest(ml, mt, w - mr, h - mb), centreStyle);
-    piece({s.Left + ml, s.Top, s.Right - mr, s.Top + mt}, dest(ml, 0, w - mr, mt), borderStyle);
-    piece({s.Left + ml, s.Bottom - mb, s.Right - mr, s.Bottom}, dest(ml, h - mb, w - mr, h), borderStyle);
-    piece({s.Left, s.Top + mt, s.Left + ml, s.Bottom - mb}, dest(0, mt, ml, h - mb), borderStyle);
-    piece({s.Right - mr, s.Top + mt, s.Right, s.Bottom - mb}, dest(w - mr, mt, w, h - mb), borderStyle);
-    corner({s.Left, s.Top, s.Left + ml, s.Top + mt}, 0, 0);
-    corner({s.Right - mr, s.Top, s.Right, s.Top + mt}, w - mr, 0);
-    corner({s.Left, s.Bottom - mb, s.Left + ml, s.Bottom}, 0, h - mb);
-    corner({s.Right - mr, s.Bottom - mb, s.Right, s.Bottom}, w - mr, h - mb);
+    piece(Edges(sl + ml, st + mt, sr - mr, sb - mb), dest(ml, mt, w - mr, h - mb), centreStyle);
+    piece(Edges(sl + ml, st, sr - mr, st + mt), dest(ml, 0, w - mr, mt), borderStyle);
+    piece(Edges(sl + ml, sb - mb, sr - mr, sb), dest(ml, h - mb, w - mr, h), borderStyle);
+    piece(Edges(sl, st + mt, sl + ml, sb - mb), dest(0, mt, ml, h - mb), borderStyle);
+    piece(Edges(sr - mr, st + mt, sr, sb - mb), dest(w - mr, mt, w, h - mb), borderStyle);
+    corner(Edges(sl, st, sl + ml, st + mt), 0, 0);
+    corner(Edges(sr - mr, st, sr, st + mt), w - mr, 0);
+    corner(Edges(sl, sb - mb, sl + ml, sb), 0, h - mb);
+    corner(Edges(sr - mr, sb - mb, sr, sb), w - mr, h - mb);
 }
 
 std::optional<SkinRegion> MaskedObjectRegion(TSeSkinObject& object) {
     const TRect old = object.BoundsRect();
+    // Decided before anything is allocated: without an off-screen canvas
+    // there is no shape, and an object too large for a mask buffer (its
+    // size comes from a stored skin) takes its rectangle as its shape.
+    if (!HasBitmapCanvas()) return std::nullopt;
+    if (std::int64_t{object.Width()} * object.Height() > kMaxMaskPixels) return SkinRegion::FromRect(old);
     TSeBitmap buffer;
     buffer.SetSize(object.Width(), object.Height());
     buffer.Fill(kKeyPixel);

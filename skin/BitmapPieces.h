@@ -3,6 +3,7 @@
 // Shared by the bitmap classes of both families of skin objects.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "skin/Rect.h"
@@ -30,6 +31,9 @@ void DrawNinePieces(SkinCanvas& canvas, const TSeBitmapLink& link, const TRect& 
 // The opaque pixels of `object` drawn alone onto a key-coloured buffer of
 // its size, at its place; nothing where the platform has no off-screen
 // canvas. The object is moved to (0, 0) for the drawing and back after it.
+// An object of more than kMaxMaskPixels pixels (more than an 8K screen has)
+// has its rectangle as its shape, without a buffer.
 std::optional<SkinRegion> MaskedObjectRegion(TSeSkinObject& object);
+inline constexpr std::int64_t kMaxMaskPixels = std::int64_t{8192} * 4096;
 
 }  // namespace skin

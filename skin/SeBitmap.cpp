@@ -340,9 +340,12 @@ void TSeBitmap::LoadFromStream(framework::TStream& stream) {
     std::int32_t width = stream.ReadInt32();
     std::int32_t height = stream.ReadInt32();
     name_ = std::move(name);
-    // The sizes are untrusted: a pixel block the stream cannot hold is an
-    // error before any buffer is created for it.
-    std::uint64_t pixels = std::uint64_t(Magnitude(width)) * std::uint64_t(Magnitude(height));
+    // The sizes are untrusted. A negative one is inconsistent: the bitmap
+    // would take its magnitude and leave the pixels in the stream, so that
+    // every later field were misread. A pixel block the stream cannot hold
+    // is an error before any buffer is created for it.
+    if (width < 0 || height < 0) throw framework::EStreamError(framework::errors::kReadError);
+    std::uint64_t pixels = std::uint64_t(width) * std::uint64_t(height);
     if (pixels > std::uint64_t(stream.Remaining()) / 4) throw framework::EStreamError(framework::errors::kReadError);
     SetSize(width, height);
     if (width_ == width && height_ == height) {

@@ -91,8 +91,8 @@ public:
     bool HasKeyPixelsWithAlpha(const TRect& rect) const;
 
     // The stream form: name (see StreamString.h), width, height, then the
-    // pixels row by row. Short or inconsistent data is
-    // framework::EStreamError("Stream read error").
+    // pixels row by row. Short or inconsistent data (a negative width or
+    // height among it) is framework::EStreamError("Stream read error").
     void LoadFromStream(framework::TStream& stream);
     void SaveToStream(framework::TStream& stream) const;
 

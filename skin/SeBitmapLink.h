@@ -43,9 +43,13 @@ public:
 
     // Copies the image, the rectangle and the name.
     void Assign(const TSeBitmapLink& other) { *this = other; }
-    // An image is set and the rectangle has a positive area.
+    // An image is set and width x height of the rectangle is above 0. The
+    // sign of the product is found without multiplying: two differences of
+    // 32-bit edges can multiply past 64 bits.
     bool Valid() const {
-        return image_ != nullptr && (std::int64_t{right_} - left_) * (std::int64_t{bottom_} - top_) > 0;
+        const std::int64_t width = std::int64_t{right_} - left_;
+        const std::int64_t height = std::int64_t{bottom_} - top_;
+        return image_ != nullptr && ((width > 0 && height > 0) || (width < 0 && height < 0));
     }
 
 private:

@@ -49,6 +49,9 @@ public:
 // A canvas over the pixels of `bitmap`, for off-screen drawing such as the
 // shape of a masked object; nullptr where the platform has none.
 std::unique_ptr<SkinCanvas> CreateBitmapCanvas(TSeBitmap& bitmap);
+// Whether CreateBitmapCanvas can give a canvas at all: asked before a
+// buffer is made for one.
+bool HasBitmapCanvas();
 
 }  // namespace skin
 

@@ -86,6 +86,8 @@ std::unique_ptr<SkinCanvas> CreateBitmapCanvas(TSeBitmap& bitmap) {
     return std::make_unique<SkinCanvasDC>(BitmapDC(bitmap));
 }
 
+bool HasBitmapCanvas() { return true; }
+
 int ScreenTextWidth(const framework::TFont& font, const std::wstring& text) {
     HDC screen = GetDC(nullptr);
     if (!screen) return 0;

@@ -283,7 +283,7 @@ void TSeSkinObject::DrawPlain(SkinCanvas& canvas, TColor fill, const framework::
     if (!visible_ || width_ <= 0 || height_ <= 0) return;
     if (ChildCount() == 0 || drawIfOwner_) {
         canvas.FillRect(BoundsRect(), fill);
-        DrawTextWith(canvas, font);
+        DrawTextWith(canvas, font, font);
     }
     DrawChildren(canvas);
 }
@@ -295,13 +295,19 @@ void TSeSkinObject::DrawChildren(SkinCanvas& canvas) {
     }
 }
 
-void TSeSkinObject::DrawText(SkinCanvas& canvas) { DrawTextWith(canvas, *font_); }
+void TSeSkinObject::DrawText(SkinCanvas& canvas) { DrawTextWith(canvas, *font_, *GetFont()); }
 
-void TSeSkinObject::DrawTextWith(SkinCanvas& canvas, const framework::TFont& font) {
+// A state-dependent object draws with its state font in place of Font, and
+// the separator takes the colour of the font GetFont then gives: the one in
+// place. Outside such a drawing the separator's font is GetFont's own.
+void TSeSkinObject::DrawTextWith(SkinCanvas& canvas, const framework::TFont& font,
+                                 const framework::TFont& separatorFont) {
     const TRect bounds = BoundsRect();
     if (text_ == L"-") {
         const int top = ClampToInt(std::int64_t{bounds.Top} + height_ / 2 - 1);
-        canvas.FillRect(TRect{bounds.Left + 3, top, bounds.Right - 3, top + 1}, GetFont()->Color());
+        canvas.FillRect(TRect{ClampToInt(std::int64_t{bounds.Left} + 3), top,
+                              ClampToInt(std::int64_t{bounds.Right} - 3), ClampToInt(std::int64_t{top} + 1)},
+                        separatorFont.Color());
         return;
     }
     const TRect textRect{ClampToInt(std::int64_t{bounds.Left} + textMarginLeft_),

@@ -160,7 +160,7 @@ public:
 protected:
     // Draw with `fill` and `font` standing for Color and Font.
     void DrawPlain(SkinCanvas& canvas, TColor fill, const framework::TFont& font);
-    void DrawTextWith(SkinCanvas& canvas, const framework::TFont& font);
+    void DrawTextWith(SkinCanvas& canvas, const framework::TFont& font, const framework::TFont& separatorFont);
     // Sets State on every descendant, not on this object.
     void SetChildrenState(int state);
 

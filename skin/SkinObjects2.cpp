@@ -211,6 +211,9 @@ void TSeSysButtonSkinObject::LinkBitmaps() {
 }
 
 const TSeBitmapLink& TSeSysButtonSkinObject::CurrentBitmap() const {
+    // As a caption button of the first family: an inactive window shows
+    // the plain bitmap whatever the mouse does.
+    if (!Active()) return *Bitmap();
     if (buttonState_ == 1) return FirstValid(bitmapHover_.get(), *Bitmap());
     if (buttonState_ == 2) return FirstValid(bitmapDown_.get(), *Bitmap());
     return *Bitmap();
@@ -419,6 +422,8 @@ void TSeButtonBitmapBoxObject::LinkBitmaps() {
 }
 
 const TSeBitmapLink& TSeButtonBitmapBoxObject::CurrentBitmap() const {
+    // As a button object: nothing is drawn without a valid Bitmap.
+    if (!Bitmap()->Valid()) return *Bitmap();
     switch (State()) {
         case kStateFocused: return FirstValid(focusedBitmap_.get(), *Bitmap());
         case kStateHot: return FirstValid(hotBitmap_.get(), *Bitmap());

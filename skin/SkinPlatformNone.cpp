@@ -7,6 +7,8 @@ namespace skin {
 
 std::unique_ptr<SkinCanvas> CreateBitmapCanvas(TSeBitmap&) { return nullptr; }
 
+bool HasBitmapCanvas() { return false; }
+
 int ScreenTextWidth(const framework::TFont&, const std::wstring&) { return 0; }
 
 }  // namespace skin

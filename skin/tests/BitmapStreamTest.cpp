@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,31 @@ TEST(BitmapStreamTest, HugeSizesAreRefusedBeforeAnythingIsAllocated) {
     EXPECT_TRUE(bitmap.Empty());
     TMemoryStream negative(Bytes({0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0, 0, 0x80}));
     ExpectReadError(negative, bitmap);
+}
+
+// A record of width -2 and height 2 with its 16 pixel bytes, then a valid
+// one: taking -2 as 2 and leaving the pixels behind would misread the next
+// record's fields from them.
+TEST(BitmapStreamTest, NegativeStoredSizesAreReadErrors) {
+    for (auto [width, height] : {std::pair{-2, 2}, std::pair{2, -2}, std::pair{-1, 0}}) {
+        TMemoryStream stream;
+        WriteStreamString(stream, "neg");
+        stream.WriteInt32(width);
+        stream.WriteInt32(height);
+        for (int i = 0; i < 16; ++i) stream.WriteUInt8(0x11);
+        WriteStreamString(stream, "next");
+        stream.WriteInt32(1);
+        stream.WriteInt32(1);
+        stream.WriteUInt32(0x22222222);
+        stream.SetPosition(0);
+        TSeBitmap bitmap;
+        ExpectReadError(stream, bitmap);
+        EXPECT_TRUE(bitmap.Empty());
+    }
+    // SetSize itself still takes the magnitude.
+    TSeBitmap bitmap;
+    bitmap.SetSize(-2, 3);
+    EXPECT_EQ(bitmap.Width(), 2);
 }
 
 TEST(BitmapStreamTest, BadNameLengthsAreReadErrors) {

@@ -3,7 +3,10 @@
 // Wine (SkinObjectGdiTest).
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "skin/SeBitmapList.h"
+#include "skin/SkinCanvas.h"
 #include "skin/SkinObjects.h"
 #include "skin/SkinObjects2.h"
 #include "tests/SkinTestDoubles.h"
@@ -115,6 +118,82 @@ TEST_F(DrawFixture, WholeLinkByTileStyleAndCentredPieces) {
     EXPECT_EQ(left.destination, MakeBounds(20, 30 + 7, 2, 6));
 }
 
+// Margins, link rectangles and bounds near the ends of the 32-bit range, as a
+// stored skin may carry them: drawing computes in 64 bits (the sanitizer
+// build stops at any signed overflow) and hands the canvas only pieces
+// whose size can be computed.
+TEST_F(DrawFixture, ExtremeStoredValuesDrawWithoutOverflow) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const int values[] = {kMin, kMin + 1, -1, 0, 1, kMax / 2 + 1, kMax};
+    const TRect rects[] = {{kMin, kMin, kMax, kMax}, {0, 0, kMax, kMax}, {kMin, 0, 0, 10},
+                           {kMax - 1, kMax - 1, kMax, kMax}, {10, 10, 40, 30}, {kMax, kMax, kMin, kMin}};
+    TSeBitmapObject first(nullptr);
+    TSeBitmapBoxObject second(nullptr);
+    std::size_t drawn = 0;
+    for (const TRect& link : rects) {
+        for (const TRect& bounds : rects) {
+            for (int margin : values) {
+                for (TSeSkinObject* object : {static_cast<TSeSkinObject*>(&first), static_cast<TSeSkinObject*>(&second)}) {
+                    Point(*first.Bitmap(), "sheet", link);
+                    Point(*second.Bitmap(), "sheet", link);
+                    const int negated = margin == kMin ? kMax : -margin;
+                    object->SetMarginLeft(margin);
+                    object->SetMarginTop(margin);
+                    object->SetMarginRight(negated);
+                    object->SetMarginBottom(margin / 2);
+                    object->SetBitmapList(&list);
+                    object->LinkBitmaps();
+                    object->SetBounds(bounds);
+                    for (TscTileStyle style : {tsTile, tsStretch, tsCenter}) {
+                        first.SetTileStyle(style);
+                        first.SetBorderTileStyle(style);
+                        second.SetTileStyle(style);
+                        second.SetBorderTileStyle(style);
+                        canvas.calls.clear();
+                        object->Draw(canvas);
+                        for (const DrawCall& c : canvas.calls) {
+                            if (c.what == "fill" || c.what == "text") continue;
+                            EXPECT_TRUE(RectSizeFits(c.source) && !RectIsEmpty(c.source)) << c.what;
+                            EXPECT_TRUE(RectSizeFits(c.destination)) << c.what;
+                        }
+                        drawn += canvas.calls.size();
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(drawn, 0u);
+
+    // Validity is the sign of width x height, also where the product needs more than 64 bits.
+    TSeBitmapLink huge(sheet, "sheet", TRect{kMin, kMin, kMax, kMax});
+    EXPECT_TRUE(huge.Valid());
+    TSeBitmapLink flat(sheet, "sheet", TRect{kMin, 0, kMax, 0});
+    EXPECT_FALSE(flat.Valid());
+    TSeBitmapLink inverted(sheet, "sheet", TRect{kMax, 0, kMin, 1});
+    EXPECT_FALSE(inverted.Valid());
+}
+
+// Whether a masked object can have a shape is known before any buffer is
+// made: an object of 46341 x 46341 would need more bytes than a bitmap may
+// have. Without an off-screen canvas it has none; with one, an object that
+// large has its rectangle.
+TEST_F(DrawFixture, MaskedShapeOfAHugeObjectAllocatesNothing) {
+    TSeBitmapObject object(nullptr);
+    Point(*object.Bitmap(), "sheet", {0, 0, 10, 10});
+    object.SetBitmapList(&list);
+    object.LinkBitmaps();
+    object.SetBounds(MakeBounds(0, 0, 46341, 46341));
+    std::optional<SkinRegion> region;
+    EXPECT_NO_THROW(region = object.CreateRegion());
+    if (HasBitmapCanvas()) {
+        ASSERT_TRUE(region.has_value());
+        EXPECT_TRUE(region->Contains(46340, 46340));
+    } else {
+        EXPECT_FALSE(region.has_value());
+    }
+}
+
 TEST_F(DrawFixture, UnresolvedLinksDrawNothing) {
     TSeBitmapObject object(nullptr);
     Point(*object.Bitmap(), "missing", {0, 0, 10, 10});
@@ -184,6 +263,46 @@ TEST_F(DrawFixture, SecondFamilyStateBitmaps) {
     ASSERT_EQ(canvas.calls.size(), 2u);
     EXPECT_EQ(canvas.calls[0].source, (TRect{8, 8, 16, 16}));
     EXPECT_EQ(canvas.calls[1].source, (TRect{0, 0, 8, 8}));
+}
+
+// As a button object, a button box without a valid Bitmap draws nothing,
+// whatever state bitmap it has.
+TEST_F(DrawFixture, ButtonBoxWithoutBitmapDrawsNothing) {
+    TSeButtonBitmapBoxObject box(nullptr);
+    Point(*box.Bitmap(), "missing", {0, 0, 8, 8});
+    Point(*box.HotBitmap(), "sheet", {0, 8, 8, 16});
+    box.SetBitmapList(&list);
+    box.LinkBitmaps();
+    box.SetBounds(MakeBounds(0, 0, 8, 8));
+    box.SetState(kStateHot);
+    box.Draw(canvas);
+    EXPECT_TRUE(canvas.calls.empty());
+}
+
+// As a first-family caption button, a second-family one shows its hover
+// and down bitmaps only while the window is active.
+TEST_F(DrawFixture, SecondFamilyCaptionButtonIsPlainWhileInactive) {
+    TSeSysButtonSkinObject button(nullptr);
+    Point(*button.Bitmap(), "sheet", {0, 0, 8, 8});
+    Point(*button.BitmapHover(), "sheet", {8, 0, 16, 8});
+    Point(*button.BitmapDown(), "sheet", {16, 0, 24, 8});
+    button.SetBitmapList(&list);
+    button.LinkBitmaps();
+    button.SetBounds(MakeBounds(0, 0, 8, 8));
+    button.MouseEnter();
+    button.Draw(canvas);
+    button.MouseDown(mbLeft, 0, 0);
+    button.Draw(canvas);
+    button.SetActive(true);
+    button.Draw(canvas);
+    button.MouseLeave();
+    button.MouseEnter();
+    button.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 4u);
+    EXPECT_EQ(canvas.calls[0].source, (TRect{0, 0, 8, 8}));
+    EXPECT_EQ(canvas.calls[1].source, (TRect{0, 0, 8, 8}));
+    EXPECT_EQ(canvas.calls[2].source, (TRect{16, 0, 24, 8}));
+    EXPECT_EQ(canvas.calls[3].source, (TRect{8, 0, 16, 8}));
 }
 
 TEST_F(DrawFixture, SystemButtonDrawsItsHotBitmapAndPutsEverythingBack) {
@@ -292,6 +411,30 @@ TEST_F(DrawFixture, SeparatorIsOneLineInTheFontColour) {
     EXPECT_EQ(canvas.calls[0].what, "fill");
     EXPECT_EQ(canvas.calls[0].destination, (TRect{3, 13, 47, 14}));  // 10 + 9 / 2 - 1
     EXPECT_EQ(canvas.calls[0].color, 0x123456);
+}
+
+// A state-dependent object draws with its state font in place of Font; its
+// separator takes that font's colour.
+TEST_F(DrawFixture, SeparatorOfAStateLookTakesTheStateFontsColour) {
+    TSeActiveObject item(nullptr);
+    item.SetBounds(MakeBounds(0, 0, 50, 10));
+    item.SetText(L"-");
+    item.Font()->SetColor(0x000001);
+    item.ActiveFont()->SetColor(0x0000AA);
+    item.SetActive(true);  // active look, state normal
+    item.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 2u);  // the fill, then the line
+    EXPECT_EQ(canvas.calls[1].color, 0x0000AA);
+
+    TSeColorButtonObject button(nullptr);
+    button.SetBounds(MakeBounds(0, 0, 50, 10));
+    button.SetText(L"-");
+    button.HotFont()->SetColor(0x00BB00);
+    button.SetState(kStateHot);
+    canvas.calls.clear();
+    button.Draw(canvas);
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[1].color, 0x00BB00);
 }
 
 TEST_F(DrawFixture, TitleShortensAndRightToLeftMirrors) {

@@ -192,6 +192,16 @@ TEST_F(GdiFixture, MaskedRegionIsTheOpaquePixels) {
     EXPECT_FALSE(PtInRegion(handle, 14, 20));
     DeleteObject(handle);
 
+    // An object too large for a mask buffer (a 32-bit process could not
+    // make this one) takes its rectangle as its shape.
+    object.SetBounds(MakeBounds(10, 20, 30000, 30000));
+    region = object.CreateRegion();
+    ASSERT_TRUE(region);
+    EXPECT_TRUE(region->Contains(10, 20));
+    EXPECT_TRUE(region->Contains(30009, 30019));
+    EXPECT_FALSE(region->Contains(30010, 20));
+    object.SetBounds(MakeBounds(10, 20, 4, 4));
+
     // The client kind and unmasked objects give their rectangle.
     object.SetKind(skClient);
     region = object.CreateRegion();

@@ -30,7 +30,9 @@ public:
     void FillRect(const TRect& rect, TColor color) override { calls.push_back({.what = "fill", .destination = rect, .color = color}); }
     void FrameRect(const TRect& rect, TColor color) override { calls.push_back({.what = "frame", .destination = rect, .color = color}); }
     void DrawRect(const TSeBitmap& b, int x, int y, const TRect& s, bool masked) override {
-        calls.push_back({.what = "rect", .destination = MakeBounds(x, y, RectWidth(s), RectHeight(s)), .source = s, .masked = masked, .bitmap = &b});
+        // In 64 bits: tests draw with extreme stored values.
+        const TRect d{x, y, ClampToInt(std::int64_t{x} + RectWidth(s)), ClampToInt(std::int64_t{y} + RectHeight(s))};
+        calls.push_back({.what = "rect", .destination = d, .source = s, .masked = masked, .bitmap = &b});
     }
     void StretchDraw(const TSeBitmap& b, const TRect& d, const TRect& s, bool masked) override {
         calls.push_back({.what = "stretch", .destination = d, .source = s, .masked = masked, .bitmap = &b});
