@@ -1,0 +1,74 @@
+#include "skin/SkinSource.h"
+
+#include <cstdint>
+
+#include "framework/TextUtil.h"
+#include "skin/SkinObject.h"
+
+namespace skin {
+
+TSeSkinSource::TSeSkinSource(framework::TComponent* owner) : framework::TComponent(owner) {}
+
+TSeSkinSource::~TSeSkinSource() { Clear(); }
+
+const framework::PropertyTable& TSeSkinSource::ClassProperties() {
+    using T = TSeSkinSource;
+    using namespace framework;
+    static const PropertyTable table(&TComponent::ClassProperties(),
+                                     {
+                                         StringProperty("SkinName", &T::SkinName, &T::SetSkinName),
+                                         StringProperty("SkinVersion", &T::SkinVersion, &T::SetSkinVersion),
+                                         StringProperty("Author", &T::Author, &T::SetAuthor),
+                                         StringProperty("AuthorEMail", &T::AuthorEMail, &T::SetAuthorEMail),
+                                         StringProperty("AuthorURL", &T::AuthorURL, &T::SetAuthorURL),
+                                     });
+    return table;
+}
+
+TSeSkinObject* TSeSkinSource::SkinObjects(int index) const {
+    if (locked_ || index < 0 || index >= Count()) return nullptr;
+    return objects_[std::size_t(index)].get();
+}
+
+TSeSkinObject* TSeSkinSource::AddObject(std::unique_ptr<TSeSkinObject> object) {
+    objects_.push_back(std::move(object));
+    return objects_.back().get();
+}
+
+TSeSkinObject* TSeSkinSource::GetObjectByName(std::string_view name) const {
+    for (const auto& object : objects_)
+        if (framework::SameText(object->Name(), name)) return object.get();
+    return nullptr;
+}
+
+TSeSkinObject* TSeSkinSource::GetObjectByKind(TSeKind kind) const {
+    for (const auto& object : objects_)
+        if (object->Kind() == kind) return object.get();
+    return nullptr;
+}
+
+TSeSkinObject* TSeSkinSource::GetFormObject() const {
+    if (TSeSkinObject* form = GetObjectByName("Form")) return form;
+    return GetObjectByKind(skForm);
+}
+
+void TSeSkinSource::Clear() {
+    bitmaps_.Clear();
+    // The last object first, as owners free their components.
+    while (!objects_.empty()) objects_.pop_back();
+}
+
+void TSeSkinSource::ChangeHue(int delta) {
+    if (delta == hueDelta_) return;
+    // The hue circle has 255 steps: the difference is taken around it, in
+    // 64 bits, so that no pair of values overflows.
+    const int step = int((std::int64_t{delta} - appliedHue_) % 255);
+    hueDelta_ = delta;
+    for (int i = 0; i < bitmaps_.Count(); ++i) bitmaps_.Items(i)->ChangeHue(step);
+    // Through the indexed access, so never while Locked.
+    for (int i = 0; i < Count(); ++i)
+        if (TSeSkinObject* object = SkinObjects(i)) object->ChangeHue(step);
+    appliedHue_ = hueDelta_;
+}
+
+}  // namespace skin
