@@ -26,8 +26,13 @@ public:
     // Moves to an absolute position within 0..Size(); throws EStreamError otherwise.
     virtual void SetPosition(std::int64_t position) = 0;
 
-    // Bytes between the position and the end; never negative.
+    // Bytes between the position and the end; never negative. A stream
+    // that cannot know its end before reaching it (a decompressing stream)
+    // answers 0 here and bounds what may still come with RemainingAtMost.
     std::int64_t Remaining() const;
+    // At most this many bytes can still be read. Readers of untrusted data
+    // check stored lengths against it before allocating for them.
+    virtual std::int64_t RemainingAtMost() const { return Remaining(); }
 
     // Read or write exactly `count` bytes, or throw EStreamError
     // ("Stream read error" / "Stream write error").

@@ -79,7 +79,7 @@ void ValueReader::ReadSignature() {
 
 std::string ValueReader::ReadCounted(std::int64_t length) {
     if (length < 0) throw EReadError(errors::kInvalidValue);
-    if (length > stream_.Remaining()) throw EReadError(errors::kLengthTooLarge);
+    if (length > stream_.RemainingAtMost()) throw EReadError(errors::kLengthTooLarge);
     std::string text(static_cast<std::size_t>(length), '\0');
     stream_.ReadBuffer(text.data(), text.size());
     return text;
@@ -87,7 +87,7 @@ std::string ValueReader::ReadCounted(std::int64_t length) {
 
 std::string ValueReader::ReadName() {
     const std::uint8_t length = ReadByte();
-    if (length > stream_.Remaining()) throw EReadError(errors::kReadError);
+    if (length > stream_.RemainingAtMost()) throw EReadError(errors::kReadError);
     return ReadCounted(length);
 }
 
@@ -172,7 +172,7 @@ std::int32_t ValueReader::ReadIntegerPayload(ValueTag tag) {
             return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | hi << 8));
         }
         case ValueTag::Int32:
-            if (stream_.Remaining() < 4) throw EReadError(errors::kReadError);
+            if (stream_.RemainingAtMost() < 4) throw EReadError(errors::kReadError);
             return stream_.ReadInt32();
         default:
             throw EReadError(errors::kInvalidValue);
@@ -182,7 +182,7 @@ std::int32_t ValueReader::ReadIntegerPayload(ValueTag tag) {
 std::string ValueReader::ReadStringPayload(ValueTag tag) {
     if (tag == ValueTag::String) return ReadName();
     if (tag == ValueTag::LString) {
-        if (stream_.Remaining() < 4) throw EReadError(errors::kReadError);
+        if (stream_.RemainingAtMost() < 4) throw EReadError(errors::kReadError);
         return ReadCounted(stream_.ReadInt32());
     }
     throw EReadError(errors::kInvalidValue);
@@ -200,10 +200,10 @@ std::string ValueReader::ReadIdentPayload(ValueTag tag) {
 
 std::vector<std::uint8_t> ValueReader::ReadBinaryPayload(ValueTag tag) {
     if (tag != ValueTag::Binary) throw EReadError(errors::kInvalidValue);
-    if (stream_.Remaining() < 4) throw EReadError(errors::kReadError);
+    if (stream_.RemainingAtMost() < 4) throw EReadError(errors::kReadError);
     const std::int32_t count = stream_.ReadInt32();
     if (count < 0) throw EReadError(errors::kInvalidValue);
-    if (count > stream_.Remaining()) throw EReadError(errors::kLengthTooLarge);
+    if (count > stream_.RemainingAtMost()) throw EReadError(errors::kLengthTooLarge);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
     stream_.ReadBuffer(bytes.data(), bytes.size());
     return bytes;

@@ -61,9 +61,9 @@ private:
     TStream& stream_;
 };
 
-// Reads values. Every length is checked against the bytes left in the
-// stream before anything is allocated; errors are EReadError with a fixed
-// text (see FrameworkError.h).
+// Reads values. Every length is checked against the bytes that can still be
+// read (RemainingAtMost) before anything is allocated; errors are EReadError
+// with a fixed text (see FrameworkError.h).
 class ValueReader {
 public:
     explicit ValueReader(TStream& stream) : stream_(stream) {}

@@ -346,7 +346,7 @@ void TSeBitmap::LoadFromStream(framework::TStream& stream) {
     // is an error before any buffer is created for it.
     if (width < 0 || height < 0) throw framework::EStreamError(framework::errors::kReadError);
     std::uint64_t pixels = std::uint64_t(width) * std::uint64_t(height);
-    if (pixels > std::uint64_t(stream.Remaining()) / 4) throw framework::EStreamError(framework::errors::kReadError);
+    if (pixels > std::uint64_t(stream.RemainingAtMost()) / 4) throw framework::EStreamError(framework::errors::kReadError);
     SetSize(width, height);
     if (width_ == width && height_ == height) {
         stream.ReadBuffer(surface_.bits, std::size_t(pixels) * sizeof(TPixel));

@@ -6,7 +6,7 @@ namespace skin {
 
 std::string ReadStreamString(framework::TStream& stream) {
     const std::int32_t length = stream.ReadInt32();
-    if (length < 0 || length > stream.Remaining()) throw framework::EStreamError(framework::errors::kReadError);
+    if (length < 0 || length > stream.RemainingAtMost()) throw framework::EStreamError(framework::errors::kReadError);
     std::string text(std::size_t(length), '\0');
     stream.ReadBuffer(text.data(), text.size());
     return text;
