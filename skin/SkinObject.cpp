@@ -8,6 +8,7 @@
 #include "skin/SkinCanvas.h"
 #include "skin/SkinObjectClasses.h"
 #include "skin/SkinObjectControl.h"
+#include "skin/SkinObjectRecords.h"
 
 namespace skin {
 
@@ -82,9 +83,15 @@ const framework::PropertyTable& TSeSkinObject::ClassProperties() {
                                          IntegerProperty("TextMarginRight", &T::TextMarginRight,
                                                          &T::SetTextMarginRight),
                                          IntegerProperty("TextMarginTop", &T::TextMarginTop, &T::SetTextMarginTop),
+                                         // Binary: written after every subclass's properties.
+                                         BinaryProperty("Objects", &T::ObjectsData, &T::SetObjectsData),
                                      });
     return table;
 }
+
+std::vector<std::uint8_t> TSeSkinObject::ObjectsData() const { return WriteChildren(*this); }
+
+void TSeSkinObject::SetObjectsData(std::span<const std::uint8_t> data) { ReadChildren(*this, data); }
 
 // ---- geometry ---------------------------------------------------------------
 

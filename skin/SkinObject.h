@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,12 @@ public:
     bool AcceptsNestedObjects() const override { return false; }
     // Align, Color, DrawIfOwner, Font, Kind, Masked, Left, Top, Height,
     // Width, the four margins, TextAlign, TextEffect and the three text
-    // margins, in this stored order, all of them always.
+    // margins, in this stored order, all of them always; then "Objects",
+    // the children (SkinObjectRecords.h), stored after every subclass's
+    // properties.
     static const framework::PropertyTable& ClassProperties();
+    std::vector<std::uint8_t> ObjectsData() const;
+    void SetObjectsData(std::span<const std::uint8_t> data);
 
     // ---- published properties -----------------------------------------
     TSeAlign Align() const { return align_; }

@@ -46,7 +46,7 @@ TEST(SkinObjectClassesTest, StoredPropertyOrder) {
     };
     const std::string base =
         "Align Color DrawIfOwner Font Kind Masked Left Top Height Width MarginLeft MarginRight MarginTop "
-        "MarginBottom TextAlign TextEffect TextMarginLeft TextMarginRight TextMarginTop ";
+        "MarginBottom TextAlign TextEffect TextMarginLeft TextMarginRight TextMarginTop Objects ";
     EXPECT_EQ(names(TSeSkinObject::ClassProperties()), base);
     EXPECT_EQ(names(TSeSystemButton::ClassProperties()),
               base + "Bitmap BorderTileStyle TileStyle ActiveBitmap ActiveFont Action BitmapHot BitmapPressed ");
