@@ -335,22 +335,33 @@ bool TSeBitmap::HasKeyPixelsWithAlpha(const TRect& rect) const {
     return false;
 }
 
-void TSeBitmap::LoadFromStream(framework::TStream& stream) {
-    std::string name = ReadStreamString(stream);
-    std::int32_t width = stream.ReadInt32();
-    std::int32_t height = stream.ReadInt32();
+void TSeBitmap::LoadFromStream(framework::TStream& stream) { ReadRecord(stream, true); }
+
+bool TSeBitmap::LoadFromStreamTolerant(framework::TStream& stream) { return ReadRecord(stream, false); }
+
+bool TSeBitmap::ReadRecord(framework::TStream& stream, bool strict) {
+    const auto shortData = [strict] {
+        if (strict) throw framework::EStreamError(framework::errors::kReadError);
+        return false;
+    };
+    std::string name;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    if (!TryReadStreamString(stream, name)) return shortData();
     name_ = std::move(name);
+    if (!TryReadInt32(stream, width) || !TryReadInt32(stream, height)) return shortData();
     // The sizes are untrusted. A negative one is inconsistent: the bitmap
     // would take its magnitude and leave the pixels in the stream, so that
     // every later field were misread. A pixel block the stream cannot hold
-    // is an error before any buffer is created for it.
+    // ends the record before any buffer is created for it.
     if (width < 0 || height < 0) throw framework::EStreamError(framework::errors::kReadError);
-    std::uint64_t pixels = std::uint64_t(width) * std::uint64_t(height);
-    if (pixels > std::uint64_t(stream.RemainingAtMost()) / 4) throw framework::EStreamError(framework::errors::kReadError);
+    const std::uint64_t pixels = std::uint64_t(width) * std::uint64_t(height);
+    if (pixels > std::uint64_t(stream.RemainingAtMost()) / 4) return shortData();
     SetSize(width, height);
-    if (width_ == width && height_ == height) {
-        stream.ReadBuffer(surface_.bits, std::size_t(pixels) * sizeof(TPixel));
-    }
+    if (width_ != width || height_ != height) return true;  // a zero size: no pixels stored
+    const std::size_t bytes = std::size_t(pixels) * sizeof(TPixel);
+    if (stream.Read(surface_.bits, bytes) != bytes) return shortData();
+    return true;
 }
 
 void TSeBitmap::SaveToStream(framework::TStream& stream) const {

@@ -94,12 +94,20 @@ public:
     // pixels row by row. Short or inconsistent data (a negative width or
     // height among it) is framework::EStreamError("Stream read error").
     void LoadFromStream(framework::TStream& stream);
+    // As LoadFromStream, for readers that take what a short stream holds:
+    // false when the stream ended within the record. The name and size are
+    // then taken if they were read, with the pixels that arrived (the rest
+    // 0); a size beyond what the stream can still hold is not allocated.
+    // A negative size still throws.
+    bool LoadFromStreamTolerant(framework::TStream& stream);
     void SaveToStream(framework::TStream& stream) const;
 
     // A new link to `rect` of this bitmap under its name; the caller owns it.
     std::unique_ptr<TSeBitmapLink> CreateLink(const TRect& rect);
 
 private:
+    bool ReadRecord(framework::TStream& stream, bool strict);
+
     void Release();
 
     std::string name_;

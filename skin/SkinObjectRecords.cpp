@@ -36,14 +36,6 @@ public:
     NestingGuard& operator=(const NestingGuard&) = delete;
 };
 
-std::vector<std::uint8_t> ReadCountedBytes(framework::TStream& stream) {
-    const std::int32_t count = stream.ReadInt32();
-    if (count < 0 || count > stream.RemainingAtMost()) throw framework::EStreamError(framework::errors::kReadError);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
-    stream.ReadBuffer(bytes.data(), bytes.size());
-    return bytes;
-}
-
 // A new, unowned object of the registered class `className`, or nullptr.
 std::unique_ptr<TSeSkinObject> CreateObject(const std::string& className) {
     const SkinObjectClass* cls = FindSkinObjectClass(className);
@@ -64,6 +56,10 @@ TSeSkinObject* Finish(std::unique_ptr<TSeSkinObject> object, framework::TCompone
 TSeSkinObject* ReadObjectRecord(framework::TStream& stream, framework::TComponent* owner) {
     const std::string className = ReadStreamString(stream);
     const std::string text = ReadStreamString(stream);
+    return ObjectFromText(className, text, owner);
+}
+
+TSeSkinObject* ObjectFromText(const std::string& className, const std::string& text, framework::TComponent* owner) {
     std::unique_ptr<TSeSkinObject> object = CreateObject(className);
     if (!object) return nullptr;
     framework::ComponentFromBinary(framework::ObjectTextToBinary(text), *object);
@@ -72,7 +68,7 @@ TSeSkinObject* ReadObjectRecord(framework::TStream& stream, framework::TComponen
 
 TSeSkinObject* ReadObjectBinary(framework::TStream& stream, framework::TComponent* owner) {
     const std::string className = ReadStreamString(stream);
-    const std::vector<std::uint8_t> bytes = ReadCountedBytes(stream);
+    const std::vector<std::uint8_t> bytes = ReadStreamBytes(stream);
     std::unique_ptr<TSeSkinObject> object = CreateObject(className);
     if (!object) return nullptr;
     framework::ComponentFromBinary(bytes, *object);
@@ -86,12 +82,8 @@ void WriteObjectRecord(framework::TStream& stream, const TSeSkinObject& object) 
 
 void WriteObjectBinary(framework::TStream& stream, const TSeSkinObject& object) {
     const std::vector<std::uint8_t> bytes = framework::ComponentToBinary(object);
-    if (bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max())) {
-        throw framework::EWriteError(framework::errors::kWriteError);
-    }
     WriteStreamString(stream, std::string(object.ClassName()));
-    stream.WriteInt32(std::int32_t(bytes.size()));
-    stream.WriteBuffer(bytes.data(), bytes.size());
+    WriteStreamBytes(stream, bytes);
 }
 
 std::vector<std::uint8_t> WriteChildren(const TSeSkinObject& object) {

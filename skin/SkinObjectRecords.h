@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "framework/Component.h"
@@ -34,6 +35,8 @@ inline constexpr std::uint32_t kObjectsMarker = 0x000F0000;
 // object joins its owner once it is complete. Malformed records throw the
 // framework's stream, parser or read errors.
 TSeSkinObject* ReadObjectRecord(framework::TStream& stream, framework::TComponent* owner);
+// The object of a text record whose two strings were read already.
+TSeSkinObject* ObjectFromText(const std::string& className, const std::string& text, framework::TComponent* owner);
 TSeSkinObject* ReadObjectBinary(framework::TStream& stream, framework::TComponent* owner);
 void WriteObjectRecord(framework::TStream& stream, const TSeSkinObject& object);
 void WriteObjectBinary(framework::TStream& stream, const TSeSkinObject& object);

@@ -2,7 +2,12 @@
 
 #include <cstdint>
 
+#include <filesystem>
+#include <system_error>
+
 #include "framework/TextUtil.h"
+#include "skin/ProgramFolder.h"
+#include "skin/SkinFilters.h"
 #include "skin/SkinObject.h"
 
 namespace skin {
@@ -56,6 +61,56 @@ void TSeSkinSource::Clear() {
     bitmaps_.Clear();
     // The last object first, as owners free their components.
     while (!objects_.empty()) objects_.pop_back();
+}
+
+namespace {
+
+void LoadWith(const SkinFilterClass& filterClass, TSeSkinSource& source, framework::TStream& stream) {
+    std::unique_ptr<TSeSkinFilter> filter = filterClass.create();
+    filter->SetSource(&source);
+    filter->LoadFromStream(stream);
+}
+
+void SaveWith(const SkinFilterClass& filterClass, TSeSkinSource& source, framework::TStream& stream) {
+    std::unique_ptr<TSeSkinFilter> filter = filterClass.create();
+    filter->SetSource(&source);
+    filter->SaveToStream(stream);
+}
+
+bool IsFile(const std::string& name) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(name, error);
+}
+
+bool IsAbsolute(const std::string& name) {
+    return (name.size() > 1 && name[1] == ':') || name[0] == '\\' || name[0] == '/';
+}
+
+}  // namespace
+
+void TSeSkinSource::LoadFromStream(framework::TStream& stream) { LoadWith(DefaultSkinFilter(), *this, stream); }
+
+void TSeSkinSource::SaveToStream(framework::TStream& stream) { SaveWith(DefaultSkinFilter(), *this, stream); }
+
+void TSeSkinSource::LoadFromFile(const std::string& fileName) {
+    if (fileName.empty()) return;
+    std::string name = fileName;
+    if (!IsFile(name)) {
+        if (IsAbsolute(name)) return;
+        name = ProgramFolder() + name;
+        if (!IsFile(name)) return;
+    }
+    const SkinFilterClass* filter = FindSkinFilter(name);
+    if (!filter) return;
+    framework::TFileStream file(name, framework::TFileStream::Mode::OpenRead);
+    LoadWith(*filter, *this, file);
+}
+
+void TSeSkinSource::SaveToFile(const std::string& fileName) {
+    if (fileName.empty()) return;
+    const SkinFilterClass* filter = FindSkinFilter(fileName);
+    framework::TFileStream file(fileName, framework::TFileStream::Mode::Create);
+    SaveWith(filter ? *filter : DefaultSkinFilter(), *this, file);
 }
 
 void TSeSkinSource::ChangeHue(int delta) {

@@ -54,6 +54,8 @@ public:
     int Count() const { return int(objects_.size()); }
     // The object at `index`; nullptr outside 0 .. Count() - 1 and while Locked.
     TSeSkinObject* SkinObjects(int index) const;
+    // The same regardless of Locked: for the filters that store the skin.
+    const TSeSkinObject& StoredObject(int index) const { return *objects_.at(std::size_t(index)); }
     // Appends a top-level object; the source owns it.
     TSeSkinObject* AddObject(std::unique_ptr<TSeSkinObject> object);
     // The first top-level object named `name` regardless of letter case
@@ -67,6 +69,20 @@ public:
     // Frees every bitmap and every top-level object. The header strings and
     // HueDelta stay.
     void Clear();
+
+    // ---- storage ----------------------------------------------------------
+    // Through the default (compressed) filter.
+    void LoadFromStream(framework::TStream& stream);
+    void SaveToStream(framework::TStream& stream);
+    // An empty name does nothing. A name that names no file is looked for in
+    // the folder of the running program, unless it is absolute (a drive
+    // letter and colon, or a leading separator); when neither file exists,
+    // or its extension is no filter's, nothing happens. Errors of the file
+    // or the filter propagate.
+    void LoadFromFile(const std::string& fileName);
+    // An empty name does nothing; an extension that is no filter's takes the
+    // default filter. An existing file is replaced.
+    void SaveToFile(const std::string& fileName);
 
     // While set, SkinObjects answers nothing (a skin is being replaced).
     bool Locked() const { return locked_; }

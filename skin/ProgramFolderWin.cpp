@@ -1,0 +1,15 @@
+#include <windows.h>
+
+#include "skin/ProgramFolder.h"
+
+namespace skin {
+
+std::string ProgramFolder() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of("\\/:") + 1);
+}
+
+}  // namespace skin

@@ -1,0 +1,294 @@
+// The stored forms of a skin: both contents, the four filters, files.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "framework/ComponentStreaming.h"
+#include "framework/FrameworkError.h"
+#include "skin/ProgramFolder.h"
+#include "skin/SkinFilters.h"
+#include "skin/SkinObjectClasses.h"
+#include "skin/SkinObjects.h"
+#include "skin/SkinSource.h"
+#include "skin/StreamString.h"
+
+namespace skin {
+namespace {
+
+using framework::TMemoryStream;
+
+void Fill(TSeSkinSource& source) {
+    source.SetSkinName("Tester");
+    source.SetSkinVersion("3.1.0");
+    source.SetAuthorURL("");
+    for (const char* name : {"t_body", "t_icons", "t_body"}) {
+        auto bitmap = std::make_unique<TSeBitmap>();
+        bitmap->SetName(name);
+        bitmap->SetSize(5, 3);
+        for (int i = 0; i < 15; ++i) bitmap->Bits()[i] = 0xFF000000u | std::uint32_t(i * 0x10305);
+        bitmap->Bits()[0] = kKeyPixel;
+        source.Bitmaps().Add(std::move(bitmap));
+    }
+    auto form = std::make_unique<TSeSkinObject>(nullptr);
+    form->SetName("Form");
+    form->SetKind(skForm);
+    auto* caption = new TSeActiveBitmap(form.get());
+    caption->SetName("Caption");
+    caption->Bitmap()->SetName("T_BODY");
+    caption->Bitmap()->SetRight(4);
+    caption->Bitmap()->SetBottom(2);
+    source.AddObject(std::move(form));
+    auto bar = std::make_unique<TSeBitmapObject>(nullptr);
+    bar->SetName("ProgressBar");
+    source.AddObject(std::move(bar));
+    // As a loaded skin: links resolved (a resolved link takes its bitmap's
+    // name, "t_body").
+    for (int i = 0; i < source.Count(); ++i) {
+        source.SkinObjects(i)->SetBitmapList(&source.Bitmaps());
+        source.SkinObjects(i)->LinkBitmaps();
+    }
+}
+
+std::vector<std::uint8_t> Saved(TSeSkinFilter& filter, TSeSkinSource& source) {
+    TMemoryStream stream;
+    filter.SetSource(&source);
+    filter.SaveToStream(stream);
+    return stream.Bytes();
+}
+
+void Load(TSeSkinFilter& filter, TSeSkinSource& source, const std::vector<std::uint8_t>& bytes) {
+    TMemoryStream stream(bytes);
+    filter.SetSource(&source);
+    filter.LoadFromStream(stream);
+}
+
+std::vector<std::uint8_t> ObjectBytes(const TSeSkinSource& source) {
+    std::vector<std::uint8_t> all;
+    for (int i = 0; i < source.Count(); ++i) {
+        const auto bytes = framework::ComponentToBinary(source.StoredObject(i));
+        all.insert(all.end(), bytes.begin(), bytes.end());
+    }
+    return all;
+}
+
+class FiltersTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterSkinObjectClasses();
+        Fill(original);
+    }
+    TSeSkinSource original{nullptr};
+};
+
+TEST_F(FiltersTest, EveryFilterRoundTripsTheSkin) {
+    for (const SkinFilterClass& filterClass : SkinFilters()) {
+        SCOPED_TRACE(std::string(filterClass.className));
+        auto filter = filterClass.create();
+        const auto bytes = Saved(*filter, original);
+        TSeSkinSource copy(nullptr);
+        Load(*filter, copy, bytes);
+        EXPECT_EQ(copy.SkinName(), "Tester");
+        EXPECT_EQ(copy.SkinVersion(), "3.1.0");
+        EXPECT_EQ(copy.AuthorURL(), "");
+        ASSERT_EQ(copy.Bitmaps().Count(), 3);
+        EXPECT_EQ(copy.Bitmaps().Items(1)->Name(), "t_icons");
+        EXPECT_EQ(ObjectBytes(copy), ObjectBytes(original));
+        const bool quantized = filterClass.fileExtension == "mskn";
+        for (int i = 0; i < 15; ++i) {
+            const TPixel want = original.Bitmaps().Items(2)->Bits()[i];
+            const TPixel got = copy.Bitmaps().Items(2)->Bits()[i];
+            if (i == 0 || !quantized) {
+                EXPECT_EQ(got, want) << i;  // the key pixel comes back exactly
+            } else {
+                EXPECT_EQ(got & 0xF8FCF8, want & 0xF8FCF8) << i;  // 5-6-5 keeps the top bits
+            }
+        }
+        // Links are resolved in the loaded skin's bitmaps: the last "t_body".
+        auto* caption = dynamic_cast<TSeActiveBitmap*>(copy.GetFormObject()->Child(0));
+        ASSERT_NE(caption, nullptr);
+        EXPECT_TRUE(caption->Bitmap()->Valid());
+        EXPECT_EQ(caption->Bitmap()->Image(), copy.Bitmaps().Items(2));
+        EXPECT_EQ(caption->BitmapList(), &copy.Bitmaps());
+    }
+}
+
+TEST_F(FiltersTest, StoredFormsCarryTheSignatureAndZlibAtTheFiltersLevels) {
+    TSeSkinFilterUncompressed plain;
+    const auto content = Saved(plain, original);
+    TSeSkinSource reread(nullptr);
+    Load(plain, reread, content);
+    EXPECT_EQ(Saved(plain, reread), content);  // byte for byte
+    TMemoryStream header(content);
+    EXPECT_EQ(ReadStreamString(header), "Tester");
+
+    TSeSkinFilterCompressed compressed;
+    TSeSkinFilterUltraCompressed ultra;
+    const auto fast = Saved(compressed, original);
+    const auto best = Saved(ultra, original);
+    EXPECT_EQ(std::string(fast.begin(), fast.begin() + 6), std::string("ZTLZ\x78\x01", 6));
+    EXPECT_EQ(std::string(best.begin(), best.begin() + 6), std::string("ZTLZ\x78\xDA", 6));
+    // The signature is not checked.
+    auto other = fast;
+    other[0] = 'X';
+    TSeSkinSource copy(nullptr);
+    Load(compressed, copy, other);
+    EXPECT_EQ(copy.Count(), 2);
+}
+
+TEST_F(FiltersTest, NearMagentaBecomesTheKeyColourOnLoading) {
+    TSeSkinSource source(nullptr);
+    auto bitmap = std::make_unique<TSeBitmap>();
+    bitmap->SetSize(3, 1);
+    bitmap->Bits()[0] = 0xFFFA03FB;  // within 5 of magenta
+    bitmap->Bits()[1] = 0xFFF900FF;  // 6 away in red
+    bitmap->Bits()[2] = 0xFFFF00FF;
+    source.Bitmaps().Add(std::move(bitmap));
+    TSeSkinFilterUncompressed plain;
+    TSeSkinSource copy(nullptr);
+    Load(plain, copy, Saved(plain, source));
+    const TPixel* p = copy.Bitmaps().Items(0)->Bits();
+    EXPECT_EQ(p[0], kKeyPixel);
+    EXPECT_EQ(p[1], 0xFFF900FFu);
+    EXPECT_EQ(p[2], kKeyPixel);
+}
+
+// The standard reader takes what a short stream holds; the alternative one
+// fails. Neither crashes or loops at any cut.
+TEST_F(FiltersTest, CutContentLoadsItsPrefixOrFailsCleanly) {
+    TSeSkinFilterUncompressed plain;
+    const auto content = Saved(plain, original);
+    int lastBitmaps = 0;
+    for (std::size_t length = 0; length < content.size(); ++length) {
+        TSeSkinSource copy(nullptr);
+        Load(plain, copy, std::vector<std::uint8_t>(content.begin(), content.begin() + std::ptrdiff_t(length)));
+        EXPECT_GE(copy.Bitmaps().Count(), lastBitmaps) << length;
+        lastBitmaps = copy.Bitmaps().Count();
+        EXPECT_LE(copy.Count(), 2);
+    }
+    TSeSkinFilterMaxCompression max;
+    TSeSkinFilterUncompressed raw;  // the alternative content without zlib around it
+    TMemoryStream alternative;
+    max.SetSource(&original);
+    max.WriteData(alternative);
+    for (std::size_t length = 0; length < alternative.Bytes().size(); ++length) {
+        TSeSkinSource copy(nullptr);
+        TMemoryStream cut(std::span(alternative.Bytes()).first(length));
+        max.SetSource(&copy);
+        EXPECT_ANY_THROW(max.ReadData(cut)) << length;
+    }
+}
+
+TEST_F(FiltersTest, CountsTheDataCannotHoldEndWithTheData) {
+    TMemoryStream stream;
+    for (int i = 0; i < 5; ++i) WriteStreamString(stream, "h");
+    stream.WriteInt32(2000000000);  // bitmaps announced
+    WriteStreamString(stream, "one");
+    stream.WriteInt32(1);
+    stream.WriteInt32(1);
+    stream.WriteUInt32(0xFF123456);
+    stream.SetPosition(0);
+    TSeSkinSource source(nullptr);
+    TSeSkinFilterUncompressed plain;
+    plain.SetSource(&source);
+    plain.ReadData(stream);
+    ASSERT_EQ(source.Bitmaps().Count(), 1);
+    EXPECT_EQ(source.Bitmaps().Items(0)->GetPixel(0, 0), 0xFF123456u);
+
+    // A huge bitmap claimed by a short record allocates nothing.
+    TMemoryStream huge;
+    for (int i = 0; i < 5; ++i) WriteStreamString(huge, "");
+    huge.WriteInt32(1);
+    WriteStreamString(huge, "big");
+    huge.WriteInt32(0x7FFFFFFF);
+    huge.WriteInt32(0x7FFFFFFF);
+    huge.SetPosition(0);
+    plain.ReadData(huge);
+    ASSERT_EQ(source.Bitmaps().Count(), 1);  // what was read: its name
+    EXPECT_EQ(source.Bitmaps().Items(0)->Name(), "big");
+    EXPECT_TRUE(source.Bitmaps().Items(0)->Empty());
+
+    // A negative size is not short data but inconsistent data.
+    TMemoryStream negative;
+    for (int i = 0; i < 5; ++i) WriteStreamString(negative, "");
+    negative.WriteInt32(1);
+    WriteStreamString(negative, "neg");
+    negative.WriteInt32(-2);
+    negative.WriteInt32(2);
+    negative.SetPosition(0);
+    EXPECT_THROW(plain.ReadData(negative), framework::EStreamError);
+}
+
+TEST_F(FiltersTest, UnregisteredClassesAreReadPastAndBadTextsStopTheLoad) {
+    TMemoryStream stream;
+    for (int i = 0; i < 5; ++i) WriteStreamString(stream, "");
+    stream.WriteInt32(0);
+    stream.WriteInt32(3);
+    WriteStreamString(stream, "TSeUnknown");
+    WriteStreamString(stream, "object X: TSeUnknown\r\nend\r\n");
+    WriteStreamString(stream, "TSeSkinObject");
+    WriteStreamString(stream, "object Known: TSeSkinObject\r\nend\r\n");
+    WriteStreamString(stream, "TSeSkinObject");
+    WriteStreamString(stream, "object Broken TSeSkinObject\r\n");
+    stream.SetPosition(0);
+    TSeSkinSource source(nullptr);
+    TSeSkinFilterUncompressed plain;
+    plain.SetSource(&source);
+    EXPECT_ANY_THROW(plain.ReadData(stream));
+    ASSERT_EQ(source.Count(), 1);  // what was read before the bad record stays
+    EXPECT_EQ(source.SkinObjects(0)->Name(), "Known");
+}
+
+TEST(SkinFilterRegistryTest, FiltersAreFoundByExtensionWithoutCase) {
+    ASSERT_EQ(SkinFilters().size(), 4u);
+    const char* extensions[] = {"uskn", "ztkn", "xskn", "mskn"};
+    const char* descriptions[] = {"Uncompressed Skin", "Compressed Skin", "Ultra Compressed Skin", "Maximum Compressed"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(SkinFilters()[i].fileExtension, extensions[i]);
+        EXPECT_EQ(SkinFilters()[i].fileDescription, descriptions[i]);
+    }
+    EXPECT_EQ(FindSkinFilter("skin.XSKN"), &SkinFilters()[2]);
+    EXPECT_EQ(FindSkinFilter("dir.mskn/skin.uskn"), &SkinFilters()[0]);
+    EXPECT_EQ(FindSkinFilter("skin.zip"), nullptr);
+    EXPECT_EQ(FindSkinFilter("skin"), nullptr);
+    EXPECT_EQ(&DefaultSkinFilter(), &SkinFilters()[1]);
+}
+
+std::vector<std::uint8_t> FileBytes(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(FiltersTest, FilesAreChosenByExtensionAndLookedForBesideTheProgram) {
+    const std::string dat = ::testing::TempDir() + "filters-test-skin.dat";
+    original.SaveToFile(dat);  // no such filter: the default, compressed
+    const auto saved = FileBytes(dat);
+    ASSERT_GT(saved.size(), 6u);
+    EXPECT_EQ(std::string(saved.begin(), saved.begin() + 6), std::string("ZTLZ\x78\x01", 6));
+    std::remove(dat.c_str());
+
+    // A relative name missing here is looked for in the program's folder.
+    const std::string name = "filters-test-skin.XSKN";
+    const std::string besideProgram = ProgramFolder() + name;
+    original.SaveToFile(besideProgram);
+    TSeSkinSource copy(nullptr);
+    copy.LoadFromFile(name);
+    EXPECT_EQ(copy.Count(), 2);
+    std::remove(besideProgram.c_str());
+
+    TSeSkinSource untouched(nullptr);
+    Fill(untouched);
+    untouched.LoadFromFile("no-such-skin.ztkn");
+    untouched.LoadFromFile("");
+    const std::string zip = ::testing::TempDir() + "filters-test-skin.zip";
+    original.SaveToFile(zip);
+    untouched.LoadFromFile(zip);  // a file, but no filter's: nothing happens
+    EXPECT_EQ(untouched.Count(), 2);
+    std::remove(zip.c_str());
+}
+
+}  // namespace
+}  // namespace skin
