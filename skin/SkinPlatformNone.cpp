@@ -12,3 +12,12 @@ bool HasBitmapCanvas() { return false; }
 int ScreenTextWidth(const framework::TFont&, const std::wstring&) { return 0; }
 
 }  // namespace skin
+
+#include "skin/SkinEngine.h"
+
+namespace skin {
+
+// No windows, so no forms to tell.
+void BroadcastSkinMessage(unsigned, TSeSkinEngine&) {}
+
+}  // namespace skin

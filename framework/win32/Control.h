@@ -77,6 +77,10 @@ public:
     bool Focused() const;
     void SetFocus();
 
+    // The control's own message handler, called directly, without a window
+    // (broadcasts to every control use it). Default: nothing, 0.
+    virtual LRESULT Perform(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) { return 0; }
+
     // ---- notifications routed by the parent form --------------------------
     virtual void HandleCommand(WORD /*notifyCode*/) {}
     virtual bool HandleDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }

@@ -4,6 +4,7 @@
 
 #include "framework/ComponentStreaming.h"
 #include "framework/win32/Application.h"
+#include "framework/win32/Screen.h"
 #include "framework/win32/StdControls.h"
 
 namespace framework {
@@ -55,9 +56,11 @@ TForm::TForm(TComponent* owner) : TControl(owner), font_(std::make_unique<TFont>
     font_->onChange = [this] { FontChanged(); };
     FontChanged();
     SetColor(clBtnFace);
+    Screen().AddForm(this);
 }
 
 TForm::~TForm() {
+    Screen().RemoveForm(this);
     if (HandleAllocated()) {
         HWND handle = Handle();
         SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
