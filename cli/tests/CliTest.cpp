@@ -55,7 +55,8 @@ TEST(CliTest, LogLinesOnStdoutAndExitStatusByOutcome) {
 
 TEST(CliTest, UsageErrorsExitWith2AndSayWhy) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--simulate=intel65"}, {"--simulate=intel64", "--fast"}, {"--trace="}, {"run"}}) {
+             {"--simulate=intel65"}, {"--simulate=intel64", "--fast"}, {"--trace="}, {"run"},
+             {"--simulate=sharp32,flash-bad=0x400101:0x12"}, {"--simulate=none,no-saver"}}) {
         CliRun run = Cli(args);
         EXPECT_EQ(run.status, ExitUsage) << args.back();
         EXPECT_NE(run.err.find("usage: flashdiag-cli"), std::string::npos);
