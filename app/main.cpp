@@ -66,6 +66,10 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         ShowStartError(e.what());
         return 1;
+    } catch (...) {
+        // Caught so that the stack unwinds and the port layer shuts down.
+        ShowStartError("unexpected error");
+        return 1;
     }
     return exitCode;
 }

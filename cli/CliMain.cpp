@@ -44,6 +44,10 @@ int RunCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
     } catch (const std::exception& error) {
         std::fprintf(err, "flashdiag-cli: %s\n", error.what());
         return ExitUsage;
+    } catch (...) {
+        // Caught so that the stack unwinds and the port layer shuts down.
+        std::fputs("flashdiag-cli: unexpected error\n", err);
+        return ExitUsage;
     }
 }
 

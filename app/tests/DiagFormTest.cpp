@@ -18,6 +18,7 @@
 #include "framework/win32/Application.h"
 #include "portio/PortAccess.h"
 #include "portio/PortRecorder.h"
+#include "portio/ddkint.h"
 #include "sim/CardConfig.h"
 #include "sim/SimulatedCard.h"
 
@@ -415,6 +416,41 @@ std::string ReadFile(const std::string& path) {
     return content;
 }
 
+// Closes the message boxes titled `title` that another program shows, and
+// keeps the text of the first one.
+class MessageBoxCloser {
+public:
+    explicit MessageBoxCloser(std::string title)
+        : title_(std::move(title)), thread_([this] {
+              while (!done_) {
+                  if (HWND box = FindWindowA("#32770", title_.c_str())) {
+                      if (++boxes == 1) {
+                          char buffer[512] = {};
+                          GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+                          firstText = buffer;
+                      }
+                      PostMessageA(box, WM_COMMAND, IDOK, 0);
+                      while (!done_ && IsWindow(box)) Sleep(20);
+                  }
+                  Sleep(20);
+              }
+          }) {}
+    ~MessageBoxCloser() { Stop(); }
+    // Read the results only after this.
+    void Stop() {
+        done_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+
+    int boxes = 0;
+    std::string firstText;
+
+private:
+    std::string title_;
+    std::atomic<bool> done_{false};
+    std::thread thread_;
+};
+
 TEST(FlashdiagProgramTest, AutomationFlagsRunOnceAndLeaveLogAndPicture) {
     std::remove("sharp32.log");
     std::remove("sharp32.bmp");
@@ -478,6 +514,20 @@ TEST(FlashdiagProgramTest, WithoutDriverTheMessageComesFirstAndRunsTouchNoPort) 
     ASSERT_NE(trace, nullptr);  // created, and empty
     EXPECT_EQ(std::fgetc(trace), EOF);
     std::fclose(trace);
+}
+
+// A trace file that cannot be created ends the program before its port
+// layer starts: no driver service is registered for a run that never comes.
+TEST(FlashdiagProgramTest, UnwritableTracePathIsRefusedBeforeThePortLayerStarts) {
+    portio::ServiceRemove("zlportio");  // registered by earlier runs without a driver
+    MessageBoxCloser closer("flashdiag");
+    const DWORD status = RunProgram("--trace=C:\\no-such-folder\\run.trace");
+    closer.Stop();
+    EXPECT_EQ(status, 1u);
+    EXPECT_EQ(closer.boxes, 1);
+    EXPECT_EQ(closer.firstText.rfind("cannot write the trace file 'C:\\no-such-folder\\run.trace': ", 0), 0u)
+        << closer.firstText;
+    EXPECT_EQ(portio::ServiceRemove("zlportio"), 1060u);  // the service does not exist
 }
 
 }  // namespace

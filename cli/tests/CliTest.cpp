@@ -8,6 +8,7 @@
 #include "cli/CliMain.h"
 #include "cli/CliOptions.h"
 #include "portio/PlatformPort.h"
+#include "sim/SimulatedCard.h"
 
 namespace runner {
 namespace {
@@ -103,6 +104,58 @@ TEST(CliTest, TraceWritesEveryAccessInOrder) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 9 + 68 + 38);
 
     EXPECT_EQ(Cli({"--simulate=none", "--trace=/nonexistent-dir/trace.txt"}).status, ExitUsage);
+}
+
+// Stands in for the platform's port layer, with `device` behind it, and
+// counts what a run starts and shuts down.
+class StandInPortLayer final : public portio::PlatformPortLayerStandIn {
+public:
+    explicit StandInPortLayer(portio::PortBackend& device) : device_(device) {
+        portio::SetPlatformPortLayerStandIn(this);
+    }
+    ~StandInPortLayer() override { portio::SetPlatformPortLayerStandIn(nullptr); }
+    portio::PortBackend* Start() override {
+        ++starts;
+        return &device_;
+    }
+    void Shutdown() override { ++shutdowns; }
+
+    int starts = 0, shutdowns = 0;
+
+private:
+    portio::PortBackend& device_;
+};
+
+TEST(CliTest, EveryWayOutShutsDownThePortLayerItStarted) {
+    portio::NoPortBackend noDriver;
+    {
+        StandInPortLayer layer(noDriver);
+        CliRun run = Cli({});
+        EXPECT_EQ(run.status, ExitProblem);
+        EXPECT_EQ(run.err, "NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n");
+        EXPECT_EQ(layer.starts, 1);
+        EXPECT_EQ(layer.shutdowns, 1);
+    }
+    {
+        // A trace path that cannot be written is refused before the layer
+        // starts: no driver is installed for a run that does not happen.
+        StandInPortLayer layer(noDriver);
+        CliRun run = Cli({"--trace=/nonexistent-dir/trace.txt"});
+        EXPECT_EQ(run.status, ExitUsage);
+        EXPECT_EQ(run.err.rfind("flashdiag-cli: cannot write the trace file '/nonexistent-dir/trace.txt': ", 0), 0u)
+            << run.err;
+        EXPECT_EQ(layer.shutdowns, layer.starts);
+        EXPECT_EQ(layer.starts, 0);
+    }
+    {
+        sim::SimulatedCard card(sim::ParseCardConfig("sharp32"));
+        StandInPortLayer layer(card);
+        CliRun run = Cli({"--no-flash"});
+        EXPECT_EQ(run.status, ExitClean);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(layer.starts, 1);
+        EXPECT_EQ(layer.shutdowns, 1);
+    }
 }
 
 TEST(CliTest, ProgressShowsThePassAndPosition) {
