@@ -18,7 +18,7 @@
 
 namespace runner {
 
-// The trace file cannot be opened; what() names it and says why.
+// The trace file cannot be opened or written; what() names it and says why.
 class TraceFileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -26,15 +26,30 @@ public:
 
 class PortSelection {
 public:
+    // What a trace line that cannot be written does to the run.
+    enum class TraceWriteFailure {
+        StopRun,    // that access throws portio::TraceWriteError, which ends the run
+        FinishRun,  // tracing stops and the run goes on (where no exception may pass,
+                    // as through a window procedure)
+    };
+
     // `card`: simulate this card; without it the platform's port layer is
     // used (or no device at all when the platform has none).
     // `tracePath`: "-" for stdout. The trace file is opened before anything
     // else: a path that cannot be written throws TraceFileError before a
     // driver is installed for a run that will not happen.
-    PortSelection(const std::optional<sim::CardConfig>& card, const std::optional<std::string>& tracePath);
+    PortSelection(const std::optional<sim::CardConfig>& card, const std::optional<std::string>& tracePath,
+                  TraceWriteFailure onTraceWriteFailure);
     ~PortSelection();
     PortSelection(const PortSelection&) = delete;
     PortSelection& operator=(const PortSelection&) = delete;
+
+    // Writes out the rest of the trace and closes its file (stdout is only
+    // flushed); from then on nothing is traced. Throws TraceFileError when
+    // any of the trace could not be written. Does nothing without a trace or
+    // when called again. Without this call the destructor closes the trace
+    // and says nothing.
+    void CloseTrace();
 
     bool Simulated() const { return card_ != nullptr; }
     sim::SimulatedCard* Card() const { return card_.get(); }
@@ -54,7 +69,8 @@ private:
         bool started_ = false;
     };
 
-    // The trace's file with its buffer.
+    // The trace's file with its buffer; closed without a word if CloseTrace
+    // did not close it.
     class TraceFile {
     public:
         TraceFile() = default;
@@ -63,8 +79,14 @@ private:
         TraceFile& operator=(const TraceFile&) = delete;
         void Open(const std::string& path);  // throws TraceFileError
         std::FILE* File() const { return file_; }
+        // Closes the file; returns 0, or the error number when the buffered
+        // rest of the trace could not be written.
+        int Close();
+        // "the trace file 'PATH'" or "the trace on stdout", for messages.
+        std::string Name() const;
 
     private:
+        std::string path_;
         std::unique_ptr<char[]> buffer_;
         std::FILE* file_ = nullptr;
     };

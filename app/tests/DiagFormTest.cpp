@@ -530,5 +530,19 @@ TEST(FlashdiagProgramTest, UnwritableTracePathIsRefusedBeforeThePortLayerStarts)
     EXPECT_EQ(portio::ServiceRemove("zlportio"), 1060u);  // the service does not exist
 }
 
+// A run cannot stop inside the window, so a trace that cannot be written is
+// reported once the window has closed, and the program fails.
+TEST(FlashdiagProgramTest, TraceThatCannotBeWrittenIsReportedAfterTheRun) {
+    std::remove("fulltrace.log");
+    MessageBoxCloser closer("flashdiag");
+    const DWORD status =
+        RunProgram("--simulate=none --autorun --exit-after-run --log=fulltrace.log --trace=Z:\\dev\\full");
+    closer.Stop();
+    EXPECT_EQ(status, 1u);
+    EXPECT_EQ(closer.boxes, 1);
+    EXPECT_EQ(closer.firstText, "cannot write the trace file 'Z:\\dev\\full': No space left on device");
+    EXPECT_EQ(ReadFile("fulltrace.log"), "No card Found      \nEnd of Diagnostic.      \n");
+}
+
 }  // namespace
 }  // namespace app

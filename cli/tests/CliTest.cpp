@@ -158,6 +158,44 @@ TEST(CliTest, EveryWayOutShutsDownThePortLayerItStarted) {
     }
 }
 
+#ifndef _WIN32
+// /dev/full opens, and refuses every write.
+TEST(CliTest, TraceThatCannotBeWrittenIsAnErrorAndEndsTheRun) {
+    const std::string message = "flashdiag-cli: cannot write the trace file '/dev/full': No space left on device\n";
+    // A full run fills the trace's buffer early on: the run ends at the
+    // first line that cannot be written, long before the flash passes would.
+    CliRun full = Cli({"--simulate=intel64", "--trace=/dev/full"});
+    EXPECT_EQ(full.status, ExitUsage);
+    EXPECT_EQ(full.err, message);
+    EXPECT_EQ(full.out, "64Mbit(Intel) Card Found\n* Program Flash Area\n");
+    // A short trace stays in the buffer until the end: closing it fails.
+    CliRun noCard = Cli({"--simulate=none", "--trace=/dev/full"});
+    EXPECT_EQ(noCard.status, ExitUsage);
+    EXPECT_EQ(noCard.err, message);
+    EXPECT_EQ(noCard.out, "No card Found      \nEnd of Diagnostic.      \n");
+
+    // The same from the platform's layer, which is shut down all the same.
+    sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
+    StandInPortLayer layer(card);
+    CliRun real = Cli({"--trace=/dev/full"});
+    EXPECT_EQ(real.status, ExitUsage);
+    EXPECT_EQ(real.err, message);
+    EXPECT_EQ(layer.starts, 1);
+    EXPECT_EQ(layer.shutdowns, 1);
+}
+
+TEST(CliTest, LogThatCannotBeWrittenIsAnError) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::FILE* err = std::tmpfile();
+    const int status = RunCli({"--simulate=sharp32", "--no-flash"}, full, err, nullptr);
+    std::fclose(full);
+    EXPECT_EQ(status, ExitUsage);
+    EXPECT_EQ(Contents(err), "flashdiag-cli: cannot write the log: No space left on device\n");
+    std::fclose(err);
+}
+#endif
+
 TEST(CliTest, ProgressShowsThePassAndPosition) {
     CliRun run = Cli({"--simulate=sharp32", "--no-flash"}, true);
     EXPECT_NE(run.progress.find("\rwrite SAVER Area: 8/8"), std::string::npos);
