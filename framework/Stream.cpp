@@ -1,7 +1,9 @@
 #include "framework/Stream.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "framework/FrameworkError.h"
 
@@ -84,34 +86,54 @@ void TMemoryStream::Clear() {
     position_ = 0;
 }
 
-TFileStream::TFileStream(const std::string& fileName, Mode mode) {
+TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fileName), mode_(mode) {
     file_ = std::fopen(fileName.c_str(), mode == Mode::OpenRead ? "rb" : "wb");
-    if (!file_) {
-        throw EFileStreamError(mode == Mode::OpenRead ? "Cannot open file \"" + fileName + "\""
-                                                      : "Cannot create file \"" + fileName + "\"");
-    }
+    if (!file_) Fail(mode == Mode::OpenRead ? "Cannot open file" : "Cannot create file", errno);
 }
 
-TFileStream::~TFileStream() { std::fclose(file_); }
+TFileStream::~TFileStream() {
+    if (file_) std::fclose(file_);
+}
 
-std::size_t TFileStream::Read(void* buffer, std::size_t count) { return std::fread(buffer, 1, count, file_); }
+void TFileStream::Fail(const char* what, int error) const {
+    throw EFileStreamError(std::string(what) + " \"" + fileName_ + "\": " + std::strerror(error != 0 ? error : EIO));
+}
+
+std::FILE* TFileStream::File() const {
+    if (!file_) throw EStreamError(errors::kSeekError);  // used after Close()
+    return file_;
+}
+
+void TFileStream::Close() {
+    if (!file_) return;
+    std::FILE* file = std::exchange(file_, nullptr);
+    const bool failedBefore = std::ferror(file) != 0;
+    errno = 0;
+    if (std::fclose(file) != 0 || failedBefore)
+        Fail(mode_ == Mode::Create ? "Cannot write file" : "Cannot close file", errno);
+}
+
+std::size_t TFileStream::Read(void* buffer, std::size_t count) { return std::fread(buffer, 1, count, File()); }
 
 std::size_t TFileStream::Write(const void* buffer, std::size_t count) {
-    return std::fwrite(buffer, 1, count, file_);
+    const std::size_t written = std::fwrite(buffer, 1, count, File());
+    if (written < count) Fail("Cannot write file", errno);
+    return written;
 }
 
-std::int64_t TFileStream::Position() const { return static_cast<std::int64_t>(std::ftell(file_)); }
+std::int64_t TFileStream::Position() const { return static_cast<std::int64_t>(std::ftell(File())); }
 
 std::int64_t TFileStream::Size() const {
-    const long here = std::ftell(file_);
-    std::fseek(file_, 0, SEEK_END);
-    const long size = std::ftell(file_);
-    std::fseek(file_, here, SEEK_SET);
+    std::FILE* file = File();
+    const long here = std::ftell(file);
+    std::fseek(file, 0, SEEK_END);
+    const long size = std::ftell(file);
+    std::fseek(file, here, SEEK_SET);
     return size;
 }
 
 void TFileStream::SetPosition(std::int64_t position) {
-    if (position < 0 || position > Size() || std::fseek(file_, static_cast<long>(position), SEEK_SET) != 0) {
+    if (position < 0 || position > Size() || std::fseek(File(), static_cast<long>(position), SEEK_SET) != 0) {
         throw EStreamError(errors::kSeekError);
     }
 }

@@ -69,11 +69,16 @@ private:
 };
 
 // A file opened for reading, or created (truncated) for writing.
+//
+// Writes are buffered: a write that fails may only show when the file is
+// closed, so whoever needs the bytes to arrive calls Close(). A write error
+// throws EFileStreamError naming the file and the system's reason.
 class TFileStream : public TStream {
 public:
     enum class Mode { OpenRead, Create };
     // Throws EFileStreamError when the file cannot be opened.
     TFileStream(const std::string& fileName, Mode mode);
+    // Closes the file if Close() did not, and cannot report a failure then.
     ~TFileStream() override;
     TFileStream(const TFileStream&) = delete;
     TFileStream& operator=(const TFileStream&) = delete;
@@ -84,7 +89,17 @@ public:
     std::int64_t Position() const override;
     void SetPosition(std::int64_t position) override;
 
+    // Writes out what is buffered and closes the file; throws
+    // EFileStreamError ("Cannot write file ...") when that fails. Later calls
+    // do nothing; any other use afterwards throws EStreamError.
+    void Close();
+
 private:
+    std::FILE* File() const;
+    [[noreturn]] void Fail(const char* what, int error) const;
+
+    std::string fileName_;
+    Mode mode_;
     std::FILE* file_ = nullptr;
 };
 

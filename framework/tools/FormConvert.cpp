@@ -1,11 +1,25 @@
 #include "framework/tools/FormConvert.h"
 
 #include <exception>
+#include <filesystem>
 
 #include "framework/ObjectText.h"
 #include "framework/Stream.h"
 
 namespace framework {
+namespace {
+
+// A failed run leaves no output for the build to pick up, neither a partial
+// one nor one of an earlier run. Only a regular file is removed: the output
+// may name a device (/dev/stdout), which must stay.
+int Failure(std::FILE* err, const std::string& message, const std::string& outputPath) {
+    std::fprintf(err, "formconv: %s\n", message.c_str());
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(outputPath, ignored)) std::filesystem::remove(outputPath, ignored);
+    return 1;
+}
+
+}  // namespace
 
 int RunFormConvert(const std::vector<std::string>& args, std::FILE* err) {
     if (args.size() != 3) {
@@ -19,22 +33,26 @@ int RunFormConvert(const std::vector<std::string>& args, std::FILE* err) {
         std::fprintf(err, "formconv: unknown mode '%s'\n", mode.c_str());
         return 2;
     }
+    TMemoryStream output;
     try {
         TFileStream input(inputPath, TFileStream::Mode::OpenRead);
-        TMemoryStream output;
         if (mode == "text2bin") {
             ObjectTextToBinary(input, output);
         } else {
             ObjectBinaryToText(input, output);
         }
-        // Written only after a complete conversion, so a failed run leaves
-        // no half file for the build to pick up.
+    } catch (const std::exception& e) {
+        return Failure(err, inputPath + ": " + e.what(), outputPath);
+    }
+    // Written only after a complete conversion, so a failed run leaves no
+    // half file behind; closed explicitly, because the last buffered bytes
+    // may be the ones that cannot be written.
+    try {
         TFileStream file(outputPath, TFileStream::Mode::Create);
         file.WriteBuffer(output.Bytes().data(), output.Bytes().size());
+        file.Close();
     } catch (const std::exception& e) {
-        std::fprintf(err, "formconv: %s: %s\n", inputPath.c_str(), e.what());
-        std::remove(outputPath.c_str());
-        return 1;
+        return Failure(err, e.what(), outputPath);
     }
     return 0;
 }

@@ -16,12 +16,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct Outcome {
     int status;
     std::string err;
 };
 
-Run Convert(const std::vector<std::string>& args) {
+Outcome Convert(const std::vector<std::string>& args) {
     std::FILE* err = std::tmpfile();
     const int status = RunFormConvert(args, err);
     std::rewind(err);
@@ -80,6 +80,18 @@ TEST_F(FormConvertTest, ConvertsBothWaysBetweenFiles) {
     EXPECT_EQ(Convert({"text2bin", Path("in.form")}).status, 2);
     EXPECT_EQ(Convert({"txt2bin", Path("in.form"), Path("out.bin")}).err, "formconv: unknown mode 'txt2bin'\n");
 }
+
+#ifndef _WIN32
+// /dev/full opens, and refuses every write; a failed run removes only
+// regular files, so the device stays.
+TEST_F(FormConvertTest, OutputThatCannotBeWrittenIsAnError) {
+    WriteAll(Path("in.form"), FormText(3));
+    const Outcome run = Convert({"text2bin", Path("in.form"), "/dev/full"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "formconv: Cannot write file \"/dev/full\": No space left on device\n");
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+#endif
 
 }  // namespace
 }  // namespace framework
