@@ -57,6 +57,7 @@ inline constexpr const char* kUnknownTag = "Unknown property value tag";
 inline constexpr const char* kLengthTooLarge = "Length exceeds the data left in the stream";
 inline constexpr const char* kTooDeep = "Objects nested too deeply";
 inline constexpr const char* kNameTooLong = "Name longer than 255 characters";
+inline constexpr const char* kStreamTooLarge = "Stream larger than the reader accepts";
 }  // namespace errors
 
 }  // namespace framework

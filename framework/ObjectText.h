@@ -20,6 +20,7 @@
 // than the property. Lines end in CR LF; the reader also accepts bare LF.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,8 +32,14 @@ namespace framework {
 // Reads one object (with "TPF0") from `input` and writes its text form to
 // `output`. Throws EReadError on malformed input.
 void ObjectBinaryToText(TStream& input, TStream& output);
-// Parses the text form of one object from `input` and writes its binary
-// form (with "TPF0") to `output`. Throws EParserError on malformed text.
+// The most text ObjectTextToBinary reads from a stream. A form description
+// is a few kilobytes; anything near this is refused rather than held in memory.
+inline constexpr std::size_t kMaxObjectTextBytes = std::size_t{64} << 20;
+
+// Parses the text form of one object from `input`, read until it ends
+// (a pipe too), and writes its binary form (with "TPF0") to `output`.
+// Throws EParserError on malformed text, EStreamError beyond
+// kMaxObjectTextBytes.
 void ObjectTextToBinary(TStream& input, TStream& output);
 
 std::string ObjectBinaryToText(const std::vector<std::uint8_t>& binary);

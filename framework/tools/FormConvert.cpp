@@ -3,11 +3,26 @@
 #include <exception>
 #include <filesystem>
 
+#include "framework/FrameworkError.h"
 #include "framework/ObjectText.h"
 #include "framework/Stream.h"
 
 namespace framework {
 namespace {
+
+// The whole input, however it comes (a file, a pipe): its size is not
+// trusted, and beyond the bound it is refused instead of held in memory.
+std::vector<std::uint8_t> ReadInput(const std::string& path) {
+    TFileStream file(path, TFileStream::Mode::OpenRead);
+    try {
+        return ReadToEnd(file, kMaxObjectTextBytes);
+    } catch (const EFileStreamError&) {
+        throw;  // a read error: its text names the file and the reason
+    } catch (const EStreamError&) {
+        throw EFileStreamError("File \"" + path + "\" is larger than " +
+                               std::to_string(kMaxObjectTextBytes >> 20) + " MB: far too large for a form description");
+    }
+}
 
 // A failed run leaves no output for the build to pick up, neither a partial
 // one nor one of an earlier run. Only a regular file is removed: the output
@@ -33,9 +48,14 @@ int RunFormConvert(const std::vector<std::string>& args, std::FILE* err) {
         std::fprintf(err, "formconv: unknown mode '%s'\n", mode.c_str());
         return 2;
     }
+    TMemoryStream input;
+    try {
+        input = TMemoryStream(ReadInput(inputPath));
+    } catch (const std::exception& e) {
+        return Failure(err, e.what(), outputPath);  // the text names the file
+    }
     TMemoryStream output;
     try {
-        TFileStream input(inputPath, TFileStream::Mode::OpenRead);
         if (mode == "text2bin") {
             ObjectTextToBinary(input, output);
         } else {

@@ -1,10 +1,17 @@
 // formconv as the build runs it: on files, and on what else a path can name.
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <tuple>
 #include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -81,7 +88,65 @@ TEST_F(FormConvertTest, ConvertsBothWaysBetweenFiles) {
     EXPECT_EQ(Convert({"txt2bin", Path("in.form"), Path("out.bin")}).err, "formconv: unknown mode 'txt2bin'\n");
 }
 
+TEST_F(FormConvertTest, RefusesAnInputItCannotReadAndLeavesNoOutput) {
+    const std::string missing = Path("missing.form");
+    WriteAll(Path("out.bin"), "from an earlier run");
+    Outcome run = Convert({"text2bin", missing, Path("out.bin")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("formconv: Cannot open file \"" + missing + "\": ", 0), 0u) << run.err;
+    EXPECT_FALSE(fs::exists(Path("out.bin")));
+
+    // A directory opens on some systems, and its "size" can be anything.
+    fs::create_directory(Path("folder"));
+    WriteAll(Path("out.bin"), "from an earlier run");
+    run = Convert({"text2bin", Path("folder"), Path("out.bin")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "formconv: Cannot open file \"" + Path("folder") + "\": it is a directory\n");
+    EXPECT_FALSE(fs::exists(Path("out.bin")));
+}
+
+TEST_F(FormConvertTest, InputLargerThanTheBoundIsRefused) {
+    // Sparse: no disk space taken, and every byte of it reads as zero.
+    { std::ofstream(Path("huge.form"), std::ios::binary); }
+    fs::resize_file(Path("huge.form"), kMaxObjectTextBytes + 1);
+    const Outcome run = Convert({"bin2text", Path("huge.form"), Path("out.form")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "formconv: File \"" + Path("huge.form") +
+                           "\" is larger than 64 MB: far too large for a form description\n");
+    EXPECT_FALSE(fs::exists(Path("out.form")));
+}
+
 #ifndef _WIN32
+// A pipe has no size to ask for: the input is read until it ends. The text
+// is larger than a pipe holds, so it arrives in several pieces.
+TEST_F(FormConvertTest, ReadsAPipeToItsEnd) {
+    std::signal(SIGPIPE, SIG_IGN);  // a reader that stops early must not end the test program
+    const std::string text = FormText(20000);
+    ASSERT_GT(text.size(), 200000u);
+    for (const auto& [mode, input, expected] :
+         {std::tuple<std::string, std::string, std::string>{"text2bin", text, Binary(text)},
+          std::tuple<std::string, std::string, std::string>{"bin2text", Binary(text), text}}) {
+        SCOPED_TRACE(mode);
+        int ends[2];
+        ASSERT_EQ(pipe(ends), 0);
+        std::thread writer([&, fd = ends[1]] {
+            for (std::size_t at = 0; at < input.size();) {
+                const ssize_t n = write(fd, input.data() + at, input.size() - at);
+                if (n <= 0) break;
+                at += static_cast<std::size_t>(n);
+            }
+            close(fd);
+        });
+        const Outcome run = Convert({mode, "/dev/fd/" + std::to_string(ends[0]), Path("out")});
+        close(ends[0]);
+        writer.join();
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::string output = ReadAll(Path("out"));
+        EXPECT_EQ(output.size(), expected.size());
+        EXPECT_TRUE(output == expected);
+    }
+}
+
 // /dev/full opens, and refuses every write; a failed run removes only
 // regular files, so the device stays.
 TEST_F(FormConvertTest, OutputThatCannotBeWrittenIsAnError) {
