@@ -17,7 +17,7 @@
 
 namespace {
 
-void ShowStartError(const std::string& text) {
+void ShowError(const std::string& text) {
     MessageBoxA(nullptr, text.c_str(), "flashdiag", MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
@@ -40,14 +40,18 @@ int main(int argc, char** argv) {
     try {
         options = app::ParseAppOptions(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const app::AppUsageError& e) {
-        ShowStartError(std::string(e.what()) + "\n\n" + app::AppUsage);
+        ShowError(std::string(e.what()) + "\n\n" + app::AppUsage);
         return 2;
     }
     int exitCode = 0;
     try {
         // The port layer starts before the window exists and stops after it
         // is gone.
-        runner::PortSelection ports(options.card, options.tracePath);
+        // A run happens inside the window procedure, where no exception may
+        // pass: a trace that fails goes on without lines and is reported
+        // when the window is gone.
+        runner::PortSelection ports(options.card, options.tracePath,
+                                    runner::PortSelection::TraceWriteFailure::FinishRun);
         framework::Application().Initialize();
         framework::RegisterStandardControls();
         std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
@@ -63,8 +67,13 @@ int main(int argc, char** argv) {
         }
         framework::Application().Run(*form);
         app::DiagForm = nullptr;
+        ports.CloseTrace();
     } catch (const std::exception& e) {
-        ShowStartError(e.what());
+        ShowError(e.what());
+        return 1;
+    } catch (...) {
+        // Caught so that the stack unwinds and the port layer shuts down.
+        ShowError("unexpected error");
         return 1;
     }
     return exitCode;

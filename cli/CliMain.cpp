@@ -1,6 +1,8 @@
 #include "cli/CliMain.h"
 
+#include <cstring>
 #include <exception>
+#include <stdexcept>
 
 #include "cartridge/RunSequence.h"
 #include "cli/CliOptions.h"
@@ -32,17 +34,30 @@ int RunCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
                             "real hardware needs a port backend for this platform, and this build has none; "
                             "use --simulate=CARD");
     try {
-        PortSelection ports(options.card, options.tracePath);
+        PortSelection ports(options.card, options.tracePath, PortSelection::TraceWriteFailure::StopRun);
         if (!portio::DriverReady())
             std::fputs("NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n", err);
         portio::SetDirectAccess(true);
 
         ConsoleReport report(options, out, progress);
-        const bool problem = cartridge::RunDiagnostic(report);
+        bool problem = false;
+        try {
+            problem = cartridge::RunDiagnostic(report);
+        } catch (const portio::TraceWriteError&) {
+            // The run ended at the first trace line that could not be
+            // written; CloseTrace reports it.
+        }
         if (progress) std::fputs("\r\033[K", progress);
+        ports.CloseTrace();
+        if (report.LogWriteError() != 0)
+            throw std::runtime_error(std::string("cannot write the log: ") + std::strerror(report.LogWriteError()));
         return problem ? ExitProblem : ExitClean;
     } catch (const std::exception& error) {
         std::fprintf(err, "flashdiag-cli: %s\n", error.what());
+        return ExitUsage;
+    } catch (...) {
+        // Caught so that the stack unwinds and the port layer shuts down.
+        std::fputs("flashdiag-cli: unexpected error\n", err);
         return ExitUsage;
     }
 }

@@ -1,5 +1,7 @@
 #include "cli/ConsoleReport.h"
 
+#include <cerrno>
+
 namespace runner {
 
 ConsoleReport::ConsoleReport(const CliOptions& options, std::FILE* log, std::FILE* progress)
@@ -11,9 +13,9 @@ void ConsoleReport::AppendLine(const std::string& line) {
         progressShown_ = false;
     }
     if (line.rfind("* ", 0) == 0) pass_ = line.substr(2);
-    std::fputs(line.c_str(), log_);
-    std::fputc('\n', log_);
-    std::fflush(log_);
+    const bool written = std::fputs(line.c_str(), log_) != EOF && std::fputc('\n', log_) != EOF &&
+                         std::fflush(log_) == 0;
+    if (!written && logError_ == 0) logError_ = errno != 0 ? errno : EIO;
 }
 
 void ConsoleReport::ProgressStart(int min, int max) {

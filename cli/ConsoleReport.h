@@ -20,6 +20,10 @@ public:
     void ProgressStep() override;
     bool IsChecked(cartridge::RunCheck check) const override;
 
+    // 0 while every log line was written, else the error number of the
+    // first that could not be.
+    int LogWriteError() const { return logError_; }
+
     int ProgressMin() const { return min_; }
     int ProgressMax() const { return max_; }
     int ProgressPosition() const { return position_; }
@@ -33,6 +37,7 @@ private:
     std::string pass_;     // the last "* ..." line, named in the display
     int min_ = 0, max_ = 0, position_ = 0;
     bool progressShown_ = false;
+    int logError_ = 0;
 };
 
 }  // namespace runner

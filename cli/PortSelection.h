@@ -1,7 +1,8 @@
 // Chooses the port backend of a program run: the simulated card of
 // --simulate=CARD or the platform's port layer, optionally wrapped in a
 // tracer for --trace=FILE. The selection installs its backend and keeps it
-// installed for its lifetime.
+// installed for its lifetime; when it ends it shuts down the platform's
+// layer if it started it, also when its constructor fails half-way.
 #pragma once
 
 #include <cstdio>
@@ -17,25 +18,84 @@
 
 namespace runner {
 
+// The trace file cannot be opened or written; what() names it and says why.
+class TraceFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class PortSelection {
 public:
+    // What a trace line that cannot be written does to the run.
+    enum class TraceWriteFailure {
+        StopRun,    // that access throws portio::TraceWriteError, which ends the run
+        FinishRun,  // tracing stops and the run goes on (where no exception may pass,
+                    // as through a window procedure)
+    };
+
     // `card`: simulate this card; without it the platform's port layer is
     // used (or no device at all when the platform has none).
-    // `tracePath`: "-" for stdout. Throws std::runtime_error when the trace
-    // file cannot be opened.
-    PortSelection(const std::optional<sim::CardConfig>& card, const std::optional<std::string>& tracePath);
+    // `tracePath`: "-" for stdout. The trace file is opened before anything
+    // else: a path that cannot be written throws TraceFileError before a
+    // driver is installed for a run that will not happen.
+    PortSelection(const std::optional<sim::CardConfig>& card, const std::optional<std::string>& tracePath,
+                  TraceWriteFailure onTraceWriteFailure);
     ~PortSelection();
     PortSelection(const PortSelection&) = delete;
     PortSelection& operator=(const PortSelection&) = delete;
+
+    // Writes out the rest of the trace and closes its file (stdout is only
+    // flushed); from then on nothing is traced. Throws TraceFileError when
+    // any of the trace could not be written. Does nothing without a trace or
+    // when called again. Without this call the destructor closes the trace
+    // and says nothing.
+    void CloseTrace();
 
     bool Simulated() const { return card_ != nullptr; }
     sim::SimulatedCard* Card() const { return card_.get(); }
 
 private:
+    // The platform's layer once started; shut down exactly once, when the
+    // selection ends.
+    class StartedPlatformLayer {
+    public:
+        StartedPlatformLayer() = default;
+        ~StartedPlatformLayer();
+        StartedPlatformLayer(const StartedPlatformLayer&) = delete;
+        StartedPlatformLayer& operator=(const StartedPlatformLayer&) = delete;
+        portio::PortBackend* Start();
+
+    private:
+        bool started_ = false;
+    };
+
+    // The trace's file with its buffer; closed without a word if CloseTrace
+    // did not close it.
+    class TraceFile {
+    public:
+        TraceFile() = default;
+        ~TraceFile();
+        TraceFile(const TraceFile&) = delete;
+        TraceFile& operator=(const TraceFile&) = delete;
+        void Open(const std::string& path);  // throws TraceFileError
+        std::FILE* File() const { return file_; }
+        // Closes the file; returns 0, or the error number when the buffered
+        // rest of the trace could not be written.
+        int Close();
+        // "the trace file 'PATH'" or "the trace on stdout", for messages.
+        std::string Name() const;
+
+    private:
+        std::string path_;
+        std::unique_ptr<char[]> buffer_;
+        std::FILE* file_ = nullptr;
+    };
+
+    // Members end in reverse order: the trace is closed before the layer
+    // shuts down.
+    StartedPlatformLayer platform_;
     std::unique_ptr<sim::SimulatedCard> card_;
-    bool platformStarted_ = false;
-    std::FILE* traceFile_ = nullptr;
-    std::unique_ptr<char[]> traceBuffer_;
+    TraceFile trace_;
     std::unique_ptr<portio::PortTracer> tracer_;
     portio::PortBackend* previous_ = nullptr;
 };

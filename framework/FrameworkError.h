@@ -65,6 +65,7 @@ inline constexpr const char* kLengthTooLarge = "Length exceeds the data left in 
 inline constexpr const char* kTooDeep = "Objects nested too deeply";
 inline constexpr const char* kNameTooLong = "Name longer than 255 characters";
 inline constexpr const char* kBytesAfterObject = "Bytes after the end of the object";
+inline constexpr const char* kStreamTooLarge = "Stream larger than the reader accepts";
 }  // namespace errors
 
 }  // namespace framework

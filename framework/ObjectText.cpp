@@ -461,8 +461,8 @@ private:
 void ObjectBinaryToText(TStream& input, TStream& output) { TextEmitter(input, output).Convert(); }
 
 void ObjectTextToBinary(TStream& input, TStream& output) {
-    std::string text(static_cast<std::size_t>(input.Remaining()), '\0');
-    input.ReadBuffer(text.data(), text.size());
+    const std::vector<std::uint8_t> bytes = ReadToEnd(input, kMaxObjectTextBytes);
+    const std::string text(bytes.begin(), bytes.end());
     TextParser(text, output).Convert();
 }
 

@@ -20,6 +20,7 @@
 // than the property. Lines end in CR LF; the reader also accepts bare LF.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -33,8 +34,14 @@ namespace framework {
 // identifiers (which the text could not carry), and on bytes after the
 // object, as the other direction rejects text after it.
 void ObjectBinaryToText(TStream& input, TStream& output);
-// Parses the text form of one object from `input` and writes its binary
-// form (with "TPF0") to `output`. Throws EParserError on malformed text.
+// The most text ObjectTextToBinary reads from a stream. A form description
+// is a few kilobytes; anything near this is refused rather than held in memory.
+inline constexpr std::size_t kMaxObjectTextBytes = std::size_t{64} << 20;
+
+// Parses the text form of one object from `input`, read until it ends
+// (a pipe too), and writes its binary form (with "TPF0") to `output`.
+// Throws EParserError on malformed text, EStreamError beyond
+// kMaxObjectTextBytes.
 void ObjectTextToBinary(TStream& input, TStream& output);
 
 std::string ObjectBinaryToText(const std::vector<std::uint8_t>& binary);

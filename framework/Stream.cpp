@@ -1,7 +1,10 @@
 #include "framework/Stream.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <utility>
 
 #include "framework/FrameworkError.h"
 
@@ -55,6 +58,16 @@ void TStream::CopyFrom(TStream& source, std::int64_t count) {
     }
 }
 
+std::vector<std::uint8_t> ReadToEnd(TStream& source, std::size_t limit) {
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[16384];
+    while (const std::size_t n = source.Read(chunk, sizeof chunk)) {
+        if (n > limit - bytes.size()) throw EStreamError(errors::kStreamTooLarge);
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    return bytes;
+}
+
 TMemoryStream::TMemoryStream(std::span<const std::uint8_t> bytes) : data_(bytes.begin(), bytes.end()) {}
 
 TMemoryStream::TMemoryStream(const std::string& bytes) : data_(bytes.begin(), bytes.end()) {}
@@ -84,34 +97,70 @@ void TMemoryStream::Clear() {
     position_ = 0;
 }
 
-TFileStream::TFileStream(const std::string& fileName, Mode mode) {
+TFileStream::TFileStream(const std::string& fileName, Mode mode) : fileName_(fileName), mode_(mode) {
+    const char* failure = mode == Mode::OpenRead ? "Cannot open file" : "Cannot create file";
+    // Some systems open a directory for reading, and then tell any size.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(fileName, ignored))
+        throw EFileStreamError(std::string(failure) + " \"" + fileName + "\": it is a directory");
     file_ = std::fopen(fileName.c_str(), mode == Mode::OpenRead ? "rb" : "wb");
-    if (!file_) {
-        throw EFileStreamError(mode == Mode::OpenRead ? "Cannot open file \"" + fileName + "\""
-                                                      : "Cannot create file \"" + fileName + "\"");
-    }
+    if (!file_) Fail(failure, errno);
+    seekable_ = std::ftell(file_) >= 0;
 }
 
-TFileStream::~TFileStream() { std::fclose(file_); }
+TFileStream::~TFileStream() {
+    if (file_) std::fclose(file_);
+}
 
-std::size_t TFileStream::Read(void* buffer, std::size_t count) { return std::fread(buffer, 1, count, file_); }
+void TFileStream::Fail(const char* what, int error) const {
+    throw EFileStreamError(std::string(what) + " \"" + fileName_ + "\": " + std::strerror(error != 0 ? error : EIO));
+}
+
+std::FILE* TFileStream::File() const {
+    if (!file_) throw EStreamError(errors::kSeekError);  // used after Close()
+    return file_;
+}
+
+void TFileStream::Close() {
+    if (!file_) return;
+    // Earlier read and write errors have thrown already; what is left is
+    // the buffered rest.
+    std::FILE* file = std::exchange(file_, nullptr);
+    errno = 0;
+    if (std::fclose(file) != 0) Fail(mode_ == Mode::Create ? "Cannot write file" : "Cannot close file", errno);
+}
+
+std::size_t TFileStream::Read(void* buffer, std::size_t count) {
+    const std::size_t read = std::fread(buffer, 1, count, File());
+    if (read < count && std::ferror(file_)) Fail("Cannot read file", errno);
+    transferred_ += static_cast<std::int64_t>(read);
+    return read;
+}
 
 std::size_t TFileStream::Write(const void* buffer, std::size_t count) {
-    return std::fwrite(buffer, 1, count, file_);
+    const std::size_t written = std::fwrite(buffer, 1, count, File());
+    if (written < count) Fail("Cannot write file", errno);
+    transferred_ += static_cast<std::int64_t>(written);
+    return written;
 }
 
-std::int64_t TFileStream::Position() const { return static_cast<std::int64_t>(std::ftell(file_)); }
+std::int64_t TFileStream::Position() const {
+    std::FILE* file = File();
+    return seekable_ ? static_cast<std::int64_t>(std::ftell(file)) : transferred_;
+}
 
 std::int64_t TFileStream::Size() const {
-    const long here = std::ftell(file_);
-    std::fseek(file_, 0, SEEK_END);
-    const long size = std::ftell(file_);
-    std::fseek(file_, here, SEEK_SET);
+    std::FILE* file = File();
+    if (!seekable_) return transferred_;
+    const long here = std::ftell(file);
+    std::fseek(file, 0, SEEK_END);
+    const long size = std::ftell(file);
+    std::fseek(file, here, SEEK_SET);
     return size;
 }
 
 void TFileStream::SetPosition(std::int64_t position) {
-    if (position < 0 || position > Size() || std::fseek(file_, static_cast<long>(position), SEEK_SET) != 0) {
+    if (position < 0 || position > Size() || std::fseek(File(), static_cast<long>(position), SEEK_SET) != 0) {
         throw EStreamError(errors::kSeekError);
     }
 }

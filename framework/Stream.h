@@ -73,12 +73,27 @@ private:
     std::size_t position_ = 0;
 };
 
+// Reads `source` until Read gives nothing more, without trusting its Size()
+// (a pipe has none), and returns the bytes. Throws EStreamError
+// (errors::kStreamTooLarge) as soon as more than `limit` bytes have come.
+std::vector<std::uint8_t> ReadToEnd(TStream& source, std::size_t limit);
+
 // A file opened for reading, or created (truncated) for writing.
+//
+// A read or write error throws EFileStreamError naming the file and the
+// system's reason; a short read means the end of the file, nothing else.
+// Writes are buffered: a write that fails may only show when the file is
+// closed, so whoever needs the bytes to arrive calls Close().
+// A file that cannot seek (a pipe, a terminal) gives the bytes read or
+// written so far as its position and as its size: nothing ahead is known,
+// so Remaining() is 0, and such a file is read with ReadToEnd.
 class TFileStream : public TStream {
 public:
     enum class Mode { OpenRead, Create };
-    // Throws EFileStreamError when the file cannot be opened.
+    // Throws EFileStreamError when the file cannot be opened; a directory
+    // cannot.
     TFileStream(const std::string& fileName, Mode mode);
+    // Closes the file if Close() did not, and cannot report a failure then.
     ~TFileStream() override;
     TFileStream(const TFileStream&) = delete;
     TFileStream& operator=(const TFileStream&) = delete;
@@ -89,8 +104,20 @@ public:
     std::int64_t Position() const override;
     void SetPosition(std::int64_t position) override;
 
+    // Writes out what is buffered and closes the file; throws
+    // EFileStreamError ("Cannot write file ...") when that fails. Later calls
+    // do nothing; any other use afterwards throws EStreamError.
+    void Close();
+
 private:
+    std::FILE* File() const;
+    [[noreturn]] void Fail(const char* what, int error) const;
+
+    std::string fileName_;
+    Mode mode_;
     std::FILE* file_ = nullptr;
+    bool seekable_ = true;
+    std::int64_t transferred_ = 0;  // bytes read or written, for a file that cannot seek
 };
 
 }  // namespace framework

@@ -1,10 +1,10 @@
 // Builds without a port layer for real hardware.
 #include "portio/PlatformPort.h"
 
-namespace portio {
+namespace portio::detail {
 
-bool HasPlatformPortLayer() { return false; }
-PortBackend* StartPlatformPortLayer() { return nullptr; }
-void ShutdownPlatformPortLayer() {}
+bool HasOwnPortLayer() { return false; }
+PortBackend* StartOwnPortLayer() { return nullptr; }
+void ShutdownOwnPortLayer() {}
 
-}  // namespace portio
+}  // namespace portio::detail

@@ -11,9 +11,11 @@ namespace {
 std::optional<ZlPortIo> layer;
 }  // namespace
 
-bool HasPlatformPortLayer() { return true; }
+namespace detail {
 
-PortBackend* StartPlatformPortLayer() {
+bool HasOwnPortLayer() { return true; }
+
+PortBackend* StartOwnPortLayer() {
     // Start-up runs once per process, even after a shutdown: the driver is
     // installed and removed once.
     if (!layer) {
@@ -23,8 +25,10 @@ PortBackend* StartPlatformPortLayer() {
     return &*layer;
 }
 
-void ShutdownPlatformPortLayer() {
+void ShutdownOwnPortLayer() {
     if (layer) layer->Shutdown();
 }
+
+}  // namespace detail
 
 }  // namespace portio

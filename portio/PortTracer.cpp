@@ -1,31 +1,35 @@
 #include "portio/PortTracer.h"
 
+#include <cerrno>
+
 #include "portio/PortRecorder.h"
 
 namespace portio {
-namespace {
-void TraceLine(std::FILE* out, const PortAccess& access) {
+
+void PortTracer::Trace(const PortAccess& access) {
+    if (!out_ || !inner_.Ready()) return;
     char text[24];
     FormatAccess(access, text, sizeof text);
-    std::fputs(text, out);
-    std::fputc('\n', out);
+    if (std::fputs(text, out_) != EOF && std::fputc('\n', out_) != EOF) return;
+    writeError_ = errno != 0 ? errno : EIO;
+    out_ = nullptr;
+    if (stopOnWriteError_) throw TraceWriteError();
 }
-}  // namespace
 
 void PortTracer::WriteByte(std::uint16_t port, std::uint8_t value) {
     inner_.WriteByte(port, value);
-    if (inner_.Ready()) TraceLine(out_, {PortAccess::Kind::Write, port, value});
+    Trace({PortAccess::Kind::Write, port, value});
 }
 
 std::uint8_t PortTracer::ReadByte(std::uint16_t port) {
     std::uint8_t value = inner_.ReadByte(port);
-    if (inner_.Ready()) TraceLine(out_, {PortAccess::Kind::Read8, port, value});
+    Trace({PortAccess::Kind::Read8, port, value});
     return value;
 }
 
 std::uint16_t PortTracer::ReadWord(std::uint16_t port) {
     std::uint16_t value = inner_.ReadWord(port);
-    if (inner_.Ready()) TraceLine(out_, {PortAccess::Kind::Read16, port, value});
+    Trace({PortAccess::Kind::Read16, port, value});
     return value;
 }
 

@@ -4,15 +4,29 @@
 #pragma once
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "portio/PortAccess.h"
 
 namespace portio {
 
+struct PortAccess;
+
+// Thrown by a tracer that stops the run at a line it could not write.
+class TraceWriteError : public std::runtime_error {
+public:
+    TraceWriteError() : std::runtime_error("a trace line could not be written") {}
+};
+
 class PortTracer final : public PortBackend {
 public:
-    // `out` is not closed by the tracer.
-    PortTracer(PortBackend& inner, std::FILE* out) : inner_(inner), out_(out) {}
+    // `out` is not closed by the tracer. After a line that cannot be written
+    // no further line is written: the trace would have a hole. With
+    // `stopOnWriteError` that access (which has reached the device) also
+    // throws TraceWriteError, so that a run does not go on for minutes
+    // producing a trace nobody gets.
+    PortTracer(PortBackend& inner, std::FILE* out, bool stopOnWriteError = false)
+        : inner_(inner), out_(out), stopOnWriteError_(stopOnWriteError) {}
 
     void WriteByte(std::uint16_t port, std::uint8_t value) override;
     std::uint8_t ReadByte(std::uint16_t port) override;
@@ -20,9 +34,20 @@ public:
     bool Ready() const override { return inner_.Ready(); }
     void SetDirectAccess(bool on) override { inner_.SetDirectAccess(on); }
 
+    // 0 while every line was written, else the error number of the line
+    // that could not be.
+    int WriteError() const { return writeError_; }
+    // Writes no more lines (the file is about to be closed); accesses still
+    // reach the inner backend.
+    void Stop() { out_ = nullptr; }
+
 private:
+    void Trace(const PortAccess& access);
+
     PortBackend& inner_;
     std::FILE* out_;
+    bool stopOnWriteError_;
+    int writeError_ = 0;
 };
 
 }  // namespace portio

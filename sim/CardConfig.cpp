@@ -6,10 +6,34 @@
 namespace sim {
 namespace {
 
-constexpr std::uint32_t kFlashBytes = 0x800000;
 constexpr std::uint32_t kSaverBytes = 0x20000;
 
+// What a kind of card has: faults are checked against it, so that one that
+// could never act (an address beyond the flash, anything on no card) is
+// refused instead of silently letting the run pass.
+struct KindInfo {
+    std::string_view name;
+    CardKind kind;
+    std::uint32_t flashBytes;
+};
+constexpr KindInfo kKinds[] = {
+    {"intel64", CardKind::Intel64, 0x800000},
+    {"sharp64", CardKind::Sharp64, 0x800000},
+    {"sharp32", CardKind::Sharp32, 0x400000},
+    {"none", CardKind::None, 0},
+};
+
 [[noreturn]] void Fail(std::string message) { throw CardConfigError(std::move(message)); }
+
+// The size and the address range of an area: "4 MB: 0 to 0x3FFFFF".
+std::string Extent(std::uint32_t bytes) {
+    char text[48];
+    if (bytes % 0x100000 == 0)
+        std::snprintf(text, sizeof text, "%u MB: 0 to 0x%X", static_cast<unsigned>(bytes >> 20), bytes - 1);
+    else
+        std::snprintf(text, sizeof text, "%u KB: 0 to 0x%X", static_cast<unsigned>(bytes >> 10), bytes - 1);
+    return text;
+}
 
 std::uint32_t ParseNumber(std::string_view text, std::string_view what) {
     int base = 10;
@@ -26,46 +50,48 @@ std::uint32_t ParseNumber(std::string_view text, std::string_view what) {
     return value;
 }
 
-// "ADDR:VALUE" of a stuck-byte fault, with the address below `limit`.
-StuckByte ParseStuckByte(std::string_view fault, std::string_view argument, std::uint32_t limit) {
+// "ADDR:VALUE" of a stuck-byte fault, with the address inside an area of
+// `limit` bytes; `area` names that area in the message.
+StuckByte ParseStuckByte(std::string_view fault, std::string_view argument, std::uint32_t limit,
+                         const std::string& area) {
     std::size_t colon = argument.find(':');
     if (colon == std::string_view::npos)
         Fail("bad fault '" + std::string(fault) + "' (expected ADDR:VALUE after '=')");
     std::uint32_t address = ParseNumber(argument.substr(0, colon), "address");
     std::uint32_t value = ParseNumber(argument.substr(colon + 1), "value");
-    if (address >= limit) {
-        char range[64];
-        std::snprintf(range, sizeof range, " is outside 0 to 0x%X", limit - 1);
-        Fail("address in '" + std::string(fault) + "'" + range);
-    }
+    if (address >= limit)
+        Fail("address in '" + std::string(fault) + "' is outside " + area + " (" + Extent(limit) + ")");
     if (value > 0xFF) Fail("value in '" + std::string(fault) + "' is not a byte (0 to 0xFF)");
     return {address, static_cast<std::uint8_t>(value)};
 }
 
-CardKind ParseKind(std::string_view text) {
-    if (text == "intel64") return CardKind::Intel64;
-    if (text == "sharp64") return CardKind::Sharp64;
-    if (text == "sharp32") return CardKind::Sharp32;
-    if (text == "none") return CardKind::None;
+const KindInfo& ParseKind(std::string_view text) {
+    for (const KindInfo& info : kKinds)
+        if (text == info.name) return info;
     Fail("unknown card kind '" + std::string(text) + "' (expected intel64, sharp64, sharp32 or none)");
 }
 
-void ParseFault(std::string_view fault, CardConfig& config) {
+void ParseFault(std::string_view fault, const KindInfo& card, CardConfig& config) {
     std::size_t equals = fault.find('=');
     std::string_view name = fault.substr(0, equals);
     std::string_view argument = equals == std::string_view::npos ? "" : fault.substr(equals + 1);
     bool hasArgument = equals != std::string_view::npos;
-    if (name == "flash-bad" && hasArgument) {
-        config.flashBad.push_back(ParseStuckByte(fault, argument, kFlashBytes));
-    } else if (name == "saver-bad" && hasArgument) {
-        config.saverBad.push_back(ParseStuckByte(fault, argument, kSaverBytes));
-    } else if (name == "no-saver" && !hasArgument) {
-        config.noSaver = true;
-    } else if (name == "flash-hang" && !hasArgument) {
-        config.flashHang = true;
-    } else {
+    const bool known = ((name == "flash-bad" || name == "saver-bad") && hasArgument) ||
+                       ((name == "no-saver" || name == "flash-hang") && !hasArgument);
+    if (!known)
         Fail("unknown fault '" + std::string(fault) +
              "' (expected flash-bad=ADDR:VALUE, saver-bad=ADDR:VALUE, no-saver or flash-hang)");
+    if (card.kind == CardKind::None)
+        Fail("fault '" + std::string(fault) + "' can never act: card kind 'none' has no flash and no saver");
+    if (name == "flash-bad") {
+        config.flashBad.push_back(
+            ParseStuckByte(fault, argument, card.flashBytes, "the flash of " + std::string(card.name)));
+    } else if (name == "saver-bad") {
+        config.saverBad.push_back(ParseStuckByte(fault, argument, kSaverBytes, "the saver"));
+    } else if (name == "no-saver") {
+        config.noSaver = true;
+    } else {
+        config.flashHang = true;
     }
 }
 
@@ -74,13 +100,14 @@ void ParseFault(std::string_view fault, CardConfig& config) {
 CardConfig ParseCardConfig(std::string_view text) {
     CardConfig config;
     std::size_t comma = text.find(',');
-    config.kind = ParseKind(text.substr(0, comma));
+    const KindInfo& card = ParseKind(text.substr(0, comma));
+    config.kind = card.kind;
     while (comma != std::string_view::npos) {
         text.remove_prefix(comma + 1);
         comma = text.find(',');
         std::string_view fault = text.substr(0, comma);
         if (fault.empty()) Fail("empty fault between commas");
-        ParseFault(fault, config);
+        ParseFault(fault, card, config);
     }
     return config;
 }

@@ -6,7 +6,9 @@
 //          no-saver               no saver RAM: saver reads give 0xFF
 //          flash-hang             the first flash part never becomes ready again
 //                                 after its first erase or program
-// Numbers are hexadecimal with 0x, or decimal.
+// Numbers are hexadecimal with 0x, or decimal. A fault must be able to act
+// on the kind of card: addresses lie inside its flash (8 MB for intel64 and
+// sharp64, 4 MB for sharp32) or the 128 KB saver, and `none` takes no fault.
 #pragma once
 
 #include <cstdint>
@@ -32,7 +34,8 @@ struct CardConfig {
     bool flashHang = false;
 };
 
-// A CARD text that cannot be parsed; what() names the bad part.
+// A CARD text that cannot be parsed, or a fault that could never act;
+// what() names the bad part.
 class CardConfigError : public std::invalid_argument {
 public:
     using std::invalid_argument::invalid_argument;

@@ -111,6 +111,7 @@ void TSeSkinSource::SaveToFile(const std::string& fileName) {
     const SkinFilterClass* filter = FindSkinFilter(fileName);
     framework::TFileStream file(fileName, framework::TFileStream::Mode::Create);
     SaveWith(filter ? *filter : DefaultSkinFilter(), *this, file);
+    file.Close();  // a write that fails shows here at the latest
 }
 
 void TSeSkinSource::ChangeHue(int delta) {

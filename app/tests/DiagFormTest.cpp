@@ -18,6 +18,7 @@
 #include "framework/win32/Application.h"
 #include "portio/PortAccess.h"
 #include "portio/PortRecorder.h"
+#include "portio/ddkint.h"
 #include "sim/CardConfig.h"
 #include "sim/SimulatedCard.h"
 
@@ -415,6 +416,41 @@ std::string ReadFile(const std::string& path) {
     return content;
 }
 
+// Closes the message boxes titled `title` that another program shows, and
+// keeps the text of the first one.
+class MessageBoxCloser {
+public:
+    explicit MessageBoxCloser(std::string title)
+        : title_(std::move(title)), thread_([this] {
+              while (!done_) {
+                  if (HWND box = FindWindowA("#32770", title_.c_str())) {
+                      if (++boxes == 1) {
+                          char buffer[512] = {};
+                          GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+                          firstText = buffer;
+                      }
+                      PostMessageA(box, WM_COMMAND, IDOK, 0);
+                      while (!done_ && IsWindow(box)) Sleep(20);
+                  }
+                  Sleep(20);
+              }
+          }) {}
+    ~MessageBoxCloser() { Stop(); }
+    // Read the results only after this.
+    void Stop() {
+        done_ = true;
+        if (thread_.joinable()) thread_.join();
+    }
+
+    int boxes = 0;
+    std::string firstText;
+
+private:
+    std::string title_;
+    std::atomic<bool> done_{false};
+    std::thread thread_;
+};
+
 TEST(FlashdiagProgramTest, AutomationFlagsRunOnceAndLeaveLogAndPicture) {
     std::remove("sharp32.log");
     std::remove("sharp32.bmp");
@@ -442,10 +478,10 @@ TEST(FlashdiagProgramTest, RunWithoutCardLogsNoCardAndStillEnds) {
 
 // Without --simulate the program uses the real port layer; no driver can
 // start here, so the message box comes first, then the window, and a run
-// makes no port access at all.
+// finds no card. That such a run makes no port access is tested on the
+// layer itself, through its recording seam (portio/tests/ZlPortIoTest.cpp).
 TEST(FlashdiagProgramTest, WithoutDriverTheMessageComesFirstAndRunsTouchNoPort) {
     std::remove("nodriver.log");
-    std::remove("nodriver.trace");
     std::atomic<bool> done{false};
     std::atomic<int> boxes{0};
     std::string boxText;
@@ -466,7 +502,7 @@ TEST(FlashdiagProgramTest, WithoutDriverTheMessageComesFirstAndRunsTouchNoPort) 
             Sleep(20);
         }
     });
-    const DWORD status = RunProgram("--autorun --exit-after-run --log=nodriver.log --trace=nodriver.trace");
+    const DWORD status = RunProgram("--autorun --exit-after-run --log=nodriver.log");
     done = true;
     closer.join();
     EXPECT_EQ(status, 0u);
@@ -474,10 +510,34 @@ TEST(FlashdiagProgramTest, WithoutDriverTheMessageComesFirstAndRunsTouchNoPort) 
     EXPECT_EQ(boxText, "NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!");
     EXPECT_FALSE(windowShownBeforeBox);
     EXPECT_EQ(ReadFile("nodriver.log"), "No card Found      \nEnd of Diagnostic.      \n");
-    std::FILE* trace = std::fopen("nodriver.trace", "rb");
-    ASSERT_NE(trace, nullptr);  // created, and empty
-    EXPECT_EQ(std::fgetc(trace), EOF);
-    std::fclose(trace);
+}
+
+// A trace file that cannot be created ends the program before its port
+// layer starts: no driver service is registered for a run that never comes.
+TEST(FlashdiagProgramTest, UnwritableTracePathIsRefusedBeforeThePortLayerStarts) {
+    portio::ServiceRemove("zlportio");  // registered by earlier runs without a driver
+    MessageBoxCloser closer("flashdiag");
+    const DWORD status = RunProgram("--trace=C:\\no-such-folder\\run.trace");
+    closer.Stop();
+    EXPECT_EQ(status, 1u);
+    EXPECT_EQ(closer.boxes, 1);
+    EXPECT_EQ(closer.firstText.rfind("cannot write the trace file 'C:\\no-such-folder\\run.trace': ", 0), 0u)
+        << closer.firstText;
+    EXPECT_EQ(portio::ServiceRemove("zlportio"), 1060u);  // the service does not exist
+}
+
+// A run cannot stop inside the window, so a trace that cannot be written is
+// reported once the window has closed, and the program fails.
+TEST(FlashdiagProgramTest, TraceThatCannotBeWrittenIsReportedAfterTheRun) {
+    std::remove("fulltrace.log");
+    MessageBoxCloser closer("flashdiag");
+    const DWORD status =
+        RunProgram("--simulate=none --autorun --exit-after-run --log=fulltrace.log --trace=Z:\\dev\\full");
+    closer.Stop();
+    EXPECT_EQ(status, 1u);
+    EXPECT_EQ(closer.boxes, 1);
+    EXPECT_EQ(closer.firstText, "cannot write the trace file 'Z:\\dev\\full': No space left on device");
+    EXPECT_EQ(ReadFile("fulltrace.log"), "No card Found      \nEnd of Diagnostic.      \n");
 }
 
 }  // namespace

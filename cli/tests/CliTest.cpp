@@ -8,6 +8,7 @@
 #include "cli/CliMain.h"
 #include "cli/CliOptions.h"
 #include "portio/PlatformPort.h"
+#include "sim/SimulatedCard.h"
 
 namespace runner {
 namespace {
@@ -55,7 +56,8 @@ TEST(CliTest, LogLinesOnStdoutAndExitStatusByOutcome) {
 
 TEST(CliTest, UsageErrorsExitWith2AndSayWhy) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--simulate=intel65"}, {"--simulate=intel64", "--fast"}, {"--trace="}, {"run"}}) {
+             {"--simulate=intel65"}, {"--simulate=intel64", "--fast"}, {"--trace="}, {"run"},
+             {"--simulate=sharp32,flash-bad=0x400101:0x12"}, {"--simulate=none,no-saver"}}) {
         CliRun run = Cli(args);
         EXPECT_EQ(run.status, ExitUsage) << args.back();
         EXPECT_NE(run.err.find("usage: flashdiag-cli"), std::string::npos);
@@ -103,6 +105,96 @@ TEST(CliTest, TraceWritesEveryAccessInOrder) {
 
     EXPECT_EQ(Cli({"--simulate=none", "--trace=/nonexistent-dir/trace.txt"}).status, ExitUsage);
 }
+
+// Stands in for the platform's port layer, with `device` behind it, and
+// counts what a run starts and shuts down.
+class StandInPortLayer final : public portio::PlatformPortLayerStandIn {
+public:
+    explicit StandInPortLayer(portio::PortBackend& device) : device_(device) {
+        portio::SetPlatformPortLayerStandIn(this);
+    }
+    ~StandInPortLayer() override { portio::SetPlatformPortLayerStandIn(nullptr); }
+    portio::PortBackend* Start() override {
+        ++starts;
+        return &device_;
+    }
+    void Shutdown() override { ++shutdowns; }
+
+    int starts = 0, shutdowns = 0;
+
+private:
+    portio::PortBackend& device_;
+};
+
+TEST(CliTest, EveryWayOutShutsDownThePortLayerItStarted) {
+    portio::NoPortBackend noDriver;
+    {
+        StandInPortLayer layer(noDriver);
+        CliRun run = Cli({});
+        EXPECT_EQ(run.status, ExitProblem);
+        EXPECT_EQ(run.err, "NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n");
+        EXPECT_EQ(layer.starts, 1);
+        EXPECT_EQ(layer.shutdowns, 1);
+    }
+    {
+        // A trace path that cannot be written is refused before the layer
+        // starts: no driver is installed for a run that does not happen.
+        StandInPortLayer layer(noDriver);
+        CliRun run = Cli({"--trace=/nonexistent-dir/trace.txt"});
+        EXPECT_EQ(run.status, ExitUsage);
+        EXPECT_EQ(run.err.rfind("flashdiag-cli: cannot write the trace file '/nonexistent-dir/trace.txt': ", 0), 0u)
+            << run.err;
+        EXPECT_EQ(layer.shutdowns, layer.starts);
+        EXPECT_EQ(layer.starts, 0);
+    }
+    {
+        sim::SimulatedCard card(sim::ParseCardConfig("sharp32"));
+        StandInPortLayer layer(card);
+        CliRun run = Cli({"--no-flash"});
+        EXPECT_EQ(run.status, ExitClean);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(layer.starts, 1);
+        EXPECT_EQ(layer.shutdowns, 1);
+    }
+}
+
+#ifndef _WIN32
+// /dev/full opens, and refuses every write.
+TEST(CliTest, TraceThatCannotBeWrittenIsAnErrorAndEndsTheRun) {
+    const std::string message = "flashdiag-cli: cannot write the trace file '/dev/full': No space left on device\n";
+    // A full run fills the trace's buffer early on: the run ends at the
+    // first line that cannot be written, long before the flash passes would.
+    CliRun full = Cli({"--simulate=intel64", "--trace=/dev/full"});
+    EXPECT_EQ(full.status, ExitUsage);
+    EXPECT_EQ(full.err, message);
+    EXPECT_EQ(full.out, "64Mbit(Intel) Card Found\n* Program Flash Area\n");
+    // A short trace stays in the buffer until the end: closing it fails.
+    CliRun noCard = Cli({"--simulate=none", "--trace=/dev/full"});
+    EXPECT_EQ(noCard.status, ExitUsage);
+    EXPECT_EQ(noCard.err, message);
+    EXPECT_EQ(noCard.out, "No card Found      \nEnd of Diagnostic.      \n");
+
+    // The same from the platform's layer, which is shut down all the same.
+    sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
+    StandInPortLayer layer(card);
+    CliRun real = Cli({"--trace=/dev/full"});
+    EXPECT_EQ(real.status, ExitUsage);
+    EXPECT_EQ(real.err, message);
+    EXPECT_EQ(layer.starts, 1);
+    EXPECT_EQ(layer.shutdowns, 1);
+}
+
+TEST(CliTest, LogThatCannotBeWrittenIsAnError) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::FILE* err = std::tmpfile();
+    const int status = RunCli({"--simulate=sharp32", "--no-flash"}, full, err, nullptr);
+    std::fclose(full);
+    EXPECT_EQ(status, ExitUsage);
+    EXPECT_EQ(Contents(err), "flashdiag-cli: cannot write the log: No space left on device\n");
+    std::fclose(err);
+}
+#endif
 
 TEST(CliTest, ProgressShowsThePassAndPosition) {
     CliRun run = Cli({"--simulate=sharp32", "--no-flash"}, true);

@@ -71,5 +71,37 @@ TEST(PortTracerTest, AccessesThatReachNoDeviceAreNotTraced) {
     std::fclose(out);
 }
 
+// A stream opened for reading refuses every write, on every platform.
+std::FILE* UnwritableStream() {
+    const std::string path = ::testing::TempDir() + "portio-unwritable-trace.txt";
+    if (std::FILE* create = std::fopen(path.c_str(), "wb")) std::fclose(create);
+    return std::fopen(path.c_str(), "rb");
+}
+
+TEST(PortTracerTest, LineThatCannotBeWrittenEndsTheTraceButNotTheAccesses) {
+    PortRecorder inner;
+    std::FILE* out = UnwritableStream();
+    ASSERT_NE(out, nullptr);
+    PortTracer tracer(inner, out);
+    tracer.WriteByte(0x37A, 0x01);
+    EXPECT_NE(tracer.WriteError(), 0);
+    std::clearerr(out);
+    tracer.WriteByte(0x37A, 0x02);  // no second attempt
+    EXPECT_EQ(std::ferror(out), 0);
+    EXPECT_EQ(inner.Accesses().size(), 2u);
+    std::fclose(out);
+}
+
+TEST(PortTracerTest, StoppingTracerThrowsAtTheFirstLineItCannotWrite) {
+    PortRecorder inner;
+    std::FILE* out = UnwritableStream();
+    ASSERT_NE(out, nullptr);
+    PortTracer tracer(inner, out, true);
+    EXPECT_THROW(tracer.ReadByte(0x37C), TraceWriteError);
+    EXPECT_EQ(inner.Accesses().size(), 1u);  // the access itself was made
+    EXPECT_NE(tracer.WriteError(), 0);
+    std::fclose(out);
+}
+
 }  // namespace
 }  // namespace portio

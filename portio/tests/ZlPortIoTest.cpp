@@ -195,6 +195,24 @@ TEST_F(ZlPortIoTest, FailedStartLeavesTheDriverNotReadyWithoutASecondOpen) {
     EXPECT_FALSE(layer.DirectAccess());
 }
 
+// A run turns direct access on first and then makes its accesses: with the
+// driver not ready none of them, of any size, reaches the system.
+TEST_F(ZlPortIoTest, RunWithTheDriverNotReadyMakesNoInstructionAndNoRequest) {
+    api.newServiceStartError = ERROR_FILE_NOT_FOUND;
+    layer.Start();
+    ASSERT_FALSE(layer.Ready());
+    api.ClearCalls();
+    layer.SetDirectAccess(true);
+    layer.WriteByte(0x37A, 0x04);
+    layer.PortWrite(0x37B, SizeWord, 0x1234);
+    layer.PortWrite(0x37B, SizeDword, 0x89ABCDEF);
+    EXPECT_EQ(layer.ReadByte(0x379), 0xFF);
+    EXPECT_EQ(layer.ReadWord(0x37C), 0xFFFF);
+    EXPECT_EQ(layer.PortRead(0x37C, SizeDword), 0xFFFFFFFFu);
+    layer.Shutdown();
+    EXPECT_TRUE(api.calls.empty());
+}
+
 TEST_F(ZlPortIoTest, AlreadyRunningServiceThatDoesNotOpenCountsAsFailure) {
     api.services["zlportio"] = {"D:\\old\\zlportio.sys", true};
     api.failures["ControlService"] = ERROR_INVALID_SERVICE_CONTROL;

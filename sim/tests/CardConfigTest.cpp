@@ -54,5 +54,37 @@ TEST(CardConfigTest, BadTextIsRejectedWithAMessageNamingThePart) {
     }
 }
 
+// A fault that can never act would let the run pass while the user believes
+// the card was broken on purpose.
+TEST(CardConfigTest, FaultsMustLieOnTheChosenCard) {
+    EXPECT_EQ(ParseCardConfig("sharp32,flash-bad=0x3FFFFF:0").flashBad.at(0).address, 0x3FFFFFu);
+    EXPECT_EQ(ParseCardConfig("sharp64,flash-bad=0x400101:0x12").flashBad.at(0).address, 0x400101u);
+    EXPECT_EQ(ParseCardConfig("intel64,saver-bad=0x1FFFF:0").saverBad.at(0).address, 0x1FFFFu);
+
+    struct Case {
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"sharp32,flash-bad=0x400101:0x12",
+         "address in 'flash-bad=0x400101:0x12' is outside the flash of sharp32 (4 MB: 0 to 0x3FFFFF)"},
+        {"sharp64,no-saver,flash-bad=8388608:1",
+         "address in 'flash-bad=8388608:1' is outside the flash of sharp64 (8 MB: 0 to 0x7FFFFF)"},
+        {"sharp32,saver-bad=0x20000:1", "address in 'saver-bad=0x20000:1' is outside the saver (128 KB: 0 to 0x1FFFF)"},
+        {"none,flash-bad=0:0", "fault 'flash-bad=0:0' can never act: card kind 'none' has no flash and no saver"},
+        {"none,saver-bad=7:0", "fault 'saver-bad=7:0' can never act: card kind 'none' has no flash and no saver"},
+        {"none,no-saver", "fault 'no-saver' can never act: card kind 'none' has no flash and no saver"},
+        {"none,flash-hang", "fault 'flash-hang' can never act: card kind 'none' has no flash and no saver"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ParseCardConfig(c.text);
+            ADD_FAILURE() << "accepted: " << c.text;
+        } catch (const CardConfigError& error) {
+            EXPECT_STREQ(error.what(), c.message) << c.text;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace sim
