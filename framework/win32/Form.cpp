@@ -56,11 +56,11 @@ TForm::TForm(TComponent* owner) : TControl(owner), font_(std::make_unique<TFont>
     font_->onChange = [this] { FontChanged(); };
     FontChanged();
     SetColor(clBtnFace);
-    Screen().AddForm(this);
+    Screen().Insert(this);
 }
 
 TForm::~TForm() {
-    Screen().RemoveForm(this);
+    Screen().Remove(this);
     if (HandleAllocated()) {
         HWND handle = Handle();
         SetWindowLongPtrA(handle, GWLP_USERDATA, 0);

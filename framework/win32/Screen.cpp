@@ -4,9 +4,9 @@
 
 namespace framework {
 
-void TScreen::AddForm(TForm* form) { forms_.push_back(form); }
+void TScreen::Insert(TForm* form) { forms_.push_back(form); }
 
-void TScreen::RemoveForm(TForm* form) { std::erase(forms_, form); }
+void TScreen::Remove(TForm* form) { std::erase(forms_, form); }
 
 TScreen& Screen() {
     static TScreen screen;

@@ -12,8 +12,9 @@ class TScreen {
 public:
     const std::vector<TForm*>& Forms() const { return forms_; }
     // Forms enter the list when they are made and leave it when they go.
-    void AddForm(TForm* form);
-    void RemoveForm(TForm* form);
+    // (Not AddForm: windows.h turns that name into another.)
+    void Insert(TForm* form);
+    void Remove(TForm* form);
 
 private:
     std::vector<TForm*> forms_;
