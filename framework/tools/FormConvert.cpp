@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "framework/BinaryPropertyEdit.h"
 #include "framework/FrameworkError.h"
 #include "framework/ObjectText.h"
 #include "framework/Stream.h"
@@ -37,20 +38,35 @@ int Failure(std::FILE* err, const std::string& message, const std::string& outpu
 }  // namespace
 
 int RunFormConvert(const std::vector<std::string>& args, std::FILE* err) {
-    if (args.size() != 3) {
-        std::fputs("usage: formconv text2bin|bin2text INPUT OUTPUT\n", err);
+    const bool setBinary = !args.empty() && args[0] == "setbinary";
+    if (args.size() != (setBinary ? 5u : 3u)) {
+        std::fputs("usage: formconv text2bin|bin2text INPUT OUTPUT\n"
+                   "       formconv setbinary INPUT OBJECT.PROPERTY DATA OUTPUT\n",
+                   err);
         return 2;
     }
     const std::string& mode = args[0];
     const std::string& inputPath = args[1];
-    const std::string& outputPath = args[2];
-    if (mode != "text2bin" && mode != "bin2text") {
+    const std::string& outputPath = args.back();
+    if (mode != "text2bin" && mode != "bin2text" && !setBinary) {
         std::fprintf(err, "formconv: unknown mode '%s'\n", mode.c_str());
         return 2;
     }
+    std::string objectName, propertyName;
+    if (setBinary) {
+        const std::size_t dot = args[2].find('.');
+        if (dot == std::string::npos || dot == 0 || dot + 1 == args[2].size()) {
+            std::fprintf(err, "formconv: '%s' is not OBJECT.PROPERTY\n", args[2].c_str());
+            return 2;
+        }
+        objectName = args[2].substr(0, dot);
+        propertyName = args[2].substr(dot + 1);
+    }
     TMemoryStream input;
+    std::vector<std::uint8_t> data;
     try {
         input = TMemoryStream(ReadInput(inputPath));
+        if (setBinary) data = ReadInput(args[3]);
     } catch (const std::exception& e) {
         return Failure(err, e.what(), outputPath);  // the text names the file
     }
@@ -58,8 +74,11 @@ int RunFormConvert(const std::vector<std::string>& args, std::FILE* err) {
     try {
         if (mode == "text2bin") {
             ObjectTextToBinary(input, output);
-        } else {
+        } else if (mode == "bin2text") {
             ObjectBinaryToText(input, output);
+        } else {
+            const auto bytes = SetBinaryProperty(input.Bytes(), objectName, propertyName, data);
+            output.WriteBuffer(bytes.data(), bytes.size());
         }
     } catch (const std::exception& e) {
         return Failure(err, inputPath + ": " + e.what(), outputPath);

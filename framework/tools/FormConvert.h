@@ -4,6 +4,9 @@
 //
 //   formconv text2bin INPUT OUTPUT
 //   formconv bin2text INPUT OUTPUT
+//   formconv setbinary INPUT OBJECT.PROPERTY DATA OUTPUT
+//       sets the binary property of the named object in the binary form
+//       INPUT to the bytes of the file DATA
 #pragma once
 
 #include <cstdio>

@@ -88,6 +88,39 @@ TEST_F(FormConvertTest, ConvertsBothWaysBetweenFiles) {
     EXPECT_EQ(Convert({"txt2bin", Path("in.form"), Path("out.bin")}).err, "formconv: unknown mode 'txt2bin'\n");
 }
 
+// The build puts generated data (the window's skin) into its description.
+TEST_F(FormConvertTest, SetsABinaryPropertyOfANamedObject) {
+    const std::string form = "object Form1: TForm\r\n"
+                             "  Left = 1\r\n"
+                             "  object Engine: TEngine\r\n"
+                             "    Hue = 0\r\n"
+                             "    Stream = {00}\r\n"
+                             "    Last = 5\r\n"
+                             "  end\r\n"
+                             "  object Other: TOther\r\n"
+                             "  end\r\n"
+                             "end\r\n";
+    WriteAll(Path("in.bin"), Binary(form));
+    WriteAll(Path("data"), "\x02\xAB");
+    const Outcome set = Convert({"setbinary", Path("in.bin"), "engine.Stream", Path("data"), Path("out.bin")});
+    ASSERT_EQ(set.status, 0) << set.err;
+    std::string expected = form;
+    expected.replace(expected.find("{00}"), 4, "{02AB}");
+    EXPECT_EQ(ReadAll(Path("out.bin")), Binary(expected));
+
+    // A property the object lacks is added as its last one.
+    ASSERT_EQ(Convert({"setbinary", Path("in.bin"), "Other.Data", Path("data"), Path("added.bin")}).status, 0);
+    std::string added = form;
+    added.replace(added.find("  object Other: TOther\r\n") + 24, 0, "    Data = {02AB}\r\n");
+    EXPECT_EQ(ReadAll(Path("added.bin")), Binary(added));
+
+    const Outcome missing = Convert({"setbinary", Path("in.bin"), "Nobody.Stream", Path("data"), Path("no.bin")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("No object named \"Nobody\""), std::string::npos) << missing.err;
+    EXPECT_FALSE(fs::exists(Path("no.bin")));
+    EXPECT_EQ(Convert({"setbinary", Path("in.bin"), "NoDot", Path("data"), Path("no.bin")}).status, 2);
+}
+
 TEST_F(FormConvertTest, RefusesAnInputItCannotReadAndLeavesNoOutput) {
     const std::string missing = Path("missing.form");
     WriteAll(Path("out.bin"), "from an earlier run");
