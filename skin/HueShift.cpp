@@ -7,11 +7,23 @@ namespace skin {
 
 namespace {
 
-// Round to nearest, ties to even (the default floating-point rounding mode).
-int RoundEven(float v) { return int(std::nearbyint(v)); }
+// Round to nearest, ties to even, as std::nearbyint does in the default
+// rounding mode, without a library call: adding 1.5 * 2^23 leaves no bits
+// below the unit, so the addition itself rounds. Exact for |v| < 2^22; the
+// values here are pixel channels and hue steps.
+int RoundEven(float v) {
+    constexpr float kShift = 12582912.0f;  // 1.5 * 2^23
+    return int((v + kShift) - kShift);
+}
+
+// floor for the small hue values here (|h| < 2^31), without a library call.
+float Floor(float h) {
+    const float truncated = float(int(h));
+    return truncated > h ? truncated - 1.0f : truncated;
+}
 
 float HueChannel(float m1, float m2, float h) {
-    h = h - std::floor(h);
+    h = h - Floor(h);
     float value;
     if (6.0f * h < 1.0f) {
         value = m1 + (m2 - m1) * h * 6.0f;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "framework/FrameworkError.h"
 #include "framework/Stream.h"
@@ -102,21 +103,28 @@ void TSeBitmap::ReplaceNearColor(TPixel near) {
 void TSeBitmap::ChangeHue(int delta) {
     if (Empty()) return;
     detail::SyncBitmapSurfaces();
-    // Skin images come in runs of one colour: remembering the last pixel
-    // skips most of the colour-space arithmetic.
-    TPixel lastIn = 0;
-    TPixel lastOut = 0;
-    bool haveLast = false;
+    // Skin images hold few colours, in runs and gradients: a small cache of
+    // colours already shifted skips most of the colour-space arithmetic.
+    // The result depends on the colour alone (it is always opaque), so
+    // entries are keyed by red, green and blue; a slot is empty until its
+    // key has the alpha bit set.
+    constexpr std::size_t kCacheBits = 12;
+    struct Entry {
+        std::uint32_t key = 0;
+        TPixel shifted = 0;
+    };
+    std::vector<Entry> cache(std::size_t{1} << kCacheBits);
     std::size_t count = std::size_t(width_) * std::size_t(height_);
     for (std::size_t i = 0; i < count; ++i) {
-        TPixel p = surface_.bits[i];
+        const TPixel p = surface_.bits[i];
         if ((p >> 24) == 0) continue;
-        if (!haveLast || p != lastIn) {
-            lastIn = p;
-            lastOut = ShiftHue(p, delta);
-            haveLast = true;
+        const std::uint32_t key = (p & 0x00FFFFFFu) | 0x80000000u;
+        Entry& entry = cache[(key * 2654435761u) >> (32 - kCacheBits)];
+        if (entry.key != key) {
+            entry.key = key;
+            entry.shifted = ShiftHue(p, delta);
         }
-        surface_.bits[i] = lastOut;
+        surface_.bits[i] = entry.shifted;
     }
 }
 
