@@ -48,6 +48,7 @@ void TDiagForm::FormLoaded() {
     CheckBox2 = BindField<framework::TCheckBox>(*this, "CheckBox2");
     Label1 = BindField<framework::TLabel>(*this, "Label1");
     CheckBox3 = BindField<framework::TCheckBox>(*this, "CheckBox3");
+    SeSkinEngine1 = BindField<skin::TSeSkinEngine>(*this, "SeSkinEngine1");
     ProgressBar1 = BindField<framework::TProgressBar>(*this, "ProgressBar1");
 }
 

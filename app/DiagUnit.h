@@ -4,8 +4,9 @@
 //
 // It is created from its stored description (DiagUnit.form, turned into
 // the binary form at build time and embedded as the resource "TDIAGFORM").
-// The skin engine and the skinned frame are not part of the description
-// yet; ProgressBar1 is for now the framework's plain progress bar.
+// SeSkinEngine1 holds the built-in skin (the build generates it and puts it
+// into the description); the frame and ProgressBar1 do not draw from it
+// yet: they are the framework's plain frame and progress bar.
 //
 // While a run goes on, RUN, the check boxes and Close are disabled and a
 // request to close the window (Alt+F4, the frame, Close()) is kept until
@@ -24,6 +25,7 @@
 #include "framework/win32/Form.h"
 #include "framework/win32/ProgressBar.h"
 #include "framework/win32/StdControls.h"
+#include "skin/SkinEngine.h"
 
 namespace app {
 
@@ -48,6 +50,7 @@ public:
     framework::TCheckBox* CheckBox2 = nullptr;
     framework::TLabel* Label1 = nullptr;
     framework::TCheckBox* CheckBox3 = nullptr;
+    skin::TSeSkinEngine* SeSkinEngine1 = nullptr;
     framework::TProgressBar* ProgressBar1 = nullptr;
 
     void FormCreate(framework::TComponent& sender);

@@ -14,6 +14,7 @@
 #include "cli/PortSelection.h"
 #include "framework/win32/Application.h"
 #include "framework/win32/StdControls.h"
+#include "skin/SkinEngine.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
                                     runner::PortSelection::TraceWriteFailure::FinishRun);
         framework::Application().Initialize();
         framework::RegisterStandardControls();
+        skin::RegisterSkinClasses();
         std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
         app::DiagForm = form.get();
         if (options.autorun) {

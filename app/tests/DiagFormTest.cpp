@@ -73,6 +73,7 @@ protected:
     static void SetUpTestSuite() {
         framework::Application().Initialize();
         framework::RegisterStandardControls();
+        skin::RegisterSkinClasses();
     }
 
     // Creates the window with `backend` behind the port interface.
