@@ -79,13 +79,16 @@ for t in "${targets[@]}"; do
     n=0
     for a in $new; do
       n=$((n + 1))
-      [ $n -gt 200 ] && { echo "  (more artefacts not replayed)" >&2; break; }
+      [ $n -gt 1000 ] && { echo "  (more artefacts not replayed)" >&2; break; }
       what=$("$bin" -timeout="$timeout" -rss_limit_mb="$rss" "$a" 2>&1 | awk '
         /^==== fuzz property broken: / { sub(/^==== fuzz property broken: /, ""); p = $0; getline; print p " | " $0; exit }
         /^SUMMARY: / { sub(/^SUMMARY: /, ""); print; exit }' | tr -d '\r' | sed -E 's/[0-9]+/N/g')
-      echo "${what:-passes when replayed}"$'\t'"$a"
-    done | sort >"$log.findings"
-    cut -f1 "$log.findings" | uniq -c | sed 's/^/  /' >&2
+      echo "${what:-passes when replayed}"$'\t'"$(stat -c %s "$a")"$'\t'"$a"
+    done | sort -t $'\t' -k1,1 -k2,2n >"$log.findings"
+    # Per failure: how often, and its smallest input.
+    awk -F '\t' '$1 != last { if (n) printf "  %5d  %s\n         smallest: %s\n", n, last, first; last = $1; first = $3; n = 0 }
+                 { n++ } END { if (n) printf "  %5d  %s\n         smallest: %s\n", n, last, first }' \
+        "$log.findings" >&2
     echo "  inputs: $artifacts/ (list: $log.findings)" >&2
   else
     grep -E '^#[0-9]+: cov|^stat::number_of_executed_units' "$log" | tail -1 | sed 's/^/  /'
