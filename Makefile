@@ -2,13 +2,15 @@
 #   make run    open the diagnostic window with a simulated 64 Mbit card
 #   make test   build both toolchains and run every test
 #   make bench  build natively with optimisation and print the benchmarks
+#   make fuzz   build the fuzz targets with clang and run each for a while
 JOBS   ?= $(shell nproc)
 BUILD  ?= build
 NATIVE := $(BUILD)/native
 ASAN   := $(BUILD)/asan
 WIN32  := $(BUILD)/win32
+FUZZ   := $(BUILD)/fuzz
 
-.PHONY: all deps native asan win32 test test-native test-win32 run bench clean
+.PHONY: all deps native asan win32 test test-native test-win32 run bench fuzz-deps fuzz-build fuzz clean
 
 all: native win32
 
@@ -58,6 +60,29 @@ run: win32
 bench: native
 	$(NATIVE)/bin/flashdiag-bench
 	$(NATIVE)/bin/skin-bench
+
+# Fuzzing is not part of `make test`: it has its own build (clang,
+# libFuzzer, sanitizers) and its own packages. Each target runs for
+# FUZZ_SECONDS; an input slower than FUZZ_TIMEOUT seconds or a process above
+# FUZZ_RSS_MB counts as a finding. By default a target goes on after a
+# finding (in a child process) and keeps every input that failed in
+# $(FUZZ)/artifacts/<target>/; FUZZ_FLAGS= stops each at its first.
+FUZZ_SECONDS ?= 60
+FUZZ_TIMEOUT ?= 10
+FUZZ_RSS_MB  ?= 2048
+FUZZ_FLAGS   ?= -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1
+FUZZ_TARGETS ?=
+
+fuzz-deps:
+	@bash tools/install-deps.sh fuzz
+
+fuzz-build: fuzz-deps
+	cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=Debug -DFLASHDIAG_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ) -j $(JOBS)
+
+fuzz: fuzz-build
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_TIMEOUT=$(FUZZ_TIMEOUT) FUZZ_RSS_MB=$(FUZZ_RSS_MB) FUZZ_FLAGS="$(FUZZ_FLAGS)" \
+	  bash fuzz/run-fuzzers.sh $(FUZZ) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,78 @@
+// fuzz_card_config: the CARD text of --simulate=CARD.
+//
+// A bad CARD is sim::CardConfigError and nothing else. A CARD that parses
+// has its stuck bytes inside the flash (8 MB) and the saver (128 KB), and
+// written out again in the canonical syntax it parses into the same card.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "fuzz/FuzzSupport.h"
+#include "sim/CardConfig.h"
+
+namespace {
+
+const char* KindName(sim::CardKind kind) {
+    switch (kind) {
+        case sim::CardKind::Intel64: return "intel64";
+        case sim::CardKind::Sharp64: return "sharp64";
+        case sim::CardKind::Sharp32: return "sharp32";
+        case sim::CardKind::None: return "none";
+    }
+    fuzz::Fail("ParseCardConfig returned a kind outside the enumeration");
+}
+
+std::string Canonical(const sim::CardConfig& card) {
+    std::string text = KindName(card.kind);
+    char fault[64];
+    for (const sim::StuckByte& b : card.flashBad) {
+        std::snprintf(fault, sizeof fault, ",flash-bad=0x%X:%u", unsigned(b.address), unsigned(b.value));
+        text += fault;
+    }
+    for (const sim::StuckByte& b : card.saverBad) {
+        std::snprintf(fault, sizeof fault, ",saver-bad=%u:0x%X", unsigned(b.address), unsigned(b.value));
+        text += fault;
+    }
+    if (card.noSaver) text += ",no-saver";
+    if (card.flashHang) text += ",flash-hang";
+    return text;
+}
+
+bool SameStuckBytes(const std::vector<sim::StuckByte>& a, const std::vector<sim::StuckByte>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].address != b[i].address || a[i].value != b[i].value) return false;
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    sim::CardConfig card;
+    try {
+        card = sim::ParseCardConfig(text);
+    } catch (const sim::CardConfigError&) {
+        return 0;
+    }
+    const std::string input = "CARD \"" + fuzz::Escaped(text) + "\"";
+    for (const sim::StuckByte& b : card.flashBad)
+        if (b.address >= 0x800000) fuzz::Fail("a flash-bad address beyond the flash was accepted", input);
+    for (const sim::StuckByte& b : card.saverBad)
+        if (b.address >= 0x20000) fuzz::Fail("a saver-bad address beyond the saver was accepted", input);
+
+    const std::string canonical = Canonical(card);
+    sim::CardConfig again;
+    try {
+        again = sim::ParseCardConfig(canonical);
+    } catch (const sim::CardConfigError& e) {
+        fuzz::Fail("the canonical form of an accepted CARD is rejected", input + "\ncanonical: " + canonical +
+                                                                            "\nerror: " + e.what());
+    }
+    if (again.kind != card.kind || again.noSaver != card.noSaver || again.flashHang != card.flashHang ||
+        !SameStuckBytes(again.flashBad, card.flashBad) || !SameStuckBytes(again.saverBad, card.saverBad)) {
+        fuzz::Fail("an accepted CARD and its canonical form give different cards", input + "\ncanonical: " + canonical);
+    }
+    return 0;
+}

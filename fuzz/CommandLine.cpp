@@ -1,0 +1,56 @@
+// fuzz_cli_options: the command lines of flashdiag-cli (runner::ParseCliOptions)
+// and of flashdiag.exe (app::ParseAppOptions), the input split into
+// arguments at NUL bytes.
+//
+// A bad command line is the parser's usage error and nothing else. One that
+// is accepted keeps the promises the callers rely on: no empty file names,
+// and the after-run flags of the window only together with --autorun.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/AppOptions.h"
+#include "cli/CliOptions.h"
+#include "fuzz/FuzzSupport.h"
+
+namespace {
+
+std::vector<std::string> SplitAtNul(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> args(1);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == 0) {
+            args.emplace_back();
+        } else {
+            args.back() += char(data[i]);
+        }
+    }
+    return args;
+}
+
+std::string Shown(const std::vector<std::string>& args) {
+    std::string text;
+    for (const std::string& arg : args) text += " \"" + fuzz::Escaped(arg) + "\"";
+    return "arguments:" + text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::string> args = SplitAtNul(data, size);
+
+    try {
+        const runner::CliOptions cli = runner::ParseCliOptions(args);
+        if (cli.tracePath && cli.tracePath->empty()) fuzz::Fail("flashdiag-cli accepted an empty trace file", Shown(args));
+    } catch (const runner::UsageError&) {
+    }
+
+    try {
+        const app::AppOptions window = app::ParseAppOptions(args);
+        for (const auto* path : {&window.tracePath, &window.screenshotPath, &window.logPath})
+            if (*path && (*path)->empty()) fuzz::Fail("flashdiag.exe accepted an empty file name", Shown(args));
+        if (!window.autorun && (window.exitAfterRun || window.screenshotPath || window.logPath))
+            fuzz::Fail("flashdiag.exe accepted an after-run flag without --autorun", Shown(args));
+    } catch (const app::AppUsageError&) {
+    }
+    return 0;
+}
