@@ -355,8 +355,7 @@ private:
     void ParseProperty() {
         // Identifiers joined by dots: the dots name properties of contained
         // objects ("Font.Height").
-        if (token_.kind == TokenKind::Identifier &&
-            (token_.text.back() == '.' || token_.text.find("..") != std::string::npos)) {
+        if (token_.kind == TokenKind::Identifier && !IsDottedName(token_.text)) {
             Fail("Invalid property name " + QuotedForMessage(token_.text));
         }
         const std::string name = ExpectIdentifier();

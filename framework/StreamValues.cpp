@@ -93,16 +93,6 @@ std::string ValueReader::ReadName() {
 
 namespace {
 
-// Identifiers joined by single dots: "Font.Height".
-bool IsDottedName(std::string_view name) {
-    for (;;) {
-        const std::size_t dot = name.find('.');
-        if (!IsIdentifier(name.substr(0, dot))) return false;
-        if (dot == std::string_view::npos) return true;
-        name.remove_prefix(dot + 1);
-    }
-}
-
 [[noreturn]] void RejectName(std::string_view what, std::string_view name) {
     throw EReadError(std::string(what) + " " + QuotedForMessage(name) + " is not a valid identifier");
 }

@@ -30,6 +30,15 @@ bool IsIdentifier(std::string_view text) {
     return true;
 }
 
+bool IsDottedName(std::string_view text) {
+    for (;;) {
+        const std::size_t dot = text.find('.');
+        if (!IsIdentifier(text.substr(0, dot))) return false;
+        if (dot == std::string_view::npos) return true;
+        text.remove_prefix(dot + 1);
+    }
+}
+
 std::string QuotedForMessage(std::string_view text) {
     std::string quoted = "\"";
     for (char c : text) {

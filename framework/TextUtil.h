@@ -18,6 +18,10 @@ std::string FoldedText(std::string_view text);
 // classes, components, properties (between their dots) and identifiers.
 bool IsIdentifier(std::string_view text);
 
+// Identifiers joined by single dots ("Font.Height"): the names of
+// properties, which reach into contained objects.
+bool IsDottedName(std::string_view text);
+
 // `text` in double quotes for an error message, with characters below 32
 // and above 126 written as #n, so that a bad name cannot break the message.
 std::string QuotedForMessage(std::string_view text);

@@ -5,7 +5,7 @@
 // rest comes from here: every skin object class written through the
 // component stream format (once with its defaults, once with every stored
 // property changed), a tree of nested objects, a few bitmap records, CARD
-// texts and command lines.
+// texts and command lines, and small skins in every stored form.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -20,7 +20,10 @@
 #include "framework/StreamValues.h"
 #include "skin/SeBitmap.h"
 #include "skin/SkinObject.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinFilters.h"
 #include "skin/SkinObjectClasses.h"
+#include "skin/SkinObjects.h"
 
 namespace {
 
@@ -175,6 +178,56 @@ void WriteBitmaps() {
     Write("fuzz_bitmap_stream", "three-records.bmr", list);
 }
 
+// A small skin: two bitmaps and a form object with children, as every
+// reader of whole skins takes it (the first byte of a content seed chooses
+// the reader: see SkinContent.cpp).
+void WriteSkins() {
+    skin::TSeSkinEngine engine(nullptr);
+    skin::TSeSkinSource& source = *engine.SkinSource();
+    source.SetSkinName("Seeds");
+    for (const char* name : {"seed_body", "seed_icons"}) {
+        auto bitmap = std::make_unique<skin::TSeBitmap>();
+        bitmap->SetName(name);
+        bitmap->SetSize(6, 4);
+        for (int i = 0; i < 24; ++i) bitmap->Bits()[i] = 0xFF000000u | std::uint32_t(i * 0x0A0B0C);
+        bitmap->Bits()[0] = skin::kKeyPixel;
+        source.Bitmaps().Add(std::move(bitmap));
+    }
+    auto form = std::make_unique<skin::TSeSkinObject>(nullptr);
+    form->SetName("Form");
+    form->SetKind(skin::skForm);
+    auto* caption = new skin::TSeActiveBitmap(form.get());
+    caption->SetName("Caption");
+    caption->Bitmap()->SetName("seed_body");
+    caption->Bitmap()->SetRight(3);
+    caption->Bitmap()->SetBottom(2);
+    auto* close = new skin::TSeSystemButton(caption);
+    close->SetName("CloseButton");
+    close->SetAction(skin::sbaClose);
+    new skin::TSeTextObject(form.get());
+    source.AddObject(std::move(form));
+    source.AddObject(std::make_unique<skin::TSeBitmapObject>(nullptr));
+
+    const std::uint8_t readers[] = {0, 2, 3};
+    const skin::SkinFilterClass* filters[] = {&skin::SkinFilters()[0], &skin::SkinFilters()[1], &skin::SkinFilters()[3]};
+    for (int i = 0; i < 3; ++i) {
+        auto filter = filters[i]->create();
+        filter->SetSource(&source);
+        framework::TMemoryStream stream;
+        stream.WriteUInt8(readers[i]);
+        filter->SaveToStream(stream);
+        Write("fuzz_skin_content", std::string(filters[i]->fileExtension) + ".seed", stream.Bytes());
+    }
+    skin::TSeSkinFilterMaxCompression alternative;
+    alternative.SetSource(&source);
+    framework::TMemoryStream raw;
+    raw.WriteUInt8(1);
+    alternative.WriteData(raw);
+    Write("fuzz_skin_content", "alternative-content.seed", raw.Bytes());
+    Write("fuzz_skin_stream", "stored.seed", engine.SkinStream());
+    Write("fuzz_skin_stream", "empty.seed", Bytes{0});
+}
+
 void WriteCommandLines() {
     const char* cards[] = {
         "intel64", "sharp64,flash-bad=0x400101:0x12,saver-bad=7:0", "sharp32,no-saver", "none,flash-hang",
@@ -206,6 +259,7 @@ int main(int argc, char** argv) {
     try {
         WriteSkinObjects();
         WriteBitmaps();
+        WriteSkins();
         WriteCommandLines();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "fuzz-seeds: %s\n", e.what());

@@ -33,11 +33,13 @@ declare -A max_len=(
   [fuzz_object_text2bin]=16384
   [fuzz_component_read]=8192
   [fuzz_bitmap_stream]=4096
+  [fuzz_skin_content]=32768
+  [fuzz_skin_stream]=32768
   [fuzz_card_config]=256
   [fuzz_cli_options]=1024
 )
-all=(fuzz_object_bin2text fuzz_object_text2bin fuzz_component_read fuzz_bitmap_stream fuzz_card_config
-     fuzz_cli_options)
+all=(fuzz_object_bin2text fuzz_object_text2bin fuzz_component_read fuzz_bitmap_stream fuzz_skin_content
+     fuzz_skin_stream fuzz_card_config fuzz_cli_options)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 

@@ -315,6 +315,7 @@ TEST(ObjectTextToBinaryTest, NamesAndIdentifiersAreIdentifiersAndPropertyNamesDo
     ExpectParserError("object X: TX\r\n  A = [a, b.c]\r\nend\r\n", "Line 2: Invalid identifier \"b.c\"");
     ExpectParserError("object X: TX\r\n  Font..Height = 1\r\nend\r\n", "Line 2: Invalid property name \"Font..Height\"");
     ExpectParserError("object X: TX\r\n  Font. = 1\r\nend\r\n", "Line 2: Invalid property name \"Font.\"");
+    ExpectParserError("object X: TX\r\n  Font.1olor = 1\r\nend\r\n", "Line 2: Invalid property name \"Font.1olor\"");
 }
 
 TEST(ObjectBinaryToTextTest, EveryTruncationOfAValidStreamIsACleanError) {

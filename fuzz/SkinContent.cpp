@@ -1,0 +1,93 @@
+// fuzz_skin_content: a whole skin read by the filters, as skin files and
+// the window's stored skin are read.
+//
+// The first byte chooses the reader, the rest is its input:
+//   0  the uncompressed filter (the standard content as it is)
+//   1  the alternative content read directly (bitmap files, binary records)
+//   2  the compressed filter (signature, zlib, standard content)
+//   3  the maximum-compression filter (signature, zlib, alternative content)
+// Rejections are the library's exceptions. Whatever was read, complete or
+// not, must be a consistent skin: written with the uncompressed filter, read
+// into a fresh source and written again, it gives the same bytes.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "framework/FrameworkError.h"
+#include "framework/Stream.h"
+#include "fuzz/FuzzSupport.h"
+#include "skin/SkinError.h"
+#include "skin/SkinFilters.h"
+#include "skin/SkinObjectClasses.h"
+#include "skin/SkinSource.h"
+#include "skin/WindowsBitmapFile.h"
+
+namespace {
+
+// Runs `read`; true when it ended normally, false for a rejection the
+// library announces. Anything else is a finding.
+template <class F>
+bool Accepted(F&& read) {
+    try {
+        read();
+        return true;
+    } catch (const framework::EStreamError&) {
+    } catch (const framework::EParserError&) {
+    } catch (const framework::EClassNotFound&) {
+    } catch (const std::invalid_argument&) {
+    } catch (const skin::SkinError&) {
+    } catch (const skin::EInvalidBitmapFile&) {
+    }
+    return false;
+}
+
+std::vector<std::uint8_t> Written(skin::TSeSkinSource& source) {
+    skin::TSeSkinFilterUncompressed filter;
+    filter.SetSource(&source);
+    framework::TMemoryStream stream;
+    filter.SaveToStream(stream);
+    return stream.Bytes();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    skin::RegisterSkinObjectClasses();
+    const std::uint8_t reader = data[0] % 4;
+    framework::TMemoryStream input(std::span(data + 1, size - 1));
+    skin::TSeSkinSource source(nullptr);
+    Accepted([&] {
+        std::unique_ptr<skin::TSeSkinFilter> filter;
+        switch (reader) {
+            case 0: filter = std::make_unique<skin::TSeSkinFilterUncompressed>(); break;
+            case 1: filter = std::make_unique<skin::TSeSkinFilterMaxCompression>(); break;
+            case 2: filter = std::make_unique<skin::TSeSkinFilterCompressed>(); break;
+            default: filter = std::make_unique<skin::TSeSkinFilterMaxCompression>(); break;
+        }
+        filter->SetSource(&source);
+        if (reader == 1) {
+            filter->ReadData(input);
+        } else {
+            filter->LoadFromStream(input);
+        }
+    });
+
+    // What was read, complete or not, is a skin that can be stored again.
+    std::vector<std::uint8_t> first;
+    if (!Accepted([&] { first = Written(source); })) fuzz::Fail("a skin that was read cannot be written");
+    skin::TSeSkinSource again(nullptr);
+    skin::TSeSkinFilterUncompressed filter;
+    filter.SetSource(&again);
+    framework::TMemoryStream stored(first);
+    if (!Accepted([&] { filter.LoadFromStream(stored); })) {
+        fuzz::Fail("a skin written by the uncompressed filter cannot be read back",
+                   "\"" + fuzz::Escaped(first) + "\"");
+    }
+    const std::vector<std::uint8_t> second = Written(again);
+    if (second != first) {
+        fuzz::Fail("a skin read back writes other bytes", fuzz::FirstDifference(first, second));
+    }
+    return 0;
+}
