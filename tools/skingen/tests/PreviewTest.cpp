@@ -1,0 +1,225 @@
+// The software canvas, the previews drawn with it, the PNG output and the
+// tool's command line.
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "skin/SeBitmap.h"
+#include "skin/SkinSource.h"
+#include "tools/skingen/BitmapCanvas.h"
+#include "tools/skingen/BuiltinSkin.h"
+#include "tools/skingen/ContactSheet.h"
+#include "tools/skingen/Png.h"
+#include "tools/skingen/SkinGen.h"
+
+namespace skingen {
+namespace {
+
+using namespace skin;
+
+constexpr TPixel kA = 0xFF112233, kB = 0xFF445566, kBack = 0xFF000000;
+
+// A 2 x 2 source: A B / key A.
+void MakeSource(TSeBitmap& b) {
+    b.SetSize(2, 2);
+    b.Bits()[0] = kA;
+    b.Bits()[1] = kB;
+    b.Bits()[2] = kKeyPixel;
+    b.Bits()[3] = kA;
+}
+
+TEST(BitmapCanvasTest, DrawsCopiesStretchesAndTilesWithKeyPixelsLeftOut) {
+    TSeBitmap source, target;
+    MakeSource(source);
+    target.SetSize(6, 4);
+    target.Fill(kBack);
+    BitmapCanvas canvas(target);
+
+    canvas.DrawRect(source, 5, 3, source.BoundsRect(), true);  // clipped to one pixel
+    EXPECT_EQ(target.GetPixel(5, 3), kA);
+    canvas.DrawRect(source, 0, 0, source.BoundsRect(), true);
+    EXPECT_EQ(target.GetPixel(1, 0), kB);
+    EXPECT_EQ(target.GetPixel(0, 1), kBack);  // key left out
+    canvas.DrawRect(source, 0, 0, source.BoundsRect(), false);
+    EXPECT_EQ(target.GetPixel(0, 1), kKeyPixel);
+
+    target.Fill(kBack);
+    canvas.StretchDraw(source, MakeRect(0, 0, 4, 4), source.BoundsRect(), true);
+    EXPECT_EQ(target.GetPixel(1, 1), kA);
+    EXPECT_EQ(target.GetPixel(3, 1), kB);
+    EXPECT_EQ(target.GetPixel(1, 3), kBack);
+    EXPECT_EQ(target.GetPixel(3, 3), kA);
+    EXPECT_EQ(target.GetPixel(4, 0), kBack);
+
+    target.Fill(kBack);
+    canvas.TileDraw(source, MakeRect(1, 0, 6, 1), MakeRect(0, 0, 2, 1), true);
+    EXPECT_EQ(target.GetPixel(0, 0), kBack);
+    EXPECT_EQ(target.GetPixel(1, 0), kA);
+    EXPECT_EQ(target.GetPixel(4, 0), kB);
+    EXPECT_EQ(target.GetPixel(5, 0), kA);
+
+    canvas.FillRect(MakeRect(-2, -2, 1, 1), 0x0000FF);  // colour values are 0x00BBGGRR
+    EXPECT_EQ(target.GetPixel(0, 0), 0xFFFF0000u);
+}
+
+class PreviewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        source_ = new TSeSkinSource(nullptr);
+        BuildBuiltinSkin(*source_);
+    }
+    static void TearDownTestSuite() {
+        delete source_;
+        source_ = nullptr;
+    }
+    static TSeSkinSource* source_;
+};
+TSeSkinSource* PreviewTest::source_ = nullptr;
+
+// Drawn at the window's size, the frame's pieces meet without gaps: only
+// the rounded corners stay transparent, and the client area shows the
+// form's colour.
+TEST_F(PreviewTest, FramePreviewIsWholeAndShowsTheTwoLooks) {
+    constexpr int W = 366, H = 459;
+    TSeBitmap active, inactive, all;
+    RenderFramePreview(*source_, W, H, true, CaptionButtons::kCloseOnly, L"", active);
+    RenderFramePreview(*source_, W, H, false, CaptionButtons::kCloseOnly, L"", inactive);
+    RenderFramePreview(*source_, W, H, true, CaptionButtons::kAll, L"", all);
+    ASSERT_EQ(active.Width(), W);
+    ASSERT_EQ(active.Height(), H);
+    for (const TSeBitmap* b : {&active, &inactive}) {
+        int holes = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                const bool corner = (y < 8 || y == H - 1) && (x < 8 || x >= W - 8);
+                if (IsKeyPixel(b->GetPixel(x, y)) && !corner) ++holes;
+            }
+        EXPECT_EQ(holes, 0);
+        EXPECT_TRUE(IsKeyPixel(b->GetPixel(0, 0)));
+        EXPECT_TRUE(IsKeyPixel(b->GetPixel(W - 1, 0)));
+        EXPECT_EQ(b->GetPixel(180, 240), 0xFFD6D7CEu);  // 0xCED7D6 as a pixel
+    }
+    int differing = 0;
+    for (int y = 0; y < 35; ++y)
+        for (int x = 0; x < W; ++x) differing += active.GetPixel(x, y) != inactive.GetPixel(x, y);
+    EXPECT_GT(differing, W * 35 * 9 / 10);
+    // The close button at 332 .. 353; minimize and maximize only in the third look.
+    EXPECT_NE(active.GetPixel(342, 17), active.GetPixel(342, 30));
+    EXPECT_EQ(active.GetPixel(308, 17), active.GetPixel(200, 17));
+    EXPECT_NE(all.GetPixel(308, 17), active.GetPixel(308, 17));
+    EXPECT_NE(all.GetPixel(336, 20), active.GetPixel(336, 20));  // close drawn hot
+}
+
+TEST_F(PreviewTest, ProgressAndPopupPreviewsPlaceTheirParts) {
+    TSeBitmap empty, half, menu;
+    RenderProgressPreview(*source_, 200, 14, 0.0, empty);
+    RenderProgressPreview(*source_, 200, 14, 0.5, half);
+    EXPECT_NE(half.GetPixel(50, 7), empty.GetPixel(50, 7));   // the bar
+    EXPECT_EQ(half.GetPixel(150, 7), empty.GetPixel(150, 7));  // the trough
+    RenderPopupPreview(*source_, 120, {L"Rollup", L"-", L"Close"}, 2, menu);
+    EXPECT_EQ(menu.Height(), 8 + 3 * 20 + 8);
+    EXPECT_EQ(menu.GetPixel(100, 8 + 5), ColorToPixel(13489364));        // an item
+    EXPECT_EQ(menu.GetPixel(100, 8 + 40 + 5), ColorToPixel(11374708));   // the selected item
+    EXPECT_NE(menu.GetPixel(0, 0), ColorToPixel(13489364));               // the frame
+}
+
+std::uint32_t U32(const std::vector<std::uint8_t>& d, std::size_t at) {
+    return std::uint32_t(d[at]) << 24 | std::uint32_t(d[at + 1]) << 16 | std::uint32_t(d[at + 2]) << 8 | d[at + 3];
+}
+
+TEST(PngTest, WritesValidChunksWithTheRowsOfThePixels) {
+    TSeBitmap b;
+    b.SetSize(3, 2);
+    for (int i = 0; i < 6; ++i) b.Bits()[i] = 0xFF000000u | std::uint32_t(i * 0x102030);
+    b.Bits()[5] = kKeyPixel;  // the alpha byte is dropped
+    const std::vector<std::uint8_t> png = EncodePng(b);
+    ASSERT_GT(png.size(), 8u);
+    EXPECT_EQ(std::vector<std::uint8_t>(png.begin(), png.begin() + 8),
+              (std::vector<std::uint8_t>{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
+    std::vector<std::string> types;
+    std::vector<std::uint8_t> idat;
+    for (std::size_t at = 8; at + 12 <= png.size();) {
+        const std::uint32_t length = U32(png, at);
+        const std::string type(png.begin() + long(at) + 4, png.begin() + long(at) + 8);
+        types.push_back(type);
+        const std::uint8_t* body = png.data() + at + 4;
+        EXPECT_EQ(U32(png, at + 8 + length), crc32(0, body, uInt(length + 4))) << type;
+        if (type == "IHDR") {
+            EXPECT_EQ(U32(png, at + 8), 3u);
+            EXPECT_EQ(U32(png, at + 12), 2u);
+            EXPECT_EQ(png[at + 16], 8);  // bits
+            EXPECT_EQ(png[at + 17], 2);  // RGB
+        }
+        if (type == "IDAT") idat.insert(idat.end(), body + 4, body + 4 + length);
+        at += 12 + length;
+    }
+    EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
+    std::vector<std::uint8_t> raw(2 * (1 + 3 * 3));
+    uLongf rawSize = uLongf(raw.size());
+    ASSERT_EQ(uncompress(raw.data(), &rawSize, idat.data(), uLong(idat.size())), Z_OK);
+    EXPECT_EQ(rawSize, raw.size());
+    EXPECT_EQ(raw, (std::vector<std::uint8_t>{0, 0x00, 0x00, 0x00, 0x10, 0x20, 0x30, 0x20, 0x40, 0x60,
+                                              0, 0x30, 0x60, 0x90, 0x40, 0x80, 0xC0, 0x7F, 0x00, 0x7F}));
+    EXPECT_EQ(EncodePng(b), png);
+}
+
+class SkinGenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("skingen-test-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        err_ = std::tmpfile();
+    }
+    void TearDown() override {
+        std::fclose(err_);
+        std::filesystem::remove_all(dir_);
+    }
+    int Run(const std::vector<std::string>& args) { return RunSkinGen(args, err_); }
+    std::string Errors() {
+        std::rewind(err_);
+        std::string text;
+        for (int c; (c = std::fgetc(err_)) != EOF;) text += char(c);
+        return text;
+    }
+    std::filesystem::path dir_;
+    std::FILE* err_ = nullptr;
+};
+
+TEST_F(SkinGenTest, UsageErrors) {
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_EQ(Run({"--sheet=x.png"}), 2);
+    EXPECT_EQ(Run({"--contact-sheet="}), 2);
+    EXPECT_EQ(Run({"a.ztkn", "b.ztkn"}), 2);
+    EXPECT_EQ(Run({"--contact-sheet=a.png", "--contact-sheet=b.png"}), 2);
+    EXPECT_NE(Errors().find("usage: skingen"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(dir_));
+}
+
+TEST_F(SkinGenTest, WritesTheContactSheetAndSaysTheSkinFileIsNotWritten) {
+    const std::string sheet = (dir_ / "sheet.png").string();
+    ASSERT_EQ(Run({"--contact-sheet=" + sheet}), 0);
+    std::ifstream in(sheet, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_GT(bytes.size(), 1000u);
+    EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG");
+
+    const std::string skinFile = (dir_ / "builtin.ztkn").string();
+    EXPECT_EQ(Run({skinFile}), 1);
+    EXPECT_FALSE(std::filesystem::exists(skinFile));
+    EXPECT_NE(Errors().find("builtin.ztkn not written"), std::string::npos);
+
+    EXPECT_EQ(Run({"--contact-sheet=" + (dir_ / "missing" / "sheet.png").string()}), 1);
+    EXPECT_NE(Errors().find("cannot create"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace skingen
