@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/DiagUnit.h"
+#include "skin/SkinObject.h"
 #include "cartridge/CardIdentification.h"
 #include "framework/win32/Application.h"
 #include "portio/PortAccess.h"
@@ -183,6 +184,26 @@ TEST_F(DiagFormTest, WindowComesFromItsDescriptionWithLayoutCaptionsAndFont) {
     }
     ReleaseDC(form->Label1->Handle(), labelDc);
     EXPECT_GT(inked, 20);
+}
+
+// The description's engine loads the built-in skin while the window is made.
+TEST_F(DiagFormTest, TheEngineHoldsTheBuiltInSkin) {
+    OpenWithCard("intel64");
+    ASSERT_NE(form->SeSkinEngine1, nullptr);
+    const skin::TSeSkinEngine& engine = *form->SeSkinEngine1;
+    EXPECT_TRUE(engine.LoadError().empty()) << engine.LoadError();
+    EXPECT_EQ(engine.DeltaHue(), 0);
+    EXPECT_EQ(engine.Version(), "3.1.4");
+    EXPECT_EQ(engine.SkinStore(), "(none)");
+    EXPECT_EQ(engine.SkinFile(), "");
+    const skin::TSeSkinSource& source = *engine.SkinSource();
+    EXPECT_EQ(source.SkinVersion(), "3.1.0");
+    EXPECT_EQ(source.Count(), 24);
+    EXPECT_EQ(source.Bitmaps().Count(), 33);
+    ASSERT_NE(source.GetFormObject(), nullptr);
+    EXPECT_EQ(source.GetFormObject()->Name(), "Form");
+    EXPECT_NE(source.GetObjectByName("progressbar"), nullptr);
+    EXPECT_NE(source.GetObjectByName("PopupMenu"), nullptr);
 }
 
 TEST_F(DiagFormTest, TabOrderRunsMemoRunCloseAndTheThreeBoxes) {

@@ -1,11 +1,13 @@
-// skingen: builds the diagnostic window's built-in skin in memory and
-// renders a contact sheet of it.
+// skingen: builds the diagnostic window's built-in skin and writes it, as a
+// skin file and as the engine's stored skin, and renders a contact sheet.
 //
-//   skingen [OUTPUT.ztkn] [--contact-sheet=FILE.png]
+//   skingen [OUTPUT.ztkn] [--stream=FILE] [--contact-sheet=FILE.png]
 //
-// At least one of the two must be given. OUTPUT names the skin file to
-// write; writing skin files is not part of the tool yet, so a run that
-// names one reports that it was not written and fails.
+// OUTPUT: the skin file, in the form its extension chooses (the compressed
+// filter for .ztkn). --stream: the data of the engine's SkinStream property
+// (a flag byte, then the compressed container), which the build puts into
+// the window's form description. At least one output must be given; the
+// same source always gives the same bytes.
 #pragma once
 
 #include <cstdio>

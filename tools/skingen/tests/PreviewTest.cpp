@@ -6,12 +6,15 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "framework/ComponentStreaming.h"
 #include "skin/SeBitmap.h"
+#include "skin/SkinObject.h"
 #include "skin/SkinSource.h"
 #include "tools/skingen/BitmapCanvas.h"
 #include "tools/skingen/BuiltinSkin.h"
@@ -204,7 +207,7 @@ TEST_F(SkinGenTest, UsageErrors) {
     EXPECT_TRUE(std::filesystem::is_empty(dir_));
 }
 
-TEST_F(SkinGenTest, WritesTheContactSheetAndSaysTheSkinFileIsNotWritten) {
+TEST_F(SkinGenTest, WritesTheContactSheetTheSkinFileAndTheStoredSkin) {
     const std::string sheet = (dir_ / "sheet.png").string();
     ASSERT_EQ(Run({"--contact-sheet=" + sheet}), 0);
     std::ifstream in(sheet, std::ios::binary);
@@ -212,10 +215,34 @@ TEST_F(SkinGenTest, WritesTheContactSheetAndSaysTheSkinFileIsNotWritten) {
     ASSERT_GT(bytes.size(), 1000u);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG");
 
+    // The file loads back as the skin it was made from, and the stored
+    // skin is the flag and the same container.
     const std::string skinFile = (dir_ / "builtin.ztkn").string();
-    EXPECT_EQ(Run({skinFile}), 1);
-    EXPECT_FALSE(std::filesystem::exists(skinFile));
-    EXPECT_NE(Errors().find("builtin.ztkn not written"), std::string::npos);
+    const std::string streamFile = (dir_ / "builtin.stream").string();
+    ASSERT_EQ(Run({skinFile, "--stream=" + streamFile}), 0) << Errors();
+    skin::TSeSkinSource built(nullptr);
+    BuildBuiltinSkin(built);
+    skin::TSeSkinSource loaded(nullptr);
+    loaded.LoadFromFile(skinFile);
+    ASSERT_EQ(loaded.Count(), 24);
+    ASSERT_EQ(loaded.Bitmaps().Count(), 33);
+    for (int i = 0; i < 24; ++i) {
+        EXPECT_EQ(framework::ComponentToBinary(loaded.StoredObject(i)), framework::ComponentToBinary(built.StoredObject(i)))
+            << i;
+    }
+    for (int i = 0; i < 33; ++i) {
+        const skin::TSeBitmap& a = *loaded.Bitmaps().Items(i);
+        const skin::TSeBitmap& b = *built.Bitmaps().Items(i);
+        ASSERT_EQ(a.Width() * a.Height(), b.Width() * b.Height());
+        EXPECT_TRUE(std::equal(a.Bits(), a.Bits() + a.Width() * a.Height(), b.Bits())) << i;
+    }
+    std::ifstream skinIn(skinFile, std::ios::binary), streamIn(streamFile, std::ios::binary);
+    const std::vector<char> container{std::istreambuf_iterator<char>(skinIn), {}};
+    const std::vector<char> stored{std::istreambuf_iterator<char>(streamIn), {}};
+    ASSERT_EQ(stored.size(), container.size() + 1);
+    EXPECT_EQ(stored[0], 2);
+    EXPECT_TRUE(std::equal(container.begin(), container.end(), stored.begin() + 1));
+    EXPECT_EQ(std::string(container.begin(), container.begin() + 6), std::string("ZTLZ\x78\x01", 6));
 
     EXPECT_EQ(Run({"--contact-sheet=" + (dir_ / "missing" / "sheet.png").string()}), 1);
     EXPECT_NE(Errors().find("cannot create"), std::string::npos);
