@@ -59,7 +59,7 @@ run: win32
 
 bench: native
 	$(NATIVE)/bin/flashdiag-bench
-	$(NATIVE)/bin/skin-bench
+	$(NATIVE)/bin/skin-bench $(NATIVE)/skins/builtin.stream
 
 # Fuzzing is not part of `make test`: it has its own build (clang,
 # libFuzzer, sanitizers) and its own packages. Each target runs for

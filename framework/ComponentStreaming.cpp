@@ -299,7 +299,7 @@ std::vector<std::uint8_t> ComponentToBinary(const TComponent& root) {
 }
 
 void ComponentFromBinary(std::span<const std::uint8_t> bytes, TComponent& root) {
-    TMemoryStream stream(bytes);
+    TBytesReader stream(bytes);
     ReadComponent(stream, root);
     if (stream.Remaining() != 0) throw EReadError(errors::kBytesAfterObject);
 }

@@ -1,6 +1,7 @@
 #include "framework/ObjectText.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string_view>
 
@@ -427,23 +428,53 @@ private:
     // The '{' is the current token; the digits are scanned from the text
     // directly, since they are not tokens of their own.
     void ParseBinary() {
-        std::vector<std::uint8_t> bytes;
+        // Stored skins carry hundreds of kilobytes in these digits: one
+        // table lookup a character.
+        static const std::array<std::int8_t, 256> kDigit = [] {
+            std::array<std::int8_t, 256> table{};
+            table.fill(-1);
+            for (int c = '0'; c <= '9'; ++c) table[std::size_t(c)] = std::int8_t(c - '0');
+            for (int c = 'A'; c <= 'F'; ++c) table[std::size_t(c)] = std::int8_t(c - 'A' + 10);
+            for (int c = 'a'; c <= 'f'; ++c) table[std::size_t(c)] = std::int8_t(c - 'a' + 10);
+            return table;
+        }();
+        const std::size_t close = text_.find('}', pos_);
+        if (close == std::string_view::npos) {
+            pos_ = text_.size();
+            Fail("'}' expected");
+        }
+        std::vector<std::uint8_t> bytes((close - pos_) / 2);
+        std::size_t count = 0;
         int high = -1;
-        for (;;) {
-            SkipBlanks();
-            if (pos_ >= text_.size()) Fail("'}' expected");
-            const char c = text_[pos_++];
-            if (c == '}') break;
-            const int d = DigitValue(c, 16);
-            if (d < 0) Fail("Invalid binary value");
-            if (high < 0) {
-                high = d;
-            } else {
-                bytes.push_back(static_cast<std::uint8_t>(high << 4 | d));
-                high = -1;
+        for (; pos_ < close; ++pos_) {
+            // Two digits of a byte, the common case, in one step.
+            if (high < 0 && pos_ + 1 < close) {
+                const int first = kDigit[static_cast<unsigned char>(text_[pos_])];
+                const int second = kDigit[static_cast<unsigned char>(text_[pos_ + 1])];
+                if ((first | second) >= 0) {
+                    bytes[count++] = static_cast<std::uint8_t>(first << 4 | second);
+                    ++pos_;
+                    continue;
+                }
+            }
+            const auto c = static_cast<unsigned char>(text_[pos_]);
+            const int d = kDigit[c];
+            if (d >= 0) {
+                if (high < 0) {
+                    high = d;
+                } else {
+                    bytes[count++] = static_cast<std::uint8_t>(high << 4 | d);
+                    high = -1;
+                }
+            } else if (c == '\n') {
+                ++line_;
+            } else if (c != ' ' && c != '\t' && c != '\r') {
+                Fail("Invalid binary value");
             }
         }
+        ++pos_;  // the '}'
         if (high >= 0) Fail("Invalid binary value");
+        bytes.resize(count);
         writer_.WriteBinary(bytes);
         Next();
     }
@@ -473,9 +504,9 @@ std::string ObjectBinaryToText(const std::vector<std::uint8_t>& binary) {
 }
 
 std::vector<std::uint8_t> ObjectTextToBinary(const std::string& text) {
-    TMemoryStream input(text);
+    if (text.size() > kMaxObjectTextBytes) throw EStreamError(errors::kStreamTooLarge);
     TMemoryStream output;
-    ObjectTextToBinary(input, output);
+    TextParser(text, output).Convert();  // parsed in place: skin records hold large texts
     return output.Bytes();
 }
 

@@ -15,13 +15,19 @@ int EnumInfo::IndexOf(std::string_view name) const {
 PropertyTable::PropertyTable(const PropertyTable* parent, std::vector<PropertyInfo> own) : own_(std::move(own)) {
     if (parent) all_ = parent->All();
     for (const PropertyInfo& info : own_) all_.push_back(&info);
+    // The first of equal names wins, as a walk in table order would find it.
+    for (const PropertyInfo* info : all_) {
+        byName_.emplace(info->name, info);
+        byFoldedName_.emplace(FoldedText(info->name), info);
+    }
 }
 
 const PropertyInfo* PropertyTable::Find(std::string_view name) const {
-    for (const PropertyInfo* info : all_) {
-        if (SameText(info->name, name)) return info;
-    }
-    return nullptr;
+    // Stored names nearly always have the table's own case: that lookup
+    // needs no folded copy of the name.
+    if (const auto exact = byName_.find(name); exact != byName_.end()) return exact->second;
+    const auto folded = byFoldedName_.find(FoldedText(name));
+    return folded == byFoldedName_.end() ? nullptr : folded->second;
 }
 
 ResolvedProperty ResolveProperty(TPersistent& object, std::string_view dottedName) {

@@ -29,6 +29,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <vector>
 
 namespace framework {
@@ -100,6 +101,9 @@ public:
 private:
     std::vector<PropertyInfo> own_;
     std::vector<const PropertyInfo*> all_;
+    // Views of the names in the PropertyInfo entries, which never move.
+    std::unordered_map<std::string_view, const PropertyInfo*> byName_;
+    std::unordered_map<std::string, const PropertyInfo*> byFoldedName_;
 };
 
 // Resolves a stored property name such as "Font.Height" on `object`: each

@@ -68,6 +68,18 @@ std::vector<std::uint8_t> ReadToEnd(TStream& source, std::size_t limit) {
     return bytes;
 }
 
+std::size_t TBytesReader::Read(void* buffer, std::size_t count) {
+    const std::size_t n = std::min(count, bytes_.size() - position_);
+    if (n != 0) std::memcpy(buffer, bytes_.data() + position_, n);
+    position_ += n;
+    return n;
+}
+
+void TBytesReader::SetPosition(std::int64_t position) {
+    if (position < 0 || position > Size()) throw EStreamError(errors::kSeekError);
+    position_ = static_cast<std::size_t>(position);
+}
+
 TMemoryStream::TMemoryStream(std::span<const std::uint8_t> bytes) : data_(bytes.begin(), bytes.end()) {}
 
 TMemoryStream::TMemoryStream(const std::string& bytes) : data_(bytes.begin(), bytes.end()) {}

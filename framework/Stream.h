@@ -73,6 +73,23 @@ private:
     std::size_t position_ = 0;
 };
 
+// Reads bytes that someone else keeps, without copying them; they must
+// outlive the stream. Writing is an error ("Stream write error").
+class TBytesReader : public TStream {
+public:
+    explicit TBytesReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    std::size_t Read(void* buffer, std::size_t count) override;
+    std::size_t Write(const void*, std::size_t) override { return 0; }
+    std::int64_t Size() const override { return static_cast<std::int64_t>(bytes_.size()); }
+    std::int64_t Position() const override { return static_cast<std::int64_t>(position_); }
+    void SetPosition(std::int64_t position) override;
+
+private:
+    std::span<const std::uint8_t> bytes_;
+    std::size_t position_ = 0;
+};
+
 // Reads `source` until Read gives nothing more, without trusting its Size()
 // (a pipe has none), and returns the bytes. Throws EStreamError
 // (errors::kStreamTooLarge) as soon as more than `limit` bytes have come.

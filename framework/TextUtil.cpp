@@ -31,12 +31,19 @@ bool IsIdentifier(std::string_view text) {
 }
 
 bool IsDottedName(std::string_view text) {
-    for (;;) {
-        const std::size_t dot = text.find('.');
-        if (!IsIdentifier(text.substr(0, dot))) return false;
-        if (dot == std::string_view::npos) return true;
-        text.remove_prefix(dot + 1);
+    // One pass: each part starts with a letter or '_'; a dot ends a part.
+    bool partStart = true;
+    for (char c : text) {
+        if (c == '.') {
+            if (partStart) return false;
+            partStart = true;
+        } else if (partStart ? !IsLetter(c) : !IsLetter(c) && !IsDigit(c)) {
+            return false;
+        } else {
+            partStart = false;
+        }
     }
+    return !partStart;
 }
 
 std::string QuotedForMessage(std::string_view text) {

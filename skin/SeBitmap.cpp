@@ -89,14 +89,17 @@ void TSeBitmap::SetAlphaRect(std::uint8_t alpha, const TRect& rect) {
 void TSeBitmap::ReplaceNearColor(TPixel near) {
     if (Empty()) return;
     detail::SyncBitmapSurfaces();
-    auto close = [](int a, int b) { return std::abs(a - b) < 6; };
-    std::size_t count = std::size_t(width_) * std::size_t(height_);
+    // |a - b| < 6 as one unsigned comparison, and a select instead of a
+    // branch, so that the loop runs over whole vectors of pixels.
+    const std::uint32_t red = PixelRed(near), green = PixelGreen(near), blue = PixelBlue(near);
+    const std::size_t count = std::size_t(width_) * std::size_t(height_);
+    TPixel* bits = surface_.bits;
     for (std::size_t i = 0; i < count; ++i) {
-        TPixel p = surface_.bits[i];
-        if (close(PixelRed(p), PixelRed(near)) && close(PixelGreen(p), PixelGreen(near)) &&
-            close(PixelBlue(p), PixelBlue(near))) {
-            surface_.bits[i] = kKeyPixel;
-        }
+        const TPixel p = bits[i];
+        const bool nearRed = ((p >> 16 & 0xFF) - red + 5) < 11;
+        const bool nearGreen = ((p >> 8 & 0xFF) - green + 5) < 11;
+        const bool nearBlue = ((p & 0xFF) - blue + 5) < 11;
+        bits[i] = nearRed & nearGreen & nearBlue ? kKeyPixel : p;
     }
 }
 

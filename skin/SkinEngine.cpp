@@ -69,7 +69,7 @@ std::vector<std::uint8_t> TSeSkinEngine::SkinStream() const {
 void TSeSkinEngine::SetSkinStream(std::span<const std::uint8_t> data) {
     loadError_.clear();
     if (data.empty() || data[0] == 0) return;
-    framework::TMemoryStream stream(data.subspan(1));
+    framework::TBytesReader stream(data.subspan(1));
     try {
         source_->LoadFromStream(stream);
     } catch (const std::exception& error) {

@@ -99,7 +99,7 @@ std::vector<std::uint8_t> WriteChildren(const TSeSkinObject& object) {
 void ReadChildren(TSeSkinObject& object, std::span<const std::uint8_t> data) {
     NestingGuard guard(true);
     for (int i = object.ChildCount() - 1; i >= 0; --i) delete object.Child(i);
-    framework::TMemoryStream stream(data);
+    framework::TBytesReader stream(data);
     const std::uint32_t header = stream.ReadUInt32();
     const bool binary = (header & kObjectsMarker) == kObjectsMarker;
     const std::uint32_t count = binary ? header & ~kObjectsMarker : header;
