@@ -87,7 +87,7 @@ void TControl::CreateHandle() {
     if (!enabled_) style |= WS_DISABLED;
     if (tabOrder_ >= 0) style |= WS_TABSTOP;
     handle_ = CreateWindowExA(params.exStyle, params.className, caption_.c_str(), style, left_, top_, width_, height_,
-                              parent_->handle_, nullptr, GetModuleHandleA(nullptr), nullptr);
+                              parent_->handle_, nullptr, GetModuleHandleA(nullptr), params.param);
     if (!handle_) return;
     if (TForm* form = ParentForm()) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(form->FontHandle()), 0);
     HandleCreated();

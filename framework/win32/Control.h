@@ -40,7 +40,7 @@ public:
     void SetWidth(int value);
     int Height() const { return height_; }
     void SetHeight(int value);
-    void SetBounds(int left, int top, int width, int height);
+    virtual void SetBounds(int left, int top, int width, int height);
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
@@ -95,6 +95,7 @@ protected:
         const char* className = nullptr;
         DWORD style = 0;
         DWORD exStyle = 0;
+        void* param = nullptr;  // the creation parameter of the window
     };
     virtual CreateParams GetCreateParams() const = 0;
     // Called right after the window was made: push state kept in fields.
