@@ -76,7 +76,8 @@ public:
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
-    // True from the start of the destructor.
+    // True from the start of the destructor (of the most derived class
+    // that calls BeginDestruction, so that its own teardown already counts).
     bool Destroying() const { return destroying_; }
 
     virtual void Notification(TComponent* component, TOperation operation);
@@ -104,6 +105,11 @@ public:
     // empty function when this component has no such method. Roots (forms)
     // override it.
     virtual TNotifyEvent MethodAddress(std::string_view /*name*/) { return {}; }
+
+protected:
+    // Marks the component as being destroyed; a destructor whose teardown
+    // sends messages (destroying a window) calls it first.
+    void BeginDestruction() { destroying_ = true; }
 
 private:
     bool MustHearNotifications() const;

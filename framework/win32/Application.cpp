@@ -46,6 +46,14 @@ void TApplication::ProcessMessages() {
     }
 }
 
+void TApplication::HandleException(const std::exception& error) {
+    if (onException) {
+        onException(error);
+        return;
+    }
+    MessageBoxA(mainForm_ ? mainForm_->Handle() : nullptr, error.what(), "Error", MB_OK | MB_ICONERROR);
+}
+
 void TApplication::Terminate() {
     terminated_ = true;
     PostQuitMessage(0);

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <exception>
+#include <functional>
+
 namespace framework {
 
 class TForm;
@@ -22,6 +25,12 @@ public:
     void ProcessMessages();
     // Ends Run at the next chance.
     void Terminate();
+
+    // An exception caught where it may not go on (inside a window
+    // procedure): handed to `onException` when set, else shown in a message
+    // box with its text.
+    void HandleException(const std::exception& error);
+    std::function<void(const std::exception&)> onException;
     bool Terminated() const { return terminated_; }
 
 private:

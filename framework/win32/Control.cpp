@@ -23,6 +23,7 @@ const PropertyTable& TControl::ClassProperties() {
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
 TControl::~TControl() {
+    BeginDestruction();
     for (TControl* child : controls_) child->parent_ = nullptr;
     if (parent_) std::erase(parent_->controls_, this);
     if (handle_) {

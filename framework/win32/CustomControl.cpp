@@ -20,6 +20,7 @@ void RegisterCustomControlClass(WNDPROC procedure) {
 }  // namespace
 
 TCustomControl::~TCustomControl() {
+    BeginDestruction();
     // The window outlives the derived parts of this object for a moment:
     // its messages must no longer reach them.
     if (HandleAllocated()) SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);

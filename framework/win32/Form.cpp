@@ -60,6 +60,7 @@ TForm::TForm(TComponent* owner) : TControl(owner), font_(std::make_unique<TFont>
 }
 
 TForm::~TForm() {
+    BeginDestruction();
     Screen().Remove(this);
     if (HandleAllocated()) {
         HWND handle = Handle();
