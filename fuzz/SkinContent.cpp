@@ -7,8 +7,10 @@
 //   2  the compressed filter (signature, zlib, standard content)
 //   3  the maximum-compression filter (signature, zlib, alternative content)
 // Rejections are the library's exceptions. Whatever was read, complete or
-// not, must be a consistent skin: written with the uncompressed filter, read
-// into a fresh source and written again, it gives the same bytes.
+// not, must be a consistent skin: written with the uncompressed filter, it
+// reads back. The standard reader may change what it reads once (pixels near
+// magenta become the key colour; the alternative content keeps them), so a
+// second round must then give the same bytes.
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -75,19 +77,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
 
     // What was read, complete or not, is a skin that can be stored again.
-    std::vector<std::uint8_t> first;
-    if (!Accepted([&] { first = Written(source); })) fuzz::Fail("a skin that was read cannot be written");
-    skin::TSeSkinSource again(nullptr);
-    skin::TSeSkinFilterUncompressed filter;
-    filter.SetSource(&again);
-    framework::TMemoryStream stored(first);
-    if (!Accepted([&] { filter.LoadFromStream(stored); })) {
-        fuzz::Fail("a skin written by the uncompressed filter cannot be read back",
-                   "\"" + fuzz::Escaped(first) + "\"");
+    std::vector<std::uint8_t> written;
+    if (!Accepted([&] { written = Written(source); })) fuzz::Fail("a skin that was read cannot be written");
+    std::vector<std::uint8_t> rounds[2];
+    for (std::vector<std::uint8_t>& round : rounds) {
+        skin::TSeSkinSource again(nullptr);
+        skin::TSeSkinFilterUncompressed filter;
+        filter.SetSource(&again);
+        framework::TMemoryStream stored(written);
+        if (!Accepted([&] { filter.LoadFromStream(stored); })) {
+            fuzz::Fail("a skin written by the uncompressed filter cannot be read back",
+                       "\"" + fuzz::Escaped(written) + "\"");
+        }
+        round = written = Written(again);
     }
-    const std::vector<std::uint8_t> second = Written(again);
-    if (second != first) {
-        fuzz::Fail("a skin read back writes other bytes", fuzz::FirstDifference(first, second));
+    if (rounds[0] != rounds[1]) {
+        fuzz::Fail("a skin read back writes other bytes", fuzz::FirstDifference(rounds[0], rounds[1]));
     }
     return 0;
 }
