@@ -59,6 +59,13 @@ private:
                     binaries.emplace_back(name, info);
                     binaryOwners.push_back(&object);
                     break;
+                case PropertyKind::Component: {
+                    const TComponent* target = info->getComponent(object);
+                    if (!target || target->Name().empty()) break;  // an unnamed one cannot be found again
+                    writer_.WriteName(name);
+                    writer_.WriteIdent(target->Name());
+                    break;
+                }
                 case PropertyKind::String:
                 case PropertyKind::Event: {
                     const std::string value = info->getString(object);
@@ -138,15 +145,27 @@ public:
     void ReadRoot() {
         reader_.ReadSignature();
         ReadObjectInto(root_, 0);
-        for (TComponent* c : loaded_) c->Loaded();
+        Finish();
     }
 
     void ReadBare() {
         ReadObjectInto(root_, 0);
-        for (TComponent* c : loaded_) c->Loaded();
+        Finish();
     }
 
 private:
+    // References to components are set once every component of the stream
+    // exists (a reference may name one stored later), then every object
+    // read hears that loading is over.
+    void Finish() {
+        for (const Fixup& fixup : fixups_) {
+            TComponent* target = SameText(root_.Name(), fixup.name) ? &root_ : root_.FindComponent(fixup.name);
+            if (!target) throw EReadError("Component " + fixup.name + " not found");
+            if (!fixup.info->setComponent(*fixup.object, target)) throw EReadError(errors::kInvalidValue);
+        }
+        for (TComponent* c : loaded_) c->Loaded();
+    }
+
     void ReadObjectInto(TComponent& component, int depth) {
         const std::string className = reader_.ReadClassName();
         if (className != component.ClassName()) {
@@ -270,6 +289,9 @@ private:
             case PropertyKind::Binary:
                 info.setBinary(object, reader_.ReadBinaryPayload(tag));
                 return;
+            case PropertyKind::Component:
+                fixups_.push_back({&object, &info, reader_.ReadIdentPayload(tag)});
+                return;
             case PropertyKind::Object:
                 break;
         }
@@ -280,6 +302,12 @@ private:
     TComponent& root_;
     std::vector<TComponent*> loaded_;  // in reading order, for Loaded()
     std::unordered_set<TComponent*> loadedSet_;
+    struct Fixup {
+        TPersistent* object;
+        const PropertyInfo* info;
+        std::string name;
+    };
+    std::vector<Fixup> fixups_;
 };
 
 }  // namespace

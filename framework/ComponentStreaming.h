@@ -28,8 +28,9 @@ void WriteObject(TStream& stream, const TComponent& component);
 // the components `root` owns; missing ones are created through the class
 // registry with `root` as owner, and handed their enclosing object through
 // SetParentComponent. Event properties are bound through
-// root.MethodAddress. After the whole stream, Loaded() is called on every
-// object read, in reading order.
+// root.MethodAddress. After the whole stream, references to components are
+// set (by name, among the root and the components it owns), then Loaded()
+// is called on every object read, in reading order.
 //
 // Throws EReadError for malformed bytes, unknown properties, values of the
 // wrong type or unknown identifiers, and EClassNotFound for unregistered

@@ -51,6 +51,7 @@ enum class PropertyKind {
     Event,        // stored as the name of a method of the root component
     Object,       // a contained persistent object; stored as "Name.Sub" properties
     Binary,       // opaque bytes written and read by the class itself
+    Component,    // a reference to another component of the root; stored as its name
 };
 
 // The identifiers of an enumeration, in ordinal order.
@@ -85,6 +86,10 @@ struct PropertyInfo {
     std::function<TPersistent*(const TPersistent&)> getObject;  // Object
     std::function<std::vector<std::uint8_t>(const TPersistent&)> getBinary;
     std::function<void(TPersistent&, std::span<const std::uint8_t>)> setBinary;
+    // Component: the referenced component, or nullptr; the setter is given
+    // a component and answers false when it is not of the property's type.
+    std::function<TComponent*(const TPersistent&)> getComponent;
+    std::function<bool(TPersistent&, TComponent*)> setComponent;
 };
 
 class PropertyTable {
@@ -235,6 +240,24 @@ PropertyInfo BinaryProperty(std::string name, std::vector<std::uint8_t> (T::*get
     info.kind = PropertyKind::Binary;
     info.getBinary = [getter](const TPersistent& o) { return (detail::As<T>(o).*getter)(); };
     info.setBinary = [setter](TPersistent& o, std::span<const std::uint8_t> v) { (detail::As<T>(o).*setter)(v); };
+    return info;
+}
+
+// A reference to a component of class C (stored as the component's name,
+// nothing when it is nullptr). Readers set it once the whole stream is read,
+// so that the component may come later in the stream.
+template <class T, class C>
+PropertyInfo ComponentProperty(std::string name, C* (T::*getter)() const, void (T::*setter)(C*)) {
+    PropertyInfo info;
+    info.name = std::move(name);
+    info.kind = PropertyKind::Component;
+    info.getComponent = [getter](const TPersistent& o) -> TComponent* { return (detail::As<T>(o).*getter)(); };
+    info.setComponent = [setter](TPersistent& o, TComponent* component) {
+        C* typed = dynamic_cast<C*>(component);
+        if (component && !typed) return false;
+        (detail::As<T>(o).*setter)(typed);
+        return true;
+    };
     return info;
 }
 

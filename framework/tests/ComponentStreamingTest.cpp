@@ -38,6 +38,7 @@ public:
                 ObjectProperty("Font", &TWidget::Font),
                 BinaryProperty("Data", &TWidget::Data, &TWidget::SetData),
                 EventProperty("OnClick", &TWidget::OnClickName, &TWidget::SetOnClick),
+                ComponentProperty("Buddy", &TWidget::Buddy, &TWidget::SetBuddy),
             });
         return table;
     }
@@ -72,8 +73,15 @@ public:
         onClick = std::move(handler);
     }
 
+    TWidget* Buddy() const { return buddy_; }
+    void SetBuddy(TWidget* buddy) {
+        buddy_ = buddy;
+        buddyKnownWhenLoaded = loadedCalls;
+    }
+
     std::vector<TComponent*> children;
     TNotifyEvent onClick;
+    int buddyKnownWhenLoaded = -1;
     int loadedCalls = 0;
     int clicks = 0;
 
@@ -87,6 +95,7 @@ private:
     std::unique_ptr<TFont> font_ = std::make_unique<TFont>();
     std::vector<std::uint8_t> data_;
     std::string onClickName_;
+    TWidget* buddy_ = nullptr;
 };
 
 // A subclass adds a property; the base's binary property must still come last.
@@ -334,6 +343,33 @@ TEST_F(ComponentStreamingTest, BytesAfterTheObjectAreAnErrorInMemoryForms) {
         FAIL() << "accepted";
     } catch (const EReadError& e) {
         EXPECT_STREQ(e.what(), errors::kBytesAfterObject);
+    }
+}
+
+// A reference may name a component stored later; it is set before Loaded.
+TEST_F(ComponentStreamingTest, ReferencesToComponentsAreSetOnceAllAreRead) {
+    const auto binary = ObjectTextToBinary(Lines({"object Form: TWidget", "  object Early: TWidget", "    Buddy = Late",
+                                                  "  end", "  object Late: TWidget", "    Buddy = Form", "  end", "end"}));
+    TWidget root(nullptr);
+    ComponentFromBinary(binary, root);
+    auto* early = dynamic_cast<TWidget*>(root.FindComponent("Early"));
+    auto* late = dynamic_cast<TWidget*>(root.FindComponent("Late"));
+    ASSERT_NE(early, nullptr);
+    EXPECT_EQ(early->Buddy(), late);
+    EXPECT_EQ(early->buddyKnownWhenLoaded, 0);  // set before Loaded ran
+    EXPECT_EQ(late->Buddy(), &root);
+    // Written back by name; nothing for no reference.
+    const std::string text = ObjectBinaryToText(ComponentToBinary(*early));
+    EXPECT_NE(text.find("  Buddy = Late\r\n"), std::string::npos) << text;
+    TWidget lone(nullptr);
+    EXPECT_EQ(ObjectBinaryToText(ComponentToBinary(lone)).find("Buddy"), std::string::npos);
+
+    TWidget other(nullptr);
+    try {
+        ComponentFromBinary(ObjectTextToBinary(Lines({"object W: TWidget", "  Buddy = Nobody", "end"})), other);
+        FAIL() << "accepted";
+    } catch (const EReadError& e) {
+        EXPECT_STREQ(e.what(), "Component Nobody not found");
     }
 }
 
