@@ -76,6 +76,11 @@ public:
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
+    // True while a component stream reads this component: from its name to
+    // just before Loaded().
+    bool Loading() const { return loading_; }
+    void SetLoading(bool loading) { loading_ = loading; }
+
     // True from the start of the destructor (of the most derived class
     // that calls BeginDestruction, so that its own teardown already counts).
     bool Destroying() const { return destroying_; }
@@ -139,6 +144,7 @@ private:
     bool handlesNotifications_ = true;
     bool listedWithOwner_ = false;
     bool destroying_ = false;
+    bool loading_ = false;
 };
 
 // Whether T, or a class between T and TComponent, overrides Notification.

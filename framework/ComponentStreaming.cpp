@@ -163,6 +163,7 @@ private:
             if (!target) throw EReadError("Component " + fixup.name + " not found");
             if (!fixup.info->setComponent(*fixup.object, target)) throw EReadError(errors::kInvalidValue);
         }
+        for (TComponent* c : loaded_) c->SetLoading(false);
         for (TComponent* c : loaded_) c->Loaded();
     }
 
@@ -197,6 +198,7 @@ private:
     }
 
     void Loading(TComponent& component) {
+        component.SetLoading(true);
         loaded_.push_back(&component);
         loadedSet_.insert(&component);
     }

@@ -83,3 +83,30 @@ TEST(ProgressGeometryTest, BlocksAreCountedAndCutLikeTheBlockLook) {
 
 }  // namespace
 }  // namespace skinui
+
+#include "skinui/SeBlending.h"
+
+namespace skinui {
+namespace {
+
+TEST(BlendingTest, ValuesAreClampedAndEveryChangeIsTold) {
+    TSeBlending blending;
+    int changes = 0;
+    blending.onChange = [&] { ++changes; };
+    EXPECT_EQ(blending.Value(), 150);
+    blending.SetValue(300);
+    EXPECT_EQ(blending.Value(), 255);
+    blending.SetValue(-4);
+    EXPECT_EQ(blending.Value(), 0);
+    blending.SetValue(0);  // unchanged: not told
+    blending.SetEnabled(true);
+    EXPECT_EQ(changes, 3);
+    TSeBlending other;
+    blending.Assign(other);
+    EXPECT_FALSE(blending.Enabled());
+    EXPECT_EQ(blending.Value(), 150);
+    EXPECT_EQ(changes, 4);
+}
+
+}  // namespace
+}  // namespace skinui

@@ -1,0 +1,143 @@
+// The skinned control base on real windows under Wine: the paint pipeline's
+// pixels in every buffering mode, transparency, the border rules, and the
+// binding to a skin engine.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "framework/win32/Application.h"
+#include "framework/win32/Form.h"
+#include "skin/BitmapDraw.h"
+#include "skin/CanvasHelpers.h"
+#include "skin/SkinMessages.h"
+#include "skinui/SeProgressBar.h"
+
+namespace skinui {
+namespace {
+
+// A control whose content is a blue square (colour value 0xFF0000) in its
+// inner rectangle's top-left corner.
+class TProbeControl : public TSeCustomControl {
+public:
+    using TSeCustomControl::TSeCustomControl;
+
+protected:
+    void PaintClient(HDC dc) override {
+        TSeCustomControl::PaintClient(dc);
+        const skin::TRect inner = GetInnerRect();
+        skin::FillRectColor(dc, skin::MakeBounds(inner.Left, inner.Top, 4, 4), 0xFF0000);
+    }
+};
+
+struct Window {
+    Window() {
+        form.SetBounds(50, 50, 200, 120);
+        form.SetClientWidth(200);
+        form.SetClientHeight(120);
+        form.SetColor(0x00336699);
+        form.CreateHandle();
+    }
+    framework::TForm form{nullptr};
+};
+
+// What the control paints, read back from a bitmap.
+using Picture = std::unique_ptr<skin::TSeBitmap>;
+
+Picture Painted(TSeCustomControl& control) {
+    auto picture = std::make_unique<skin::TSeBitmap>();
+    picture->SetSize(control.PaintWidth(), control.PaintHeight());
+    control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(skin::BitmapDC(*picture)), 0);
+    return picture;
+}
+
+std::uint32_t Rgb(const Picture& b, int x, int y) { return b->GetPixel(x, y) & 0x00FFFFFF; }
+
+TEST(ControlTest, EveryBufferingModeGivesTheSamePixels) {
+    Window w;
+    auto* control = new TProbeControl(&w.form);
+    control->SetParent(&w.form);
+    control->SetBounds(10, 10, 40, 20);
+    control->SetColor(0x0000FF00);
+    control->SetBorderWidth(1);
+    control->SetBevelWidth(1);
+    control->CreateHandle();
+    const Picture none = Painted(*control);
+    EXPECT_EQ(Rgb(none, 20, 10), 0x00FF00u);       // its colour inside
+    EXPECT_EQ(Rgb(none, 3, 3), 0x0000FFu);         // the square
+    for (TSePerformance mode : {ztpSharedBuffer, ztpDoubleBuffer}) {
+        control->SetPerformance(mode);
+        const Picture buffered = Painted(*control);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x) ASSERT_EQ(Rgb(buffered, x, y), Rgb(none, x, y)) << int(mode) << " " << x << "," << y;
+    }
+}
+
+TEST(ControlTest, ATransparentControlShowsItsParentAndAnOpaqueOneItsColour) {
+    Window w;
+    auto* control = new TProbeControl(&w.form);
+    control->SetParent(&w.form);
+    control->SetBounds(30, 40, 20, 10);
+    control->SetColor(0x0000FF00);
+    control->CreateHandle();
+    for (TSePerformance mode : {ztpNoBuffer, ztpDoubleBuffer}) {
+        control->SetPerformance(mode);
+        control->SetTransparent(false);
+        EXPECT_EQ(Rgb(Painted(*control), 10, 5), 0x00FF00u);
+        control->SetTransparent(true);
+        EXPECT_EQ(Rgb(Painted(*control), 10, 5), 0x996633u) << int(mode);  // the form's colour
+        EXPECT_EQ(Rgb(Painted(*control), 1, 1), 0x0000FFu);
+    }
+}
+
+TEST(ControlTest, BordersBevelsAndTheirSettersRules) {
+    Window w;
+    TProbeControl control(&w.form);
+    control.SetBounds(0, 0, 100, 30);
+    control.SetBorderWidth(2);
+    control.SetBevelWidth(1);
+    control.SetBevelSides(kbsLeft | kbsTop);
+    EXPECT_EQ(control.GetInnerRect(), (skin::TRect{4, 4, 98, 28}));
+    control.SetBevelKind(kbkBorder);
+    EXPECT_EQ(control.BevelInner(), kbvBorder);
+    control.SetBevelOuter(kbvRaised);  // an explicit cut leaves the preset
+    EXPECT_EQ(control.BevelKind(), kbkNone);
+
+    // No buffer while blending is refused; enabling blending buffers.
+    control.Blending()->SetEnabled(true);
+    EXPECT_EQ(control.Performance(), ztpDoubleBuffer);
+    control.SetPerformance(ztpNoBuffer);
+    EXPECT_EQ(control.Performance(), ztpDoubleBuffer);
+    control.SetPerformance(ztpSharedBuffer);
+    EXPECT_EQ(control.Performance(), ztpSharedBuffer);
+    TSeBlending off;
+    control.SetBlending(off);
+    control.SetPerformance(ztpNoBuffer);
+    EXPECT_EQ(control.Performance(), ztpNoBuffer);
+    TSeBlending on;
+    on.SetEnabled(true);
+    control.SetBlending(on);
+    EXPECT_EQ(control.Performance(), ztpDoubleBuffer);
+}
+
+TEST(ControlTest, ABlendedControlLiesOverItsParentByItsValue) {
+    Window w;
+    auto* control = new TProbeControl(&w.form);
+    control->SetParent(&w.form);
+    control->SetBounds(10, 10, 20, 20);
+    control->SetColor(0x00FFFFFF);
+    control->CreateHandle();
+    control->Blending()->SetValue(128);
+    control->Blending()->SetEnabled(true);
+    const Picture picture = Painted(*control);
+    const std::uint32_t p = Rgb(picture, 10, 10);
+    // White over the form's red 0x99, green 0x66, blue 0x33 at alpha 128:
+    // about half way in every channel.
+    EXPECT_NEAR(int(p >> 16 & 0xFF), (0x99 + 0xFF) / 2, 2);
+    EXPECT_NEAR(int(p >> 8 & 0xFF), (0x66 + 0xFF) / 2, 2);
+    EXPECT_NEAR(int(p & 0xFF), (0x33 + 0xFF) / 2, 2);
+}
+
+}  // namespace
+}  // namespace skinui
