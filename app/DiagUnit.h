@@ -5,8 +5,8 @@
 // It is created from its stored description (DiagUnit.form, turned into
 // the binary form at build time and embedded as the resource "TDIAGFORM").
 // SeSkinEngine1 holds the built-in skin (the build generates it and puts it
-// into the description); the frame and ProgressBar1 do not draw from it
-// yet: they are the framework's plain frame and progress bar.
+// into the description); ProgressBar1 draws from it, the frame is still the
+// framework's plain one.
 //
 // While a run goes on, RUN, the check boxes and Close are disabled and a
 // request to close the window (Alt+F4, the frame, Close()) is kept until
@@ -23,9 +23,9 @@
 #include "cartridge/RunReport.h"
 #include "framework/win32/BitBtn.h"
 #include "framework/win32/Form.h"
-#include "framework/win32/ProgressBar.h"
 #include "framework/win32/StdControls.h"
 #include "skin/SkinEngine.h"
+#include "skinui/SeProgressBar.h"
 
 namespace app {
 
@@ -51,7 +51,7 @@ public:
     framework::TLabel* Label1 = nullptr;
     framework::TCheckBox* CheckBox3 = nullptr;
     skin::TSeSkinEngine* SeSkinEngine1 = nullptr;
-    framework::TProgressBar* ProgressBar1 = nullptr;
+    skinui::TSeSkinProgressBar* ProgressBar1 = nullptr;
 
     void FormCreate(framework::TComponent& sender);
     void ProcButtonClick(framework::TComponent& sender);

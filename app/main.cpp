@@ -15,6 +15,7 @@
 #include "framework/win32/Application.h"
 #include "framework/win32/StdControls.h"
 #include "skin/SkinEngine.h"
+#include "skinui/SeProgressBar.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
         framework::Application().Initialize();
         framework::RegisterStandardControls();
         skin::RegisterSkinClasses();
+        skinui::RegisterProgressBarClasses();
         std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
         app::DiagForm = form.get();
         if (options.autorun) {

@@ -1,5 +1,6 @@
 #include "skin/BitmapDraw.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "skin/SkinLibrary.h"
@@ -32,7 +33,32 @@ void KeyedDrawSoftware(const TSeBitmap& bitmap, HDC dc, const TRect& destination
 
 namespace {
 
+// Into a bitmap's own context in its plain state (no transform, no clipping
+// beyond the bitmap) the keyed draw works on the pixels directly: the same
+// pixels as the software path, without a round trip through the platform.
+bool KeyedDrawIntoBitmap(const TSeBitmap& bitmap, HDC dc, const TRect& destination, const TRect& source) {
+    TSeBitmap* target = TSeBitmap::FromDC(dc);
+    if (!target || GetGraphicsMode(dc) != GM_COMPATIBLE || GetMapMode(dc) != MM_TEXT) return false;
+    POINT viewport, window;
+    if (!GetViewportOrgEx(dc, &viewport) || !GetWindowOrgEx(dc, &window)) return false;
+    const std::int64_t dx = std::int64_t{viewport.x} - window.x, dy = std::int64_t{viewport.y} - window.y;
+    RECT box;
+    const int clip = GetClipBox(dc, &box);
+    if (clip == NULLREGION) return true;
+    // The clip box is in logical units: it must cover the whole bitmap.
+    if (clip != SIMPLEREGION || box.left + dx > 0 || box.top + dy > 0 || box.right + dx < target->Width() ||
+        box.bottom + dy < target->Height()) {
+        return false;
+    }
+    const std::int64_t left = destination.Left + dx, top = destination.Top + dy;
+    if (left < INT32_MIN || left > INT32_MAX || top < INT32_MIN || top > INT32_MAX) return true;  // far off: nothing shows
+    bitmap.KeyedStretchInto(*target, source, TPoint{RectWidth(destination), RectHeight(destination)},
+                            TPoint{int(-std::max<std::int64_t>(left, -INT32_MAX)), int(-std::max<std::int64_t>(top, -INT32_MAX))});
+    return true;
+}
+
 void KeyedDraw(const TSeBitmap& bitmap, HDC dc, const TRect& destination, const TRect& source) {
+    if (KeyedDrawIntoBitmap(bitmap, dc, destination, source)) return;
     if (TransparentBltAvailable() && !bitmap.HasKeyPixelsWithAlpha(source) &&
         CallTransparentBlt(dc, destination.Left, destination.Top, RectWidth(destination), RectHeight(destination),
                            BitmapDC(bitmap), source.Left, source.Top, RectWidth(source), RectHeight(source),

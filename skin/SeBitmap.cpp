@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/FrameworkError.h"
@@ -31,7 +32,23 @@ std::int64_t Magnitude(int v) { return v < 0 ? -std::int64_t{v} : std::int64_t{v
 
 TSeBitmap::~TSeBitmap() { Release(); }
 
+namespace {
+// The bitmaps by their memory device contexts, so that drawing into such a
+// context can work on the pixels directly.
+std::unordered_map<void*, TSeBitmap*>& BitmapsByDC() {
+    static std::unordered_map<void*, TSeBitmap*> bitmaps;
+    return bitmaps;
+}
+}  // namespace
+
+TSeBitmap* TSeBitmap::FromDC(void* dc) {
+    if (!dc) return nullptr;
+    const auto it = BitmapsByDC().find(dc);
+    return it == BitmapsByDC().end() ? nullptr : it->second;
+}
+
 void TSeBitmap::Release() {
+    if (surface_.dc) BitmapsByDC().erase(surface_.dc);
     detail::ReleaseBitmapSurface(surface_);
     width_ = 0;
     height_ = 0;
@@ -48,6 +65,7 @@ void TSeBitmap::SetSize(int width, int height) {
         throw SkinError(kDibAllocError);
     }
     surface_ = detail::CreateBitmapSurface(int(w), int(h));
+    if (surface_.dc) BitmapsByDC()[surface_.dc] = this;
     width_ = int(w);
     height_ = int(h);
 }

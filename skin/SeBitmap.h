@@ -42,6 +42,8 @@ public:
     // Windows; the context is null elsewhere).
     void* Handle() const { return surface_.handle; }
     void* DC() const { return surface_.dc; }
+    // The bitmap whose memory device context `dc` is, or nullptr.
+    static TSeBitmap* FromDC(void* dc);
     // When set, CopyTo, StretchTo and FillRect composite by alpha.
     bool UseAlpha() const { return useAlpha_; }
     void SetUseAlpha(bool on) { useAlpha_ = on; }

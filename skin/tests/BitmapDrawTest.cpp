@@ -71,15 +71,31 @@ TEST(BitmapDrawTest, StretchDrawDoublesEachPixel) {
     EXPECT_EQ(Rgb(screen.GetPixel(5, 0)), Rgb(kBackground));
 }
 
-// Both colour-keyed paths: the platform's transfer and the software one.
-class KeyedPathTest : public ::testing::TestWithParam<bool> {
+// Every colour-keyed path: straight into a bitmap's pixels (a bitmap's own
+// context in its plain state), the platform's transfer (a clipped context
+// takes it), and the buffered software one.
+enum class KeyedPath { Pixels, Platform, Software };
+
+class KeyedPathTest : public ::testing::TestWithParam<KeyedPath> {
 protected:
     void DrawKeyed(const TSeBitmap& bitmap, TSeBitmap& screen, const TRect& destination, const TRect& source) {
-        if (GetParam()) {
-            ASSERT_TRUE(TransparentBltAvailable()) << "this platform should offer TransparentBlt";
-            StretchDraw(bitmap, BitmapDC(screen), destination, source, true);
-        } else {
-            KeyedDrawSoftware(bitmap, BitmapDC(screen), destination, source);
+        HDC dc = BitmapDC(screen);
+        switch (GetParam()) {
+            case KeyedPath::Pixels:
+                StretchDraw(bitmap, dc, destination, source, true);
+                break;
+            case KeyedPath::Platform: {
+                ASSERT_TRUE(TransparentBltAvailable()) << "this platform should offer TransparentBlt";
+                // A pixel out of the clip, which the tests do not look at.
+                const int saved = SaveDC(dc);
+                ExcludeClipRect(dc, screen.Width() - 1, screen.Height() - 1, screen.Width(), screen.Height());
+                StretchDraw(bitmap, dc, destination, source, true);
+                RestoreDC(dc, saved);
+                break;
+            }
+            case KeyedPath::Software:
+                KeyedDrawSoftware(bitmap, dc, destination, source);
+                break;
         }
     }
 };
@@ -127,8 +143,34 @@ TEST_P(KeyedPathTest, NonKeyPixelsAreDrawnAndScaled) {
     EXPECT_EQ(Rgb(screen.GetPixel(1, 0)), Rgb(kBackground));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPaths, KeyedPathTest, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "TransparentBlt" : "Software"; });
+INSTANTIATE_TEST_SUITE_P(EveryPath, KeyedPathTest,
+                         ::testing::Values(KeyedPath::Pixels, KeyedPath::Platform, KeyedPath::Software),
+                         [](const auto& info) {
+                             return info.param == KeyedPath::Pixels     ? "Pixels"
+                                    : info.param == KeyedPath::Platform ? "TransparentBlt"
+                                                                        : "Software";
+                         });
+
+// The pixel path honours the context's origin, as the others do.
+TEST(KeyedPathTest, PixelsLandWhereTheContextsOriginPutsThem) {
+    TSeBitmap source;
+    FillNumbered(source, 3, 2);
+    *source.PixelPtr(1, 0) = kKeyPixel;
+    TSeBitmap direct, moved;
+    for (TSeBitmap* b : {&direct, &moved}) {
+        b->SetSize(10, 8);
+        b->Fill(kBackground);
+    }
+    DrawRect(source, BitmapDC(direct), 5, 4, source.BoundsRect(), true);
+    SetViewportOrgEx(BitmapDC(moved), 7, 3, nullptr);
+    DrawRect(source, BitmapDC(moved), -2, 1, source.BoundsRect(), true);
+    SetViewportOrgEx(BitmapDC(moved), 0, 0, nullptr);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 10; ++x) ASSERT_EQ(moved.GetPixel(x, y), direct.GetPixel(x, y)) << x << "," << y;
+    EXPECT_EQ(Rgb(direct.GetPixel(5, 4)), 0x000000u);
+    EXPECT_EQ(Rgb(direct.GetPixel(6, 4)), Rgb(kBackground));  // the key pixel
+    EXPECT_EQ(Rgb(direct.GetPixel(7, 5)), 0x000102u);
+}
 
 TEST(SoftwareKeyedDrawTest, HugeDestinationBuffersOnlyWhatTheContextShows) {
     // 100000 x 100000 pixels: only the 8 x 8 that the destination bitmap
