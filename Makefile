@@ -10,7 +10,7 @@ ASAN   := $(BUILD)/asan
 WIN32  := $(BUILD)/win32
 FUZZ   := $(BUILD)/fuzz
 
-.PHONY: all deps native asan win32 test test-native test-win32 run bench fuzz-deps fuzz-build fuzz clean
+.PHONY: all deps native asan win32 test test-native test-win32 run bench bench-window fuzz-deps fuzz-build fuzz clean
 
 all: native win32
 
@@ -60,6 +60,10 @@ run: win32
 bench: native
 	$(NATIVE)/bin/flashdiag-bench
 	$(NATIVE)/bin/skin-bench $(NATIVE)/skins/builtin.stream
+
+# A whole window run against the console runner, both under Wine.
+bench-window: win32
+	tools/bench-window.sh $(WIN32)
 
 # Fuzzing is not part of `make test`: it has its own build (clang,
 # libFuzzer, sanitizers) and its own packages. Each target runs for
