@@ -1,5 +1,7 @@
 #include "framework/win32/CustomControl.h"
 
+#include "framework/win32/GraphicControl.h"
+
 namespace framework {
 
 namespace {
@@ -52,10 +54,12 @@ LRESULT TCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // A caller may hand its own context in wParam (a paint into a buffer).
         if (wParam) {
             Paint(reinterpret_cast<HDC>(wParam));
+            PaintGraphicChildren(*this, reinterpret_cast<HDC>(wParam));
             return 0;
         }
         HDC dc = BeginPaint(Handle(), &paint);
         Paint(dc);
+        PaintGraphicChildren(*this, dc);
         EndPaint(Handle(), &paint);
         return 0;
     }

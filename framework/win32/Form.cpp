@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "framework/ComponentStreaming.h"
+#include <windowsx.h>
+
 #include "framework/win32/Application.h"
+#include "framework/win32/GraphicControl.h"
 #include "framework/win32/Screen.h"
 #include "framework/win32/StdControls.h"
 
@@ -278,6 +281,21 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(reinterpret_cast<HDC>(wParam), &r, BrushHandle());
             return 1;
         }
+        case WM_PAINT: {
+            // The form draws nothing itself; its windowless controls are
+            // drawn on it.
+            PAINTSTRUCT paint;
+            HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(handle, &paint);
+            PaintGraphicChildren(*this, dc);
+            if (!wParam) EndPaint(handle, &paint);
+            return 0;
+        }
+        case WM_MOUSEMOVE:
+            TrackGraphicChild(GraphicChildAt(*this, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+            break;
+        case WM_MOUSELEAVE:
+            TrackGraphicChild(nullptr);
+            break;
         case WM_CLOSE:
             if (CloseQuery()) DestroyWindow(handle);
             return 0;
@@ -293,6 +311,29 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcA(handle, message, wParam, lParam);
+}
+
+void TForm::TrackGraphicChild(TGraphicControl* child) {
+    if (child == mouseChild_) return;
+    if (child && !mouseChild_ && HandleAllocated()) {
+        // The form hears when the mouse leaves it, to tell the child.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        TrackMouseEvent(&track);
+    }
+    if (mouseChild_) {
+        mouseChild_->MouseLeave();
+        RemoveFreeNotification(mouseChild_);
+    }
+    mouseChild_ = child;
+    if (mouseChild_) {
+        FreeNotification(mouseChild_);  // a child that goes is forgotten
+        mouseChild_->MouseEnter();
+    }
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+    TControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == mouseChild_) mouseChild_ = nullptr;
 }
 
 std::vector<std::uint8_t> LoadResourceBytes(const char* name) {

@@ -28,6 +28,8 @@ namespace framework {
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : std::uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 
+class TGraphicControl;
+
 class TForm : public TControl {
 public:
     static constexpr std::string_view kClassName = "TForm";
@@ -88,6 +90,12 @@ public:
     // The form whose window (or a child window of it) is `window`, or nullptr.
     static TForm* FromHandle(HWND window);
 
+    void Notification(TComponent* component, TOperation operation) override;
+    // The form's message handler, called directly (without a window, 0).
+    LRESULT Perform(UINT message, WPARAM wParam, LPARAM lParam) override {
+        return HandleAllocated() ? WndProc(message, wParam, lParam) : 0;
+    }
+
 protected:
     // Asked before the window closes; false keeps it open. Default: true.
     virtual bool CloseQuery() { return true; }
@@ -98,6 +106,10 @@ protected:
     CreateParams GetCreateParams() const override;
 
 private:
+    // The windowless control under the mouse: told when the mouse comes and goes.
+    void TrackGraphicChild(TGraphicControl* child);
+    TGraphicControl* mouseChild_ = nullptr;
+
     static void RegisterWindowClass();
     static LRESULT CALLBACK StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     TControl* FindControl(HWND window) const;

@@ -141,3 +141,49 @@ TEST(ControlTest, ABlendedControlLiesOverItsParentByItsValue) {
 
 }  // namespace
 }  // namespace skinui
+
+#include "skinui/SeGraphicControl.h"
+
+namespace skinui {
+namespace {
+
+// A windowless control: a blue square at its top-left corner.
+class TProbeGraphic : public TSeGraphicControl {
+public:
+    using TSeGraphicControl::TSeGraphicControl;
+
+protected:
+    void PaintClient(HDC dc) override {
+        TSeGraphicControl::PaintClient(dc);
+        skin::FillRectColor(dc, skin::MakeBounds(0, 0, 3, 3), 0xFF0000);
+    }
+};
+
+TEST(GraphicControlTest, ItIsDrawnOnItsParentInEveryModeAndHearsTheMouse) {
+    Window w;
+    auto* control = new TProbeGraphic(&w.form);
+    control->SetParent(&w.form);
+    control->SetBounds(20, 30, 40, 10);
+    control->SetColor(0x0000FF00);
+    for (TSePerformance mode : {ztpNoBuffer, ztpSharedBuffer, ztpDoubleBuffer}) {
+        control->SetPerformance(mode);
+        for (bool transparent : {false, true}) {
+            control->SetTransparent(transparent);
+            skin::TSeBitmap face;
+            face.SetSize(200, 120);
+            face.Fill(0xFF000000);
+            w.form.Perform(WM_PAINT, reinterpret_cast<WPARAM>(skin::BitmapDC(face)), 0);
+            SCOPED_TRACE(int(mode) * 2 + transparent);
+            EXPECT_EQ(face.GetPixel(21, 31) & 0xFFFFFF, 0x0000FFu);                             // the square
+            EXPECT_EQ(face.GetPixel(40, 35) & 0xFFFFFF, transparent ? 0x996633u : 0x00FF00u);  // its face
+            EXPECT_EQ(face.GetPixel(61, 35) & 0xFFFFFF, 0u);                                   // outside it
+        }
+    }
+    SendMessageA(w.form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(25, 35));
+    EXPECT_TRUE(control->MouseInControl());
+    SendMessageA(w.form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 35));
+    EXPECT_FALSE(control->MouseInControl());
+}
+
+}  // namespace
+}  // namespace skinui

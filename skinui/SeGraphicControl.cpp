@@ -1,0 +1,143 @@
+#include "skinui/SeGraphicControl.h"
+
+#include "framework/Property.h"
+#include "framework/win32/Form.h"
+#include "skin/BitmapDraw.h"
+#include "skin/CanvasHelpers.h"
+#include "skinui/ParentBackground.h"
+#include "skinui/SharedBuffer.h"
+
+namespace skinui {
+
+namespace {
+const framework::EnumInfo kPerformances{"ztpNoBuffer", "ztpSharedBuffer", "ztpDoubleBuffer"};
+}  // namespace
+
+TSeGraphicControl::TSeGraphicControl(framework::TComponent* owner)
+    : framework::TGraphicControl(owner), paintFont_(std::make_unique<framework::TFont>()),
+      blending_(std::make_unique<TSeBlending>()) {
+    TGraphicControl::SetBounds(0, 0, 100, 30);
+}
+
+const framework::PropertyTable& TSeGraphicControl::ClassProperties() {
+    using T = TSeGraphicControl;
+    static const framework::PropertyTable table(
+        &framework::TControl::ClassProperties(),
+        {
+            framework::ObjectProperty("Blending", &T::Blending),
+            framework::EnumProperty("Performance", kPerformances, &T::Performance, &T::SetPerformance, ztpNoBuffer),
+            framework::BooleanProperty("Transparent", &T::Transparent, &T::SetTransparent, false),
+        });
+    return table;
+}
+
+void TSeGraphicControl::SetPerformance(TSePerformance value) {
+    if (value == performance_) return;
+    if (value == ztpNoBuffer && blending_->Enabled()) return;
+    performance_ = value;
+    Invalidate();
+}
+
+void TSeGraphicControl::SetTransparent(bool value) {
+    if (value == transparent_) return;
+    transparent_ = value;
+    Invalidate();
+}
+
+void TSeGraphicControl::SetBlending(const TSeBlending& value) {
+    blending_->Assign(value);
+    if (blending_->Enabled() && performance_ == ztpNoBuffer) performance_ = ztpDoubleBuffer;
+    if (!Loading()) Invalidate();
+}
+
+void TSeGraphicControl::SetColor(framework::TColor value) {
+    color_ = value;
+    Invalidate();
+}
+
+void TSeGraphicControl::Loaded() {
+    TGraphicControl::Loaded();
+    Invalidate();
+}
+
+void TSeGraphicControl::MouseEnter() {
+    mouseInControl_ = true;
+    if (onMouseEnter) onMouseEnter(*this);
+}
+
+void TSeGraphicControl::MouseLeave() {
+    mouseInControl_ = false;
+    if (onMouseLeave) onMouseLeave(*this);
+}
+
+void TSeGraphicControl::PaintClient(HDC dc) {
+    if (!transparent_) skin::FillRectColor(dc, skin::MakeBounds(0, 0, Width(), Height()), color_);
+}
+
+void TSeGraphicControl::DrawParentBackground(HDC dc) {
+    framework::TControl* parent = Parent();
+    if (!parent || !parent->HandleAllocated()) return;
+    const int saved = SaveDC(dc);
+    ParentBackgroundRequest request;
+    request.left = Left();
+    request.top = Top();
+    request.right = Left() + Width();
+    request.bottom = Top() + Height();
+    request.buffered = performance_ != ztpNoBuffer ? 1 : 0;
+    const auto lParam = reinterpret_cast<LPARAM>(&request);
+    const bool form = dynamic_cast<framework::TForm*>(parent) != nullptr;
+    auto ask = [&](HDC into) {
+        POINT old;
+        OffsetViewportOrgEx(into, -Left(), -Top(), &old);
+        if (form) {
+            SendMessageA(parent->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(into), lParam);
+        } else {
+            parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(into), lParam);
+        }
+        SetViewportOrgEx(into, old.x, old.y, nullptr);
+    };
+    if (performance_ != ztpNoBuffer) {
+        ask(dc);
+    } else if (Width() > 0 && Height() > 0) {
+        skin::TSeBitmap temporary;
+        temporary.SetSize(Width(), Height());
+        ask(skin::BitmapDC(temporary));
+        BitBlt(dc, 0, 0, Width(), Height(), skin::BitmapDC(temporary), 0, 0, SRCCOPY);
+    }
+    RestoreDC(dc, saved);
+}
+
+void TSeGraphicControl::Paint(HDC target) {
+    HDC dc = target;
+    std::unique_ptr<skin::TSeBitmap> own;
+    skin::TSeBitmap* buffer = nullptr;
+    if (performance_ == ztpSharedBuffer) {
+        buffer = &SizedSharedBuffer();
+    } else if (performance_ == ztpDoubleBuffer && Width() > 0 && Height() > 0) {
+        own = std::make_unique<skin::TSeBitmap>();
+        own->SetSize(Width(), Height());
+        buffer = own.get();
+    }
+    if (buffer) dc = skin::BitmapDC(*buffer);
+    if (framework::TForm* form = ParentForm()) paintFont_->Assign(*form->Font());
+    if (transparent_) DrawParentBackground(dc);
+    PaintClient(dc);
+    if (!buffer) return;
+    const skin::TRect whole = skin::MakeBounds(0, 0, Width(), Height());
+    if (blending_->Enabled()) {
+        if (!blendBuffer_) blendBuffer_ = std::make_unique<skin::TSeBitmap>();
+        blendBuffer_->SetSize(Width(), Height());
+        blendBuffer_->SetAlpha(255);
+        DrawParentBackground(skin::BitmapDC(*blendBuffer_));
+        const auto alpha = std::uint8_t(blending_->Value());
+        if (buffer == own.get()) {
+            buffer->SetAlpha(alpha);
+        } else {
+            buffer->SetAlphaRect(alpha, whole);
+        }
+        buffer->MergeBackground(*blendBuffer_, 0, 0, whole);
+    }
+    BitBlt(target, 0, 0, Width(), Height(), skin::BitmapDC(*buffer), 0, 0, SRCCOPY);
+}
+
+}  // namespace skinui
