@@ -91,6 +91,56 @@ TEST(ControlTest, ATransparentControlShowsItsParentAndAnOpaqueOneItsColour) {
     }
 }
 
+// A child asks a skinned parent for its look: the parent draws itself into
+// the child's context (WM_ERASEBKGND with the request) and nothing else.
+TEST(ControlTest, ATransparentChildShowsItsSkinnedParentsLook) {
+    Window w;
+    auto* parent = new TProbeControl(&w.form);
+    parent->SetParent(&w.form);
+    parent->SetBounds(10, 10, 100, 60);
+    parent->SetColor(0x0000FF00);
+    parent->CreateHandle();
+    auto* child = new TProbeControl(&w.form);
+    child->SetParent(parent);
+    child->SetBounds(20, 20, 30, 20);
+    child->SetTransparent(true);
+    child->CreateHandle();
+    for (TSePerformance mode : {ztpNoBuffer, ztpDoubleBuffer}) {
+        child->SetPerformance(mode);
+        const Picture picture = Painted(*child);
+        EXPECT_EQ(Rgb(picture, 15, 10), 0x00FF00u) << int(mode);  // the parent's colour
+        EXPECT_EQ(Rgb(picture, 1, 1), 0x0000FFu);                  // the child's own square
+    }
+    // Asked without a request, the parent erases nothing and answers 1.
+    skin::TSeBitmap untouched;
+    untouched.SetSize(8, 8);
+    untouched.Fill(0xFF123456);
+    EXPECT_EQ(parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(skin::BitmapDC(untouched)), 0), 1);
+    EXPECT_EQ(untouched.GetPixel(4, 4), 0xFF123456u);
+}
+
+TEST(ControlTest, MouseAndFocusAreFollowed) {
+    Window w;
+    auto* control = new TProbeControl(&w.form);
+    control->SetParent(&w.form);
+    control->SetBounds(10, 10, 40, 20);
+    control->CreateHandle();
+    int entered = 0, left = 0;
+    control->onMouseEnter = [&](framework::TComponent&) { ++entered; };
+    control->onMouseLeave = [&](framework::TComponent&) { ++left; };
+    SendMessageA(control->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    SendMessageA(control->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 3));
+    EXPECT_TRUE(control->MouseInControl());
+    EXPECT_EQ(entered, 1);
+    SendMessageA(control->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(control->MouseInControl());
+    EXPECT_EQ(left, 1);
+    SendMessageA(control->Handle(), WM_SETFOCUS, 0, 0);
+    EXPECT_TRUE(control->Focused());
+    SendMessageA(control->Handle(), WM_KILLFOCUS, 0, 0);
+    EXPECT_FALSE(control->Focused());
+}
+
 TEST(ControlTest, BordersBevelsAndTheirSettersRules) {
     Window w;
     TProbeControl control(&w.form);
