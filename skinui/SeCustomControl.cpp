@@ -5,8 +5,7 @@
 #include "skin/BitmapDraw.h"
 #include "skin/CanvasHelpers.h"
 #include "skin/ScopeExit.h"
-#include "skinui/ParentBackground.h"
-#include "skinui/SharedBuffer.h"
+#include "skinui/PaintPipeline.h"
 #include "skinui/ThemeLibrary.h"
 
 namespace skinui {
@@ -148,20 +147,10 @@ void TSeCustomControl::HandleCreated() { objectWindow_.SetWindow(Handle()); }
 // ---- painting ---------------------------------------------------------------------
 
 void TSeCustomControl::Paint(HDC target) {
-    HDC dc = target;
-    std::unique_ptr<skin::TSeBitmap> own;
-    skin::TSeBitmap* buffer = nullptr;
-    // 1. The surface.
-    if (performance_ == ztpSharedBuffer) {
-        buffer = &SizedSharedBuffer();
-        buffer->FillRect(skin::MakeBounds(0, 0, paintWidth_, paintHeight_), skin::kKeyPixel);
-    } else if (performance_ == ztpDoubleBuffer && paintWidth_ > 0 && paintHeight_ > 0) {
-        own = std::make_unique<skin::TSeBitmap>();
-        own->SetSize(paintWidth_, paintHeight_);
-        own->Fill(skin::kKeyPixel);
-        buffer = own.get();
-    }
-    if (buffer) dc = skin::BitmapDC(*buffer);
+    // 1. The surface (10: an own buffer goes with it, also when a step throws).
+    PaintSurface surface = ChoosePaintSurface(performance_, paintWidth_, paintHeight_, true);
+    skin::TSeBitmap* buffer = surface.buffer;
+    HDC dc = buffer ? skin::BitmapDC(*buffer) : target;
     // 2. The font of the form the control is on.
     if (framework::TForm* form = ParentForm()) paintFont_->Assign(*form->Font());
     // 3. The parent's look first.
@@ -176,22 +165,9 @@ void TSeCustomControl::Paint(HDC target) {
     PaintClient(dc);
     if (!buffer) return;
     // 8. Translucency over the parent's look.
-    const skin::TRect whole = skin::MakeBounds(0, 0, paintWidth_, paintHeight_);
-    if (blending_->Enabled()) {
-        if (!blendBuffer_) blendBuffer_ = std::make_unique<skin::TSeBitmap>();
-        blendBuffer_->SetSize(paintWidth_, paintHeight_);
-        blendBuffer_->SetAlpha(255);
-        DrawParentBackground(skin::BitmapDC(*blendBuffer_));
-        const auto alpha = std::uint8_t(blending_->Value());
-        if (buffer == own.get()) {
-            buffer->SetAlpha(alpha);
-        } else {
-            buffer->SetAlphaRect(alpha, whole);
-        }
-        buffer->MergeBackground(*blendBuffer_, 0, 0, whole);
-    }
-    // 9. Onto the window, not colour-keyed. (10: the own buffer goes with
-    // `own`, also when a step above throws.)
+    BlendOverParent(surface, *blending_, blendBuffer_, paintWidth_, paintHeight_,
+                    [this](HDC into) { DrawParentBackground(into); });
+    // 9. Onto the window, not colour-keyed.
     BitBlt(target, 0, 0, paintWidth_, paintHeight_, skin::BitmapDC(*buffer), 0, 0, SRCCOPY);
 }
 
@@ -239,31 +215,16 @@ void TSeCustomControl::DrawParentBackground(HDC dc) {
     request.right = p.x + paintWidth_;
     request.bottom = p.y + paintHeight_;
     request.buffered = performance_ != ztpNoBuffer ? 1 : 0;
-    const auto lParam = reinterpret_cast<LPARAM>(&request);
-    const bool form = dynamic_cast<framework::TForm*>(parent) != nullptr;
-    auto ask = [&](HDC into) {
-        if (form) {
-            SendMessageA(parent->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(into), lParam);
-        } else {
-            parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(into), lParam);
-        }
-    };
+    // The parent's coordinates land on the control's pixels.
     if (performance_ != ztpNoBuffer) {
-        // The parent's coordinates land on the control's pixels.
-        POINT old;
-        OffsetViewportOrgEx(dc, -p.x, -p.y, &old);
-        ask(dc);
-        SetViewportOrgEx(dc, old.x, old.y, nullptr);
+        AskParentForBackground(*parent, dc, p, request);
         return;
     }
+    if (paintWidth_ <= 0 || paintHeight_ <= 0) return;
     skin::TSeBitmap temporary;
     temporary.SetSize(paintWidth_, paintHeight_);
-    HDC into = skin::BitmapDC(temporary);
-    POINT old;
-    OffsetViewportOrgEx(into, -p.x, -p.y, &old);
-    ask(into);
-    SetViewportOrgEx(into, old.x, old.y, nullptr);
-    BitBlt(dc, 0, 0, paintWidth_, paintHeight_, into, 0, 0, SRCCOPY);
+    AskParentForBackground(*parent, skin::BitmapDC(temporary), p, request);
+    BitBlt(dc, 0, 0, paintWidth_, paintHeight_, skin::BitmapDC(temporary), 0, 0, SRCCOPY);
 }
 
 void TSeCustomControl::EraseForChild(HDC dc) {

@@ -4,8 +4,7 @@
 #include "framework/win32/Form.h"
 #include "skin/BitmapDraw.h"
 #include "skin/CanvasHelpers.h"
-#include "skinui/ParentBackground.h"
-#include "skinui/SharedBuffer.h"
+#include "skinui/PaintPipeline.h"
 
 namespace skinui {
 
@@ -84,59 +83,28 @@ void TSeGraphicControl::DrawParentBackground(HDC dc) {
     request.right = Left() + Width();
     request.bottom = Top() + Height();
     request.buffered = performance_ != ztpNoBuffer ? 1 : 0;
-    const auto lParam = reinterpret_cast<LPARAM>(&request);
-    const bool form = dynamic_cast<framework::TForm*>(parent) != nullptr;
-    auto ask = [&](HDC into) {
-        POINT old;
-        OffsetViewportOrgEx(into, -Left(), -Top(), &old);
-        if (form) {
-            SendMessageA(parent->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(into), lParam);
-        } else {
-            parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(into), lParam);
-        }
-        SetViewportOrgEx(into, old.x, old.y, nullptr);
-    };
+    const POINT offset{Left(), Top()};
     if (performance_ != ztpNoBuffer) {
-        ask(dc);
+        AskParentForBackground(*parent, dc, offset, request);
     } else if (Width() > 0 && Height() > 0) {
         skin::TSeBitmap temporary;
         temporary.SetSize(Width(), Height());
-        ask(skin::BitmapDC(temporary));
+        AskParentForBackground(*parent, skin::BitmapDC(temporary), offset, request);
         BitBlt(dc, 0, 0, Width(), Height(), skin::BitmapDC(temporary), 0, 0, SRCCOPY);
     }
     RestoreDC(dc, saved);
 }
 
 void TSeGraphicControl::Paint(HDC target) {
-    HDC dc = target;
-    std::unique_ptr<skin::TSeBitmap> own;
-    skin::TSeBitmap* buffer = nullptr;
-    if (performance_ == ztpSharedBuffer) {
-        buffer = &SizedSharedBuffer();
-    } else if (performance_ == ztpDoubleBuffer && Width() > 0 && Height() > 0) {
-        own = std::make_unique<skin::TSeBitmap>();
-        own->SetSize(Width(), Height());
-        buffer = own.get();
-    }
-    if (buffer) dc = skin::BitmapDC(*buffer);
+    PaintSurface surface = ChoosePaintSurface(performance_, Width(), Height(), false);
+    skin::TSeBitmap* buffer = surface.buffer;
+    HDC dc = buffer ? skin::BitmapDC(*buffer) : target;
     if (framework::TForm* form = ParentForm()) paintFont_->Assign(*form->Font());
     if (transparent_) DrawParentBackground(dc);
     PaintClient(dc);
     if (!buffer) return;
-    const skin::TRect whole = skin::MakeBounds(0, 0, Width(), Height());
-    if (blending_->Enabled()) {
-        if (!blendBuffer_) blendBuffer_ = std::make_unique<skin::TSeBitmap>();
-        blendBuffer_->SetSize(Width(), Height());
-        blendBuffer_->SetAlpha(255);
-        DrawParentBackground(skin::BitmapDC(*blendBuffer_));
-        const auto alpha = std::uint8_t(blending_->Value());
-        if (buffer == own.get()) {
-            buffer->SetAlpha(alpha);
-        } else {
-            buffer->SetAlphaRect(alpha, whole);
-        }
-        buffer->MergeBackground(*blendBuffer_, 0, 0, whole);
-    }
+    BlendOverParent(surface, *blending_, blendBuffer_, Width(), Height(),
+                    [this](HDC into) { DrawParentBackground(into); });
     BitBlt(target, 0, 0, Width(), Height(), skin::BitmapDC(*buffer), 0, 0, SRCCOPY);
 }
 

@@ -13,6 +13,7 @@
 #include "skin/CanvasHelpers.h"
 #include "skin/SkinMessages.h"
 #include "skinui/SeProgressBar.h"
+#include "skinui/tests/ControlTestSupport.h"
 
 namespace skinui {
 namespace {
@@ -31,28 +32,10 @@ protected:
     }
 };
 
-struct Window {
-    Window() {
-        form.SetBounds(50, 50, 200, 120);
-        form.SetClientWidth(200);
-        form.SetClientHeight(120);
-        form.SetColor(0x00336699);
-        form.CreateHandle();
-    }
-    framework::TForm form{nullptr};
-};
-
-// What the control paints, read back from a bitmap.
-using Picture = std::unique_ptr<skin::TSeBitmap>;
-
-Picture Painted(TSeCustomControl& control) {
-    auto picture = std::make_unique<skin::TSeBitmap>();
-    picture->SetSize(control.PaintWidth(), control.PaintHeight());
-    control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(skin::BitmapDC(*picture)), 0);
-    return picture;
-}
-
-std::uint32_t Rgb(const Picture& b, int x, int y) { return b->GetPixel(x, y) & 0x00FFFFFF; }
+using test::Painted;
+using test::Picture;
+using test::Rgb;
+using test::Window;
 
 TEST(ControlTest, EveryBufferingModeGivesTheSamePixels) {
     Window w;

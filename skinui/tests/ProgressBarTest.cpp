@@ -13,29 +13,15 @@
 #include "skin/SkinMessages.h"
 #include "skin/SkinObjects.h"
 #include "skinui/SeProgressBar.h"
+#include "skinui/tests/ControlTestSupport.h"
 #include "skinui/ThemeLibrary.h"
 
 namespace skinui {
 namespace {
 
-struct Window {
-    Window() {
-        form.SetBounds(50, 50, 300, 200);
-        form.SetClientWidth(300);
-        form.SetClientHeight(200);
-        form.CreateHandle();
-    }
-    framework::TForm form{nullptr};
-};
-
-using Picture = std::unique_ptr<skin::TSeBitmap>;
-
-Picture Painted(TSeCustomControl& control) {
-    auto picture = std::make_unique<skin::TSeBitmap>();
-    picture->SetSize(control.PaintWidth(), control.PaintHeight());
-    control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(skin::BitmapDC(*picture)), 0);
-    return picture;
-}
+using test::Painted;
+using test::Picture;
+using test::Window;
 
 const std::uint32_t kHighlightPixel = [] {
     const COLORREF c = GetSysColor(COLOR_HIGHLIGHT);
@@ -60,7 +46,7 @@ TSeCustomProgressBar* Bar(Window& w, int width, int height) {
 
 TEST(ProgressBarTest, HalfASmoothBarFillsTheLeftHalfInsideItsBorder) {
     const PlainLooks plain;
-    Window w;
+    Window w(300, 200);
     TSeCustomProgressBar* bar = Bar(w, 140, 16);
     bar->SetSmooth(true);
     bar->SetPosition(50);
@@ -79,7 +65,7 @@ TEST(ProgressBarTest, HalfASmoothBarFillsTheLeftHalfInsideItsBorder) {
 
 TEST(ProgressBarTest, BlocksAreCountedAndCutAsTheBlockLookDraws) {
     const PlainLooks plain;
-    Window w;
+    Window w(300, 200);
     TSeCustomProgressBar* bar = Bar(w, 137, 17);  // G = (2, 2, 135, 15): 133 x 13
     bar->SetPosition(100);
     const Picture full = Painted(*bar);
@@ -102,7 +88,7 @@ TEST(ProgressBarTest, BlocksAreCountedAndCutAsTheBlockLookDraws) {
 // filled part come from the theme.
 TEST(ProgressBarTest, TheThemedLookDrawsAChunkOverTheFilledPart) {
     if (!ThemesActive()) GTEST_SKIP() << "this system has no themes";
-    Window w;
+    Window w(300, 200);
     TSeCustomProgressBar* bar = Bar(w, 140, 16);
     bar->SetPosition(0);
     const Picture empty = Painted(*bar);
@@ -113,7 +99,7 @@ TEST(ProgressBarTest, TheThemedLookDrawsAChunkOverTheFilledPart) {
 }
 
 TEST(ProgressBarTest, PositionRepaintsAndPumpsOnlyWhenTheFractionChanges) {
-    Window w;
+    Window w(300, 200);
     TSeCustomProgressBar* bar = Bar(w, 140, 16);
     bar->SetMax(1000);
     bar->SetPosition(3);
@@ -170,7 +156,7 @@ void GiveSkin(skin::TSeSkinEngine& engine) {
 
 TEST(ProgressBarTest, TheSkinnedBarGrowsFromItsEdgeAndFollowsItsEngine) {
     skin::RegisterSkinClasses();
-    Window w;
+    Window w(300, 200);
     auto* engine = new skin::TSeSkinEngine(&w.form);
     GiveSkin(*engine);
     skin::TSeSkinEngine other(nullptr);
