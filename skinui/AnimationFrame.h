@@ -68,6 +68,8 @@ private:
     // Mask index of a pixel = columnOffset[x] + rowOffset[y].
     std::vector<std::uint32_t> columnOffset_;
     std::vector<std::uint32_t> rowOffset_;
+    // One row's mask values, gathered before the row is composed.
+    std::vector<std::uint8_t> line_;
 };
 
 }  // namespace skinui

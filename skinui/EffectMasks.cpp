@@ -18,8 +18,8 @@ void TEffectMask::Resize(int w, int h) {
 
 TRandomCellOrder::TRandomCellOrder(std::uint32_t cellCount) : count_(cellCount) {
     unsigned bits = 0;
-    while ((std::uint64_t{1} << bits) < count_) ++bits;
-    mask_ = (std::uint64_t{1} << bits) - 1;
+    while (bits < 32 && (std::uint64_t{1} << bits) < count_) ++bits;
+    mask_ = std::uint32_t((std::uint64_t{1} << bits) - 1);
     // A shift of at least one keeps each xorshift a bijection on `bits` bits.
     shift_ = std::max(1u, (bits + 1) / 2);
     state_ = count_ & mask_;
@@ -173,14 +173,18 @@ public:
     void PixelLine(int p) {
         std::vector<std::uint8_t> marks(m_.cells.size(), 0);
         Pixels(p, marks, 1);
-        const int lastColumn = std::min(Round(p / 100.0 * (2.0 * w_ - 1)), w_ - 1);
+        const int columns = std::min(Round(p / 100.0 * (2.0 * w_ - 1)), w_ - 1) + 1;
         const double slope = 0.1 * w_ / p;
-        for (int i = 0; i <= lastColumn; ++i) {
+        std::vector<std::uint8_t> shade(std::size_t(std::max(columns, 0)));
+        for (int i = 0; i < columns; ++i) {
             const double level = std::max(0.0, 2.0 * p - i * slope);
-            const std::uint8_t v = std::uint8_t(std::min(Round(level / 100.0 * 255), 255));
-            for (int y = 0; y < h_; ++y) {
-                const std::size_t at = std::size_t(y) * std::size_t(w_) + std::size_t(i);
-                if (marks[at]) m_.cells[at] = v;
+            shade[std::size_t(i)] = std::uint8_t(std::min(Round(level / 100.0 * 255), 255));
+        }
+        for (int y = 0; y < h_; ++y) {
+            const std::uint8_t* mark = &marks[std::size_t(y) * std::size_t(w_)];
+            std::uint8_t* cell = &m_.At(0, y);
+            for (int i = 0; i < columns; ++i) {
+                if (mark[i]) cell[i] = shade[std::size_t(i)];
             }
         }
     }

@@ -43,20 +43,21 @@ public:
     explicit TRandomCellOrder(std::uint32_t cellCount);
     // The next cell index; valid for the first cellCount calls.
     std::uint32_t Next() {
+        // 32-bit arithmetic is exact modulo 2^k for every k up to 32.
         for (;;) {
             state_ = (state_ * 1664525u + 1013904223u) & mask_;
-            std::uint64_t x = state_;
+            std::uint32_t x = state_;
             x ^= x >> shift_;
             x = (x * 0x9E3779B1u) & mask_;
             x ^= x >> shift_;
-            if (x < count_) return std::uint32_t(x);
+            if (x < count_) return x;
         }
     }
 
 private:
-    std::uint64_t count_;
-    std::uint64_t mask_;
-    std::uint64_t state_;
+    std::uint32_t count_;
+    std::uint32_t mask_;
+    std::uint32_t state_;
     unsigned shift_;
 };
 
