@@ -60,6 +60,7 @@ run: win32
 bench: native
 	$(NATIVE)/bin/flashdiag-bench
 	$(NATIVE)/bin/skin-bench $(NATIVE)/skins/builtin.stream
+	$(NATIVE)/bin/skinui-bench
 
 # A whole window run against the console runner, both under Wine.
 bench-window: win32
