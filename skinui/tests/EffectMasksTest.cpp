@@ -48,6 +48,15 @@ TEST(EffectMaskTest, EveryEffectDrawsNothingAtZeroAndClearsWhatWasThere) {
     }
 }
 
+TEST(EffectMaskTest, ASingleRingOnATinyMaskIsDrawnWithoutDividingByTheRingCount) {
+    // 1 x 1 at 1: n = (1 x round(2.5) / 100) / 2 = 0 rings beyond the centre,
+    // whose value is 2 x 255 / 100.
+    EXPECT_EQ(Drawn(keDiamondOut, 1, 1, 1).At(0, 0), 5);
+    EXPECT_EQ(Drawn(keSmoothRectOut, 1, 1, 1).At(0, 0), 5);
+    EXPECT_EQ(Drawn(keSmoothDiagonal, 1, 1, 1).At(0, 0), 5);
+    EXPECT_EQ(Drawn(keDiamondIn, 99, 1, 1).At(0, 0), 250);
+}
+
 TEST(EffectMaskTest, AtTheEndTheWindowIsFullyShownWhereTheEffectCoversTheMask) {
     // Every effect but the two soft diagonal and diamond sweeps covers each
     // cell at 100; those leave the Bresenham gaps of their rings, which the
