@@ -49,6 +49,7 @@ void TDiagForm::FormLoaded() {
     Label1 = BindField<framework::TLabel>(*this, "Label1");
     CheckBox3 = BindField<framework::TCheckBox>(*this, "CheckBox3");
     SeSkinEngine1 = BindField<skin::TSeSkinEngine>(*this, "SeSkinEngine1");
+    SeSkinForm1 = BindField<skinui::TSeSkinForm>(*this, "SeSkinForm1");
     ProgressBar1 = BindField<skinui::TSeSkinProgressBar>(*this, "ProgressBar1");
 }
 

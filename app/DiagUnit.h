@@ -5,8 +5,8 @@
 // It is created from its stored description (DiagUnit.form, turned into
 // the binary form at build time and embedded as the resource "TDIAGFORM").
 // SeSkinEngine1 holds the built-in skin (the build generates it and puts it
-// into the description); ProgressBar1 draws from it, the frame is still the
-// framework's plain one.
+// into the description); ProgressBar1 and the window's frame, SeSkinForm1,
+// draw from it.
 //
 // While a run goes on, RUN, the check boxes and Close are disabled and a
 // request to close the window (Alt+F4, the frame, Close()) is kept until
@@ -26,6 +26,7 @@
 #include "framework/win32/StdControls.h"
 #include "skin/SkinEngine.h"
 #include "skinui/SeProgressBar.h"
+#include "skinui/SeSkinForm.h"
 
 namespace app {
 
@@ -51,6 +52,7 @@ public:
     framework::TLabel* Label1 = nullptr;
     framework::TCheckBox* CheckBox3 = nullptr;
     skin::TSeSkinEngine* SeSkinEngine1 = nullptr;
+    skinui::TSeSkinForm* SeSkinForm1 = nullptr;
     skinui::TSeSkinProgressBar* ProgressBar1 = nullptr;
 
     void FormCreate(framework::TComponent& sender);

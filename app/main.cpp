@@ -16,6 +16,7 @@
 #include "framework/win32/StdControls.h"
 #include "skin/SkinEngine.h"
 #include "skinui/SeProgressBar.h"
+#include "skinui/SeSkinForm.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
         framework::RegisterStandardControls();
         skin::RegisterSkinClasses();
         skinui::RegisterProgressBarClasses();
+        skinui::RegisterFormClasses();
         std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
         app::DiagForm = form.get();
         if (options.autorun) {

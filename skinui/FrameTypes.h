@@ -35,3 +35,15 @@ constexpr int FrameStateCode(TSeWindowState state) {
 inline constexpr std::uint32_t kDefaultBorderIcons = 0x6F;
 
 }  // namespace skinui
+
+namespace skinui {
+
+// What a point of the frame means: 1..10 move or size the window, 11..17
+// are the plain caption buttons, kfhSkinButton any skin system button.
+enum TSeFrameHit : std::uint8_t {
+    kfhNone, kfhCaption, kfhLeft, kfhTop, kfhRight, kfhBottom, kfhBorder, kfhTopLeft, kfhTopRight,
+    kfhBottomLeft, kfhBottomRight, kfhClose, kfhHelp, kfhMinimize, kfhMaximize, kfhRollup, kfhTray,
+    kfhSysMenu, kfhSkinButton,
+};
+
+}  // namespace skinui

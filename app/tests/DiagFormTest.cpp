@@ -76,6 +76,7 @@ protected:
         framework::RegisterStandardControls();
         skin::RegisterSkinClasses();
         skinui::RegisterProgressBarClasses();
+        skinui::RegisterFormClasses();
     }
 
     // Creates the window with `backend` behind the port interface.
@@ -122,7 +123,8 @@ TEST_F(DiagFormTest, WindowComesFromItsDescriptionWithLayoutCaptionsAndFont) {
     EXPECT_EQ(frame.top, 135);
     // No border icons of the plain frame: no system menu, no close box.
     EXPECT_EQ(GetWindowLongA(form->Handle(), GWL_STYLE) & WS_SYSMENU, 0);
-    EXPECT_EQ(form->Color(), framework::clBtnFace);
+    // The skinned frame gives the form its skin's colour.
+    EXPECT_EQ(form->Color(), form->SeSkinForm1->FormObject()->Color());
     EXPECT_EQ(form->Font()->Name(), "MS Sans Serif");
     EXPECT_EQ(form->Font()->Height(), -11);
     EXPECT_EQ(form->Font()->Charset(), 1);
@@ -230,6 +232,59 @@ TEST_F(DiagFormTest, TheEngineHoldsTheBuiltInSkin) {
     bar.Perform(WM_PAINT, reinterpret_cast<WPARAM>(full.DC()), 0);
     EXPECT_EQ(full.GetPixel(80, 8), picture.GetPixel(80, 8));
     EXPECT_EQ(full.GetPixel(250, 8), picture.GetPixel(80, 8));
+}
+
+// The frame is the skin's: 8-pixel borders, a 35-pixel caption and the
+// 4-pixel shadow around the 350 x 416 client; only the close button shows.
+TEST_F(DiagFormTest, TheSkinnedFrameGivesTheWindowItsSizeCaptionAndShadow) {
+    OpenWithCard("intel64");
+    ASSERT_NE(form->SeSkinForm1, nullptr);
+    skinui::TSeSkinForm& frame = *form->SeSkinForm1;
+    ASSERT_TRUE(frame.SkinUsable());
+    EXPECT_EQ(frame.SkinEngine(), form->SeSkinEngine1);
+    EXPECT_EQ(frame.Caption(), "Orlin Flash Diagnostic ver1.2");
+    EXPECT_EQ(frame.BorderIcons(), 0x63u);
+    EXPECT_EQ(frame.Performance(), skinui::ztfpNoBuffer);
+    EXPECT_TRUE(frame.Shadow()->Enabled());
+    EXPECT_EQ(frame.Shadow()->Size(), 4);
+    EXPECT_EQ(frame.Animation()->Direction(), skinui::kdRotate180);
+    EXPECT_EQ(frame.Animation()->Effect(), skinui::keRandomSelect);
+    EXPECT_FALSE(frame.Animation()->Enabled());
+
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    EXPECT_EQ(window.left, 304);
+    EXPECT_EQ(window.top, 135);
+    EXPECT_EQ(window.right - window.left, 370);
+    EXPECT_EQ(window.bottom - window.top, 463);
+    EXPECT_EQ(frame.FrameWidth(), 366);
+    EXPECT_EQ(frame.FrameHeight(), 459);
+    EXPECT_EQ(frame.GetClientBounds(), (skin::TRect{8, 35, 358, 451}));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(form->Handle(), region), ERROR);
+    EXPECT_TRUE(PtInRegion(region, 369, 230));  // the shadow's copy, right
+    EXPECT_TRUE(PtInRegion(region, 200, 462));  // and below
+    EXPECT_FALSE(PtInRegion(region, 369, 1));
+    DeleteObject(region);
+
+    // The skinned caption is the form's; of the caption buttons only close shows.
+    frame.PaintFrame();
+    EXPECT_EQ(frame.TitleObject()->Text(), L"Orlin Flash Diagnostic ver1.5M");
+    skin::TSeSkinObject& object = *frame.FormObject();
+    EXPECT_TRUE(object.FindByName("CloseButton")->Visible());
+    for (const char* hidden : {"MinButton", "MaxButton", "RestoreButton"}) {
+        EXPECT_FALSE(object.FindByName(hidden)->Visible()) << hidden;
+    }
+
+    // Its close button closes the window.
+    const skin::TRect close = object.FindByName("CloseButton")->BoundsRect();
+    const LPARAM at = MAKELPARAM(window.left + close.Left + 10, window.top + close.Top + 10);
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, at), HTMINBUTTON);
+    HWND handle = form->Handle();
+    SendMessageA(handle, WM_NCLBUTTONDOWN, HTMINBUTTON, at);
+    SendMessageA(handle, WM_NCLBUTTONUP, HTMINBUTTON, at);
+    framework::Application().ProcessMessages();
+    EXPECT_FALSE(IsWindow(handle));
 }
 
 TEST_F(DiagFormTest, TabOrderRunsMemoRunCloseAndTheThreeBoxes) {
@@ -506,14 +561,14 @@ TEST(FlashdiagProgramTest, AutomationFlagsRunOnceAndLeaveLogAndPicture) {
     EXPECT_EQ(ReadFile("sharp32.log"),
               "32Mbit(Sharp) Card Found\n* Program Flash Area\n* Verify Flash Area\nFlash Area Pass.\n"
               "* write SAVER Area\n* verify SAVER Area\nSAVER Area Pass.\nEnd of Diagnostic.      \n");
-    // A 24-bit picture of the whole window: client 350 x 416 plus the frame.
+    // A 24-bit picture of the whole window, frame and shadow included.
     const std::string picture = ReadFile("sharp32.bmp");
     ASSERT_GT(picture.size(), 54u);
     EXPECT_EQ(picture.substr(0, 2), "BM");
     BITMAPINFOHEADER info;
     std::memcpy(&info, picture.data() + sizeof(BITMAPFILEHEADER), sizeof info);
-    EXPECT_GT(info.biWidth, 350);
-    EXPECT_GT(info.biHeight, 416);
+    EXPECT_EQ(info.biWidth, 370);
+    EXPECT_EQ(info.biHeight, 463);
     EXPECT_EQ(info.biBitCount, 24);
 }
 

@@ -1,0 +1,155 @@
+// TSeCustomForm: the screen under the window (for the shadow and
+// translucency) and the show animation, on the real screen.
+#include <windows.h>
+
+#include "framework/win32/Application.h"
+#include "framework/win32/Form.h"
+#include "framework/win32/GraphicControl.h"
+#include "skin/BitmapDraw.h"
+#include "skin/ScopeExit.h"
+#include "skinui/AnimationPlayer.h"
+#include "skinui/BackgroundCapture.h"
+#include "skinui/SeCustomForm.h"
+
+namespace skinui {
+
+using skin::TRect;
+using skin::TSeBitmap;
+
+namespace {
+
+// The animation's frames go straight onto the screen at the window's place.
+class ScreenTarget final : public AnimationTarget {
+public:
+    ScreenTarget(HDC screen, int x, int y) : screen_(screen), x_(x), y_(y) {}
+    void DrawFrame(const TSeBitmap& frame) override {
+        BitBlt(screen_, x_, y_, frame.Width(), frame.Height(), skin::BitmapDC(frame), 0, 0, SRCCOPY);
+        GdiFlush();
+    }
+    void DrawWindowKeyed(const TSeBitmap& window) override {
+        skin::Draw(window, screen_, x_, y_, true);
+        GdiFlush();
+    }
+
+private:
+    HDC screen_;
+    int x_, y_;
+};
+
+}  // namespace
+
+void TSeCustomForm::CaptureBackground(const TRect& rect) {
+    if (!Hooked() || rect == backgroundRect_ || captureSuppressed_) return;
+    if (!blending_->Enabled()) {
+        if (previousState_ == kwsMaximized) {
+            // The screen still shows the maximized window: skipped once.
+            previousState_ = kwsNormal;
+            return;
+        }
+        if (windowState_ == kwsMaximized) return;
+    }
+    // Only what the window did not cover before comes from the screen; the
+    // rest is the old background (the screen there shows the window).
+    const TBackgroundCapturePlan plan = PlanBackgroundCapture(rect, backgroundRect_);
+    if (plan.unchanged) return;
+    const int width = skin::RectWidth(rect), height = skin::RectHeight(rect);
+    if (width <= 0 || height <= 0) return;
+    HDC screen = GetDC(nullptr);
+    if (!screen) return;
+    skin::OnExit release{[&] { ReleaseDC(nullptr, screen); }};
+    auto fresh = std::make_unique<TSeBitmap>();
+    fresh->SetSize(width, height);
+    if (fresh->Empty()) return;
+    HDC into = skin::BitmapDC(*fresh);
+    for (const TRect& strip : plan.fromScreen) {
+        BitBlt(into, strip.Left, strip.Top, skin::RectWidth(strip), skin::RectHeight(strip), screen,
+               rect.Left + strip.Left, rect.Top + strip.Top, SRCCOPY);
+    }
+    if (plan.reuseOld && !background_->Empty()) {
+        background_->CopyTo(*fresh, plan.overlapInNew.Left, plan.overlapInNew.Top, plan.overlapInOld);
+    }
+    background_ = std::move(fresh);
+    backgroundRect_ = rect;
+}
+
+void TSeCustomForm::AnimateShow() {
+    if (!animation_->Enabled() || !Hooked()) return;
+    framework::Application().ProcessMessages();
+    if (!Hooked() || windowWidth_ <= 0 || windowHeight_ <= 0) return;
+    HWND window = OwnerWindow();
+
+    TSeBitmap image;
+    image.SetSize(windowWidth_, windowHeight_);
+    if (image.Empty()) return;
+    animationRunning_ = true;
+    animationBitmap_ = &image;
+    skin::OnExit finish{[&] {
+        animationRunning_ = false;
+        animationBitmap_ = nullptr;
+    }};
+
+    backgroundRect_ = TRect{};
+    CaptureBackground(ScreenWindowRect());
+
+    // The complete window into the image: frame, shadow, client background.
+    {
+        const bool wasActive = frameActive_;
+        frameActive_ = true;
+        PaintFrame();
+        SendMessageA(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(skin::BitmapDC(image)), 0);
+        frameActive_ = wasActive;
+    }
+
+    // Outside the window's shape, along its edges, the image shows the key.
+    const int s = ShadowInset();
+    HRGN shape = CreateFrameRegion();
+    if (shape && s > 0) {
+        HRGN copy = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(copy, shape, nullptr, RGN_COPY);
+        OffsetRgn(copy, s, s);
+        CombineRgn(shape, shape, copy, RGN_OR);
+        DeleteObject(copy);
+    }
+    image.SetAlpha(255);
+    image.ReplaceNearColor(skin::kKeyPixel);
+    if (shape) {
+        for (int y = 0; y < windowHeight_; ++y) {
+            const bool rowInBand = y <= s || y >= frameHeight_;
+            for (int x = 0; x < windowWidth_; ++x) {
+                if (!rowInBand && x > s && x < frameWidth_) continue;
+                if (!PtInRegion(shape, x, y)) *image.PixelPtr(x, y) = skin::kKeyPixel;
+            }
+        }
+        DeleteObject(shape);
+    }
+
+    // The controls on top, at the client offset.
+    const TRect client = GetClientBounds();
+    HDC imageDC = skin::BitmapDC(image);
+    POINT old;
+    SetViewportOrgEx(imageDC, client.Left, client.Top, &old);
+    framework::PaintGraphicChildren(*Form(), imageDC);
+    for (framework::TControl* child : Form()->Controls()) {
+        if (!child->HandleAllocated() || !(GetWindowLongA(child->Handle(), GWL_STYLE) & WS_VISIBLE)) continue;
+        RECT r;
+        GetWindowRect(child->Handle(), &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        SetViewportOrgEx(imageDC, client.Left + r.left, client.Top + r.top, nullptr);
+        SendMessageA(child->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(imageDC),
+                     PRF_CLIENT | PRF_NONCLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+    }
+    SetViewportOrgEx(imageDC, old.x, old.y, nullptr);
+
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    if (!screen) return;
+    {
+        ScreenTarget target(screen, origin.x - client.Left, origin.y - client.Top);
+        static const TRandomSource random = MakeRandomSource();
+        PlayAnimation(target, *animation_, image, *background_, random);
+    }
+    ReleaseDC(nullptr, screen);
+}
+
+}  // namespace skinui

@@ -1,0 +1,349 @@
+// TSeCustomForm: the frame paint, the client background, the window region
+// and UpdateFrame; the plain frame's look.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "framework/win32/Form.h"
+#include "skin/BitmapDraw.h"
+#include "skin/CanvasHelpers.h"
+#include "skin/ScopeExit.h"
+#include "skin/TextHelpers.h"
+#include "skinui/SeCustomForm.h"
+#include "skinui/FrameBlending.h"
+#include "skinui/ShadowBands.h"
+#include "skinui/ThemeLibrary.h"
+
+namespace skinui {
+
+using skin::TRect;
+using skin::TSeBitmap;
+
+namespace {
+
+RECT ToRECT(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
+
+// One bitmap for every frame of the process in the shared-buffer mode,
+// grown to the largest window seen.
+TSeBitmap& FrameSharedBuffer(int width, int height) {
+    static TSeBitmap buffer;
+    if (width > buffer.Width() || height > buffer.Height()) {
+        buffer.SetSize(std::max(width, buffer.Width()), std::max(height, buffer.Height()));
+    }
+    return buffer;
+}
+
+// The four strips around the client: above, left, right, below.
+void FrameStrips(const TRect& client, int width, int height, TRect (&strips)[4]) {
+    strips[0] = TRect{0, 0, width, client.Top};
+    strips[1] = TRect{0, client.Top, client.Left, height};
+    strips[2] = TRect{client.Right, client.Top, width, height};
+    strips[3] = TRect{client.Left, client.Bottom, client.Right, height};
+}
+
+}  // namespace
+
+// ---- the frame -------------------------------------------------------------------
+
+void TSeCustomForm::PaintFrame() {
+    if (!Hooked() || !framePaintingAllowed_) return;
+    const TRect client = GetClientBounds();
+    if (client.Left == 0 && client.Top == 0 && !shadow_->Enabled()) return;
+    if (std::int64_t{windowWidth_} * windowHeight_ <= 0) return;
+
+    HWND window = OwnerWindow();
+    HDC windowDC = GetWindowDC(window);
+    if (!windowDC) return;
+    skin::OnExit releaseWindowDC{[&] { ReleaseDC(window, windowDC); }};
+
+    // The target: the animation's image, a buffer by Performance, or the
+    // window itself.
+    std::unique_ptr<TSeBitmap> own;
+    TSeBitmap* buffer = nullptr;
+    if (animationRunning_ && animationBitmap_) {
+        buffer = animationBitmap_;
+    } else {
+        switch (performance_) {
+            case ztfpSharedBuffer:
+                buffer = &FrameSharedBuffer(windowWidth_, windowHeight_);
+                break;
+            case ztfpPersistentBuffer:
+                if (!persistentBuffer_) persistentBuffer_ = std::make_unique<TSeBitmap>();
+                persistentBuffer_->SetSize(windowWidth_, windowHeight_);
+                buffer = persistentBuffer_.get();
+                break;
+            case ztfpDoubleBuffer:
+                own = std::make_unique<TSeBitmap>();
+                break;
+            case ztfpNoBuffer:
+                if (shadow_->Enabled() || blending_->Enabled()) own = std::make_unique<TSeBitmap>();
+                break;
+        }
+        if (own) {
+            own->SetSize(windowWidth_, windowHeight_);
+            buffer = own.get();
+        }
+    }
+    if (buffer && buffer->Empty()) return;
+    HDC target = buffer ? skin::BitmapDC(*buffer) : windowDC;
+
+    const int saved = SaveDC(target);
+    if (buffer && ShadowInset() > 0) {
+        DrawShadow(*buffer, client, windowWidth_, windowHeight_, frameWidth_, ShadowInset(), *background_);
+    }
+    ExcludeClipRect(target, client.Left, client.Top, client.Right, client.Bottom);
+    if (buffer && blending_->Enabled()) buffer->SetUseAlpha(true);
+    PaintNonClient(target);
+    if (buffer && blending_->Enabled()) {
+        BlendFrameStrips(*buffer, client, windowWidth_, windowHeight_, std::uint8_t(blending_->Value()), *background_);
+        buffer->SetUseAlpha(false);
+    }
+    RestoreDC(target, saved);
+
+    if (buffer && !animationRunning_) {
+        TRect strips[4];
+        FrameStrips(client, windowWidth_, windowHeight_, strips);
+        for (const TRect& strip : strips) {
+            if (skin::RectIsEmpty(strip)) continue;
+            BitBlt(windowDC, strip.Left, strip.Top, skin::RectWidth(strip), skin::RectHeight(strip), target,
+                   strip.Left, strip.Top, SRCCOPY);
+        }
+    }
+}
+
+void TSeCustomForm::PaintFrameInto(HDC dc, skin::TPoint offset) {
+    const bool wasActive = frameActive_;
+    frameActive_ = true;
+    skin::OnExit restore{[&] { frameActive_ = wasActive; }};
+    POINT old;
+    SetViewportOrgEx(dc, offset.X, offset.Y, &old);
+    PaintNonClient(dc);
+    const TRect client = GetClientBounds();
+    SetViewportOrgEx(dc, offset.X + client.Left, offset.Y + client.Top, nullptr);
+    PaintClientBackground(dc);
+    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+// The plain frame: a raised edge around the button-face border, the caption
+// bar with the small icon, the caption text and the caption buttons.
+void TSeCustomForm::PaintNonClient(HDC dc) {
+    const TRect client = GetClientBounds();
+    const TRect frame{0, 0, frameWidth_, frameHeight_};
+    if (borderStyle_ == kbsNone) return;
+    HWND window = OwnerWindow();
+    const bool themed = ThemesActive();
+    // Themed parts of the class "Window": frame sides 7..9, caption 1 (small 2).
+    const int state = frameActive_ ? 1 : 2;
+    bool drawn = false;
+    if (themed) {
+        drawn = DrawThemePart(window, L"Window", dc, borderStyle_ == kbsToolWindow ? 2 : 1, state,
+                              ToRECT(TRect{0, 0, frameWidth_, client.Top}));
+        if (drawn) {
+            DrawThemePart(window, L"Window", dc, 7, state, ToRECT(TRect{0, client.Top, client.Left, frameHeight_}));
+            DrawThemePart(window, L"Window", dc, 8, state,
+                          ToRECT(TRect{client.Right, client.Top, frameWidth_, frameHeight_}));
+            DrawThemePart(window, L"Window", dc, 9, state,
+                          ToRECT(TRect{client.Left, client.Bottom, client.Right, frameHeight_}));
+        }
+    }
+    if (!drawn) {
+        skin::FillRectColor(dc, frame, skin::TColor(0x80000000 | COLOR_BTNFACE));
+        TRect edge = frame;
+        skin::DrawBevel(dc, edge, skin::kBevelLeft | skin::kBevelTop | skin::kBevelRight | skin::kBevelBottom,
+                        skin::TColor(0x80000000 | COLOR_3DDKSHADOW), skin::TColor(0x80000000 | COLOR_3DLIGHT), 1);
+        skin::DrawBevel(dc, edge, skin::kBevelLeft | skin::kBevelTop | skin::kBevelRight | skin::kBevelBottom,
+                        skin::TColor(0x80000000 | COLOR_3DSHADOW), skin::TColor(0x80000000 | COLOR_3DHILIGHT), 1);
+        const TRect band{client.Left, Metrics().frameWidth, client.Right, client.Top - 1};
+        const int start = frameActive_ ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION;
+        const int end = frameActive_ ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION;
+        skin::GradientFill(dc, band, skin::TColor(0x80000000 | start), false, skin::TColor(0x80000000 | end));
+    }
+    PaintPlainCaption(dc, client);
+}
+
+void TSeCustomForm::PaintPlainCaption(HDC dc, const TRect& client) {
+    HWND window = OwnerWindow();
+    const TRect icon = GetButtonRect(skin::kbiSystemMenu);
+    if (!skin::RectIsEmpty(icon)) {
+        auto small = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+        if (!small) small = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM));
+        if (!small) small = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+        const int size = std::min(GetSystemMetrics(SM_CXSMICON), skin::RectHeight(icon));
+        DrawIconEx(dc, icon.Left + (skin::RectWidth(icon) - size) / 2, icon.Top + (skin::RectHeight(icon) - size) / 2,
+                   small, size, size, 0, nullptr, DI_NORMAL);
+    }
+
+    // The caption buttons from the right; the text ends left of the last.
+    struct Button {
+        TSeBorderIcon icon;
+        UINT classic;
+    };
+    const Button buttons[] = {{skin::kbiClose, DFCS_CAPTIONCLOSE},   {skin::kbiMaximize, DFCS_CAPTIONMAX},
+                              {skin::kbiMinimize, DFCS_CAPTIONMIN},  {skin::kbiRollup, DFCS_BUTTONPUSH},
+                              {skin::kbiTray, DFCS_BUTTONPUSH},      {skin::kbiHelp, DFCS_CAPTIONHELP}};
+    int textRight = client.Right - 2;
+    for (const Button& b : buttons) {
+        const TRect r = GetButtonRect(b.icon);
+        if (skin::RectIsEmpty(r)) continue;
+        textRight = std::min(textRight, r.Left - 2);
+        RECT rr = ToRECT(r);
+        UINT glyph = b.classic;
+        if (b.icon == skin::kbiMaximize && WindowState() == kwsMaximized) glyph = DFCS_CAPTIONRESTORE;
+        if (b.classic == DFCS_BUTTONPUSH) {
+            DrawFrameControl(dc, &rr, DFC_BUTTON, DFCS_BUTTONPUSH);
+            // Roll-up: a bar at the top; to the tray: a small block at the bottom.
+            const int w = skin::RectWidth(r), h = skin::RectHeight(r);
+            const TRect mark = b.icon == skin::kbiRollup ? skin::MakeBounds(r.Left + w / 4, r.Top + h / 4, w / 2, 2)
+                                                         : skin::MakeBounds(r.Left + w / 3, r.Bottom - h / 3 - 1, w / 3, 2);
+            skin::FillRectColor(dc, mark, skin::TColor(0x80000000 | COLOR_BTNTEXT));
+        } else {
+            DrawFrameControl(dc, &rr, DFC_CAPTION, glyph);
+        }
+    }
+
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectA(borderStyle_ == kbsToolWindow ? &metrics.lfSmCaptionFont : &metrics.lfCaptionFont);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(FrameActive() ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+    const int textLeft = skin::RectIsEmpty(icon) ? client.Left + 2 : icon.Right + 2;
+    RECT text{textLeft, Metrics().frameWidth, textRight, client.Top};
+    DrawTextA(dc, Caption().c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+}
+
+void TSeCustomForm::PaintClientBackground(HDC dc) {
+    const TRect client = GetClientBounds();
+    const framework::TForm* form = Form();
+    skin::FillRectColor(dc, TRect{0, 0, skin::RectWidth(client), skin::RectHeight(client)},
+                        form ? form->Color() : skin::TColor(0x80000000 | COLOR_BTNFACE));
+}
+
+// ---- the client background -----------------------------------------------------------
+
+void TSeCustomForm::EraseClient(HDC dc, const TRect* onlyRect) {
+    const TRect client = GetClientBounds();
+    const int width = skin::RectWidth(client), height = skin::RectHeight(client);
+    if (width <= 0 || height <= 0) return;
+    auto paint = [&](HDC into) {
+        if (onPaint && !Loading()) {
+            paintTarget_ = into;
+            skin::OnExit clear{[&] { paintTarget_ = nullptr; }};
+            onPaint(*this);
+        } else {
+            PaintClientBackground(into);
+        }
+    };
+
+    if (animationRunning_ && animationBitmap_) {
+        HDC target = skin::BitmapDC(*animationBitmap_);
+        POINT old;
+        SetViewportOrgEx(target, client.Left, client.Top, &old);
+        paint(target);
+        SetViewportOrgEx(target, old.x, old.y, nullptr);
+        return;
+    }
+
+    const bool blend = blending_->Enabled();
+    std::unique_ptr<TSeBitmap> own;
+    TSeBitmap* buffer = nullptr;
+    switch (performance_) {
+        case ztfpSharedBuffer:
+            buffer = &FrameSharedBuffer(width, height);
+            break;
+        case ztfpPersistentBuffer:
+            if (!persistentBuffer_) persistentBuffer_ = std::make_unique<TSeBitmap>();
+            if (persistentBuffer_->Width() < width || persistentBuffer_->Height() < height) {
+                persistentBuffer_->SetSize(std::max(width, windowWidth_), std::max(height, windowHeight_));
+            }
+            buffer = persistentBuffer_.get();
+            break;
+        case ztfpDoubleBuffer:
+            own = std::make_unique<TSeBitmap>();
+            break;
+        case ztfpNoBuffer:
+            if (blend) own = std::make_unique<TSeBitmap>();
+            break;
+    }
+    if (own) {
+        own->SetSize(width, height);
+        buffer = own.get();
+    }
+    if (!buffer || buffer->Empty()) {
+        if (onlyRect) {
+            const int saved = SaveDC(dc);
+            IntersectClipRect(dc, onlyRect->Left, onlyRect->Top, onlyRect->Right, onlyRect->Bottom);
+            paint(dc);
+            RestoreDC(dc, saved);
+        } else {
+            paint(dc);
+        }
+        return;
+    }
+    HDC bufferDC = skin::BitmapDC(*buffer);
+    const int saved = SaveDC(bufferDC);
+    paint(bufferDC);
+    RestoreDC(bufferDC, saved);
+    const TRect whole{0, 0, width, height};
+    if (blend) BlendWithBackground(*buffer, whole, std::uint8_t(blending_->Value()), *background_, client.Left, client.Top);
+    const TRect part = onlyRect ? skin::RectIntersection(*onlyRect, whole) : whole;
+    if (skin::RectIsEmpty(part)) return;
+    BitBlt(dc, part.Left, part.Top, skin::RectWidth(part), skin::RectHeight(part), bufferDC, part.Left, part.Top,
+           SRCCOPY);
+}
+
+// ---- region and geometry --------------------------------------------------------------------
+
+HRGN TSeCustomForm::CreateFrameRegion() { return CreateRectRgn(0, 0, frameWidth_, frameHeight_); }
+
+void TSeCustomForm::UpdateRegion() {
+    if (!Hooked()) return;
+    framePaintingAllowed_ = false;
+    if (performance_ == ztfpPersistentBuffer) {
+        if (!persistentBuffer_) persistentBuffer_ = std::make_unique<TSeBitmap>();
+        persistentBuffer_->SetSize(windowWidth_, windowHeight_);
+    }
+    HRGN region = CreateFrameRegion();
+    if (!region) {
+        framePaintingAllowed_ = true;
+        return;
+    }
+    if (const int s = ShadowInset(); s > 0) {
+        HRGN copy = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(copy, region, nullptr, RGN_COPY);
+        OffsetRgn(copy, s, s);
+        CombineRgn(region, region, copy, RGN_OR);
+        DeleteObject(copy);
+    }
+    // The window owns the region from here on.
+    if (!SetWindowRgn(OwnerWindow(), region, TRUE)) DeleteObject(region);
+    framePaintingAllowed_ = true;
+    if (onResize) onResize(*this);
+}
+
+void TSeCustomForm::UpdateFrame() {
+    if (!Active() || !Hooked()) return;
+    HWND window = OwnerWindow();
+    captureSuppressed_ = true;
+    RECT before{};
+    GetClientRect(window, &before);
+    const TRect bounds = OwnerBounds();
+    const int width = skin::RectWidth(bounds), height = skin::RectHeight(bounds);
+    constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    // A size change makes the system ask for the client rectangle again.
+    SetWindowPos(window, nullptr, 0, 0, width, height + 1, kFlags);
+    SetWindowPos(window, nullptr, 0, 0, width, height, kFlags);
+    RECT after{};
+    GetClientRect(window, &after);
+    const int dw = (before.right - before.left) - (after.right - after.left);
+    const int dh = (before.bottom - before.top) - (after.bottom - after.top);
+    if (dw != 0 || dh != 0) SetWindowPos(window, nullptr, 0, 0, width + dw, height + dh, kFlags);
+    captureSuppressed_ = false;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+}  // namespace skinui
