@@ -102,14 +102,7 @@ void TSeCustomForm::AnimateShow() {
 
     // Outside the window's shape, along its edges, the image shows the key.
     const int s = ShadowInset();
-    HRGN shape = CreateFrameRegion();
-    if (shape && s > 0) {
-        HRGN copy = CreateRectRgn(0, 0, 0, 0);
-        CombineRgn(copy, shape, nullptr, RGN_COPY);
-        OffsetRgn(copy, s, s);
-        CombineRgn(shape, shape, copy, RGN_OR);
-        DeleteObject(copy);
-    }
+    HRGN shape = CreateWindowShape();
     image.SetAlpha(255);
     image.ReplaceNearColor(skin::kKeyPixel);
     if (shape) {

@@ -44,6 +44,43 @@ void FrameStrips(const TRect& client, int width, int height, TRect (&strips)[4])
 
 }  // namespace
 
+// ---- buffers and shape -------------------------------------------------------------
+
+TSeBitmap* TSeCustomForm::PaintBuffer(int width, int height, bool unbufferedNeedsOne,
+                                      std::unique_ptr<TSeBitmap>& own) {
+    switch (performance_) {
+        case ztfpSharedBuffer:
+            return &FrameSharedBuffer(width, height);
+        case ztfpPersistentBuffer:
+            if (!persistentBuffer_) persistentBuffer_ = std::make_unique<TSeBitmap>();
+            if (persistentBuffer_->Width() < width || persistentBuffer_->Height() < height) {
+                persistentBuffer_->SetSize(std::max(width, windowWidth_), std::max(height, windowHeight_));
+            }
+            return persistentBuffer_.get();
+        case ztfpDoubleBuffer:
+            break;
+        case ztfpNoBuffer:
+            if (!unbufferedNeedsOne) return nullptr;
+            break;
+    }
+    own = std::make_unique<TSeBitmap>();
+    own->SetSize(width, height);
+    return own.get();
+}
+
+HRGN TSeCustomForm::CreateWindowShape() {
+    HRGN region = CreateFrameRegion();
+    if (!region) return nullptr;
+    if (const int s = ShadowInset(); s > 0) {
+        HRGN copy = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(copy, region, nullptr, RGN_COPY);
+        OffsetRgn(copy, s, s);
+        CombineRgn(region, region, copy, RGN_OR);
+        DeleteObject(copy);
+    }
+    return region;
+}
+
 // ---- the frame -------------------------------------------------------------------
 
 void TSeCustomForm::PaintFrame() {
@@ -64,26 +101,7 @@ void TSeCustomForm::PaintFrame() {
     if (animationRunning_ && animationBitmap_) {
         buffer = animationBitmap_;
     } else {
-        switch (performance_) {
-            case ztfpSharedBuffer:
-                buffer = &FrameSharedBuffer(windowWidth_, windowHeight_);
-                break;
-            case ztfpPersistentBuffer:
-                if (!persistentBuffer_) persistentBuffer_ = std::make_unique<TSeBitmap>();
-                persistentBuffer_->SetSize(windowWidth_, windowHeight_);
-                buffer = persistentBuffer_.get();
-                break;
-            case ztfpDoubleBuffer:
-                own = std::make_unique<TSeBitmap>();
-                break;
-            case ztfpNoBuffer:
-                if (shadow_->Enabled() || blending_->Enabled()) own = std::make_unique<TSeBitmap>();
-                break;
-        }
-        if (own) {
-            own->SetSize(windowWidth_, windowHeight_);
-            buffer = own.get();
-        }
+        buffer = PaintBuffer(windowWidth_, windowHeight_, shadow_->Enabled() || blending_->Enabled(), own);
     }
     if (buffer && buffer->Empty()) return;
     HDC target = buffer ? skin::BitmapDC(*buffer) : windowDC;
@@ -250,29 +268,7 @@ void TSeCustomForm::EraseClient(HDC dc, const TRect* onlyRect) {
 
     const bool blend = blending_->Enabled();
     std::unique_ptr<TSeBitmap> own;
-    TSeBitmap* buffer = nullptr;
-    switch (performance_) {
-        case ztfpSharedBuffer:
-            buffer = &FrameSharedBuffer(width, height);
-            break;
-        case ztfpPersistentBuffer:
-            if (!persistentBuffer_) persistentBuffer_ = std::make_unique<TSeBitmap>();
-            if (persistentBuffer_->Width() < width || persistentBuffer_->Height() < height) {
-                persistentBuffer_->SetSize(std::max(width, windowWidth_), std::max(height, windowHeight_));
-            }
-            buffer = persistentBuffer_.get();
-            break;
-        case ztfpDoubleBuffer:
-            own = std::make_unique<TSeBitmap>();
-            break;
-        case ztfpNoBuffer:
-            if (blend) own = std::make_unique<TSeBitmap>();
-            break;
-    }
-    if (own) {
-        own->SetSize(width, height);
-        buffer = own.get();
-    }
+    TSeBitmap* buffer = PaintBuffer(width, height, blend, own);
     if (!buffer || buffer->Empty()) {
         if (onlyRect) {
             const int saved = SaveDC(dc);
@@ -307,17 +303,10 @@ void TSeCustomForm::UpdateRegion() {
         if (!persistentBuffer_) persistentBuffer_ = std::make_unique<TSeBitmap>();
         persistentBuffer_->SetSize(windowWidth_, windowHeight_);
     }
-    HRGN region = CreateFrameRegion();
+    HRGN region = CreateWindowShape();
     if (!region) {
         framePaintingAllowed_ = true;
         return;
-    }
-    if (const int s = ShadowInset(); s > 0) {
-        HRGN copy = CreateRectRgn(0, 0, 0, 0);
-        CombineRgn(copy, region, nullptr, RGN_COPY);
-        OffsetRgn(copy, s, s);
-        CombineRgn(region, region, copy, RGN_OR);
-        DeleteObject(copy);
     }
     // The window owns the region from here on.
     if (!SetWindowRgn(OwnerWindow(), region, TRUE)) DeleteObject(region);

@@ -206,6 +206,11 @@ private:
     skin::TRect ScreenWindowRect() const;
     void MakeTopmost(bool topmost);
     void TakeFrameSize(int width, int height);
+    // The buffer a paint of width x height draws into by Performance
+    // (nullptr: the target itself); a buffer made for this paint goes to `own`.
+    skin::TSeBitmap* PaintBuffer(int width, int height, bool unbufferedNeedsOne, std::unique_ptr<skin::TSeBitmap>& own);
+    // The frame region with the shadow's offset copy; owned by the caller.
+    HRGN CreateWindowShape();
 
     std::unique_ptr<TSeAnimation> animation_;
     std::unique_ptr<TSeBlending> blending_;
