@@ -62,7 +62,8 @@ bench: native
 	$(NATIVE)/bin/skin-bench $(NATIVE)/skins/builtin.stream
 	$(NATIVE)/bin/skinui-bench
 
-# A whole window run against the console runner, both under Wine.
+# A whole window run against the console runner, both under Wine, and the
+# skinned frame's paint and background capture next to a BitBlt.
 bench-window: win32
 	tools/bench-window.sh $(WIN32)
 

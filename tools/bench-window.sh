@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times a whole window run (flashdiag.exe --simulate=intel64 with all three
 # checks) against the console runner on the same card, both under Wine on
-# one virtual display and one prefix, best of three each, and prints the ratio.
+# one virtual display and one prefix, best of three each, and prints the
+# ratio; then frame-bench.exe times the skinned frame's paint and capture.
 #
 #   tools/bench-window.sh WIN32_BUILD_DIR
 set -euo pipefail
@@ -33,3 +34,5 @@ window=$(best "$build/bin/flashdiag.exe" --simulate=intel64 --autorun --exit-aft
 console=$(best "$build/bin/flashdiag-cli.exe" --simulate=intel64)
 awk -v w="$window" -v c="$console" 'BEGIN {
   printf "window run (skinned bar)   %6.2f s\nconsole runner             %6.2f s\nratio                      %6.2f\n", w, c, w / c }'
+echo
+"$here/wine-run.sh" "$build/wineprefix" "$build/bin/frame-bench.exe"
