@@ -9,6 +9,10 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RECT r;
     GetWindowRect(window, &r);
+    return SaveScreenBitmap(r, path);
+}
+
+bool SaveScreenBitmap(const RECT& r, const std::string& path) {
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
     if (width <= 0 || height <= 0) return false;

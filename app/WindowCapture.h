@@ -1,4 +1,5 @@
-// Saving what a window shows, frame included, as a 24-bit BMP file.
+// Saving what a window shows, frame included, or any part of the screen,
+// as a 24-bit BMP file.
 #pragma once
 
 #include <windows.h>
@@ -10,5 +11,8 @@ namespace app {
 // Paints the window now and copies its screen rectangle into `path`.
 // Returns false when the file could not be written.
 bool SaveWindowBitmap(HWND window, const std::string& path);
+
+// Copies the screen's rectangle `r` into `path`, whatever windows show there.
+bool SaveScreenBitmap(const RECT& r, const std::string& path);
 
 }  // namespace app

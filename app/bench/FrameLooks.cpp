@@ -1,0 +1,122 @@
+// Pictures of the diagnostic window as the screen shows it, for people to
+// look at: over a light and a dark background window, active with its close
+// button normal, hot and pressed, and inactive. Each picture takes the
+// window's rectangle and a margin around it, so the shadow over the
+// background shows too.
+//
+//   frame-looks.exe OUTDIR      writes OUTDIR/<background>-<state>.bmp
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/DiagUnit.h"
+#include "app/WindowCapture.h"
+#include "framework/win32/Application.h"
+#include "framework/win32/StdControls.h"
+#include "portio/PortAccess.h"
+#include "sim/SimulatedCard.h"
+#include "skin/SkinObject.h"
+#include "skin/SkinObjects.h"
+#include "skinui/SeProgressBar.h"
+#include "skinui/SeSkinForm.h"
+
+namespace {
+
+// Lets the window system and the frame's timers run for a while.
+void Settle(int milliseconds) {
+    for (int waited = 0; waited < milliseconds; waited += 10) {
+        framework::Application().ProcessMessages();
+        Sleep(10);
+    }
+}
+
+// A full-screen window of one colour, beneath everything made after it.
+HWND OpenBackground(COLORREF colour) {
+    WNDCLASSA type{};
+    type.lpfnWndProc = DefWindowProcA;
+    type.hInstance = GetModuleHandleA(nullptr);
+    type.lpszClassName = "FrameLooksBackground";
+    RegisterClassA(&type);  // fails harmlessly the second time
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, type.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                  type.hInstance, nullptr);
+    SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(CreateSolidBrush(colour)));
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+    return window;
+}
+
+bool Shot(HWND window, const std::string& path) {
+    RECT r;
+    GetWindowRect(window, &r);
+    InflateRect(&r, 16, 16);
+    const bool ok = app::SaveScreenBitmap(r, path);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", path.c_str());
+    return ok;
+}
+
+bool PictureOver(const std::string& outdir, const char* name, COLORREF colour) {
+    HWND background = OpenBackground(colour);
+    Settle(200);
+    std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
+    app::DiagForm = form.get();
+    form->Show();
+    HWND window = form->Handle();
+    SetForegroundWindow(window);
+    Settle(500);
+    const std::string prefix = outdir + "/" + name + "-";
+    bool ok = Shot(window, prefix + "active.bmp");
+
+    RECT r;
+    GetWindowRect(window, &r);
+    const skin::TRect close = form->SeSkinForm1->FormObject()->FindByName("CloseButton")->BoundsRect();
+    const POINT on{r.left + (close.Left + close.Right) / 2, r.top + (close.Top + close.Bottom) / 2};
+    const LPARAM at = MAKELPARAM(on.x, on.y);
+    SetCursorPos(on.x, on.y);
+    SendMessageA(window, WM_NCMOUSEMOVE, HTMINBUTTON, at);
+    Settle(300);  // the hover tracking ticks every 100 ms
+    ok = Shot(window, prefix + "close-hot.bmp") && ok;
+
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTMINBUTTON, at);
+    Settle(200);
+    ok = Shot(window, prefix + "close-pressed.bmp") && ok;
+    // Released away from the button: nothing runs.
+    const POINT away{r.left + 60, r.top + 200};
+    SetCursorPos(away.x, away.y);
+    POINT client = away;
+    ScreenToClient(window, &client);
+    SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    Settle(300);
+
+    SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
+    Settle(200);
+    ok = Shot(window, prefix + "inactive.bmp") && ok;
+
+    app::DiagForm = nullptr;
+    form.reset();
+    DestroyWindow(background);
+    Settle(100);
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: frame-looks.exe OUTDIR\n");
+        return 2;
+    }
+    framework::Application().Initialize();
+    framework::RegisterStandardControls();
+    skin::RegisterSkinClasses();
+    skinui::RegisterProgressBarClasses();
+    skinui::RegisterFormClasses();
+    sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
+    portio::ScopedPortBackend scope(card);
+    bool ok = PictureOver(argv[1], "light", RGB(236, 236, 228));
+    ok = PictureOver(argv[1], "dark", RGB(24, 28, 40)) && ok;
+    return ok ? 0 : 1;
+}

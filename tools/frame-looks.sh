@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Pictures of the diagnostic window for people to look at: frame-looks.exe
+# under Wine on a virtual display, over a light and a dark background, with
+# the close button normal, hot and pressed, and inactive; then one PNG sheet
+# per background.
+#
+#   tools/frame-looks.sh WIN32_BUILD_DIR OUTDIR
+set -euo pipefail
+build=$(cd "${1:?usage: frame-looks.sh WIN32_BUILD_DIR OUTDIR}" && pwd)
+mkdir -p "${2:?usage: frame-looks.sh WIN32_BUILD_DIR OUTDIR}"
+out=$(cd "$2" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+WINEDEBUG=-all "$here/wine-run.sh" "$build/wineprefix" "$build/bin/frame-looks.exe" "Z:${out//\//\\}"
+for background in light dark; do
+  python3 "$here/bmp-sheet.py" "$out/$background.png" \
+    "$out/$background"-{active,close-hot,close-pressed,inactive}.bmp
+  echo "sheet: $out/$background.png"
+done
