@@ -1,30 +1,34 @@
-// TSeCustomForm: the mouse on the frame. The frame's caption buttons and
-// the skin's system buttons are pressed, tracked and released here; moving
-// by the caption and sizing by the borders are still left to the system's
-// default handling (the hit codes it is given say where).
+// TSeCustomForm: the mouse on the frame. Every non-client mouse message is
+// answered here and never reaches the system's default handling: the
+// caption buttons and the skin's system buttons are pressed, tracked and
+// released, the caption moves the window and the edges size it (the whole
+// window follows the mouse, or an XOR outline does until the release).
 #include <windows.h>
 #include <windowsx.h>
 
+#include "skinui/FrameDrag.h"
 #include "skinui/SeCustomForm.h"
 
 namespace skinui {
 
 namespace {
 
-bool StartsDragOrSize(TSeFrameHit hit) { return hit >= kfhCaption && hit <= kfhBottomRight; }
+constexpr int kOutlinePenWidth = 2;
 
 }  // namespace
 
+skin::TPoint TSeCustomForm::ScreenToWindow(int screenX, int screenY) const {
+    RECT r{};
+    GetWindowRect(OwnerWindow(), &r);
+    return {screenX - r.left, screenY - r.top};
+}
+
 void TSeCustomForm::OnNonClientMouse(TMessage& m) {
     HWND window = OwnerWindow();
-    RECT r;
-    GetWindowRect(window, &r);
-    const int x = GET_X_LPARAM(m.lParam) - r.left;
-    const int y = GET_Y_LPARAM(m.lParam) - r.top;
-    const TSeFrameHit hit = HitTest(x, y);
+    const skin::TPoint at = ScreenToWindow(GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
+    const int x = at.X, y = at.Y;
     switch (m.msg) {
         case WM_NCLBUTTONDOWN:
-            if (StartsDragOrSize(hit)) return;  // the system moves and sizes
             if (!frameActive_) SetFocus(window);
             buttonsHeld_ = kShiftLeft;
             FrameMouseDown(skin::mbLeft, kShiftLeft, x, y);
@@ -35,7 +39,6 @@ void TSeCustomForm::OnNonClientMouse(TMessage& m) {
             FrameMouseDown(skin::mbRight, kShiftRight, x, y);
             break;
         case WM_NCLBUTTONDBLCLK:
-            if (StartsDragOrSize(hit) && hit != kfhCaption) return;
             FrameMouseDown(skin::mbLeft, kShiftLeft | kShiftDouble, x, y);
             FrameMouseUp(skin::mbLeft, kShiftLeft | kShiftDouble, x, y);
             buttonsHeld_ = 0;
@@ -71,38 +74,104 @@ void TSeCustomForm::OnCapturedMouse(TMessage& m) {
         if (buttonsHeld_ == 0) return;
         POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
         ClientToScreen(window, &p);
-        RECT r;
-        GetWindowRect(window, &r);
-        FrameMouseMove(buttonsHeld_, p.x - r.left, p.y - r.top);
+        const skin::TPoint at = ScreenToWindow(p.x, p.y);
+        FrameMouseMove(buttonsHeld_, at.X, at.Y);
     } else if (m.msg == WM_LBUTTONUP && buttonsHeld_ != 0) {
         buttonsHeld_ = 0;
         POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
         ClientToScreen(window, &p);
-        RECT r;
-        GetWindowRect(window, &r);
-        FrameMouseUp(skin::mbLeft, kShiftLeft, p.x - r.left, p.y - r.top);
+        const skin::TPoint at = ScreenToWindow(p.x, p.y);
+        FrameMouseUp(skin::mbLeft, kShiftLeft, at.X, at.Y);
     }
 }
 
 void TSeCustomForm::FrameMouseDown(skin::TMouseButton button, skin::TShiftState, int x, int y) {
-    if (button != skin::mbLeft) return;
+    if (button != skin::mbLeft || !Hooked()) return;
     pressedHit_ = hoverHit_ = HitTest(x, y);
+    pressPoint_ = lastPoint_ = skin::TPoint{x, y};
     PaintFrame();
-    if (Hooked()) SetCapture(OwnerWindow());
+    if (StartsDrag(pressedHit_)) {
+        dragRunning_ = true;
+        outlineRect_ = skin::TRect{};
+        if (dragging_->DragMode() == kfdmBorder) {
+            framePaintingAllowed_ = false;
+            outlineDrag_ = true;
+        }
+    }
+    SetCapture(OwnerWindow());
 }
 
-void TSeCustomForm::FrameMouseMove(skin::TShiftState, int x, int y) {
-    const TSeFrameHit hit = HitTest(x, y);
-    if (hit == hoverHit_) return;
-    hoverHit_ = hit;
-    PaintFrame();
+void TSeCustomForm::FrameMouseMove(skin::TShiftState shift, int x, int y) {
+    if (!Hooked()) return;
+    if (!(shift & kShiftLeft) || !dragRunning_) {
+        const TSeFrameHit hit = HitTest(x, y);
+        if (hit == hoverHit_) return;
+        hoverHit_ = hit;
+        PaintFrame();
+        return;
+    }
+    DragRules rules;
+    rules.moveable = dragging_->Moveable();
+    rules.sizeable = dragging_->Sizeable();
+    rules.state = windowState_;
+    rules.outline = outlineDrag_;
+    rules.minTrack = GetMinTrackSize();
+    rules.snapArea = SnapArea();
+    rules.gravitation = gravitation_.get();
+    rules.shadow = ShadowInset();
+    const skin::TRect bounds = DragStep(OwnerBounds(), pressedHit_, DragPointer{pressPoint_, lastPoint_, {x, y}}, rules);
+    if (dragging_->DragMode() == kfdmFullDrag) {
+        if (bounds != OwnerBounds()) SetFormBounds(bounds);
+        hoverHit_ = HitTest(x, y);
+        PaintFrame();
+    } else {
+        DrawDragFrame(bounds);
+    }
+    lastPoint_ = skin::TPoint{x, y};
+}
+
+skin::TRect TSeCustomForm::SnapArea() const {
+    HWND window = OwnerWindow();
+    RECT area{};
+    if (HWND parent = GetParent(window); parent && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+        GetClientRect(parent, &area);
+    } else if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
+        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return skin::TRect{area.left, area.top, area.right, area.bottom};
+}
+
+void TSeCustomForm::DrawDragFrame(const skin::TRect& rect) {
+    HWND window = OwnerWindow();
+    // The outline of a child window is drawn on its parent; that of a
+    // top-level window over everything on the screen.
+    HWND parent = (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) ? GetParent(window) : nullptr;
+    HWND surface = parent ? parent : GetDesktopWindow();
+    HDC dc = parent ? GetDC(parent) : GetDCEx(surface, nullptr, DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE);
+    if (!dc) return;
+    HPEN pen = CreatePen(PS_INSIDEFRAME, kOutlinePenWidth, RGB(255, 255, 255));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const int oldMode = SetROP2(dc, R2_XORPEN);
+    if (!skin::RectIsEmpty(outlineRect_)) {
+        Rectangle(dc, outlineRect_.Left, outlineRect_.Top, outlineRect_.Right, outlineRect_.Bottom);
+    }
+    if (!skin::RectIsEmpty(rect)) Rectangle(dc, rect.Left, rect.Top, rect.Right, rect.Bottom);
+    outlineRect_ = rect;
+    SetROP2(dc, oldMode);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    ReleaseDC(surface, dc);
 }
 
 void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState shift, int x, int y) {
+    if (!Hooked()) return;
     const TSeFrameHit hit = HitTest(x, y);
     if (button == skin::mbLeft) {
         if (GetCapture() == OwnerWindow()) ReleaseCapture();
         if (shift & kShiftDouble) {
+            EndDrag();
             if (hit == kfhCaption && (borderIcons_ & BorderIconBit(skin::kbiMaximize))) {
                 if (windowState_ == kwsMaximized) {
                     Restore();
@@ -115,9 +184,23 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
             pressedHit_ = kfhNone;
             return;
         }
-        if (hit == pressedHit_) {
+        const TSeFrameHit pressed = pressedHit_;
+        if (outlineDrag_ && dragRunning_) {
+            // The outline goes; one full step puts the window where it was.
+            DrawDragFrame(skin::TRect{});
+            dragging_->SetDragMode(kfdmFullDrag);
+            FrameMouseMove(kShiftLeft, x, y);
+            dragging_->SetDragMode(kfdmBorder);
+            outlineDrag_ = false;
+            framePaintingAllowed_ = true;
+            if (Hooked()) RedrawWindow(OwnerWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
+        EndDrag();
+        pressedHit_ = kfhNone;
+        // The action may close the window: nothing of it is used afterwards.
+        if (hit == pressed) {
             switch (hit) {
-                case kfhClose: CloseForm(); break;
+                case kfhClose: CloseForm(); return;
                 case kfhHelp: ContextHelp(); break;
                 case kfhMinimize: Minimize(); break;
                 case kfhMaximize: Maximize(); break;
@@ -127,11 +210,25 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
                 default: break;
             }
         }
-        PaintFrame();
+        if (Hooked()) PaintFrame();
     } else if (button == skin::mbRight && hit == kfhCaption) {
+        const skin::TRect client = GetClientBounds();
+        POINT at{x - client.Left, y - client.Top};
+        ClientToScreen(OwnerWindow(), &at);
+        popupPoint_ = skin::TPoint{at.x, at.y};
         PopupSystemMenu();
+        popupPoint_ = skin::TPoint{};
     }
     pressedHit_ = kfhNone;
+}
+
+void TSeCustomForm::EndDrag() {
+    if (outlineDrag_) {
+        DrawDragFrame(skin::TRect{});
+        outlineDrag_ = false;
+        framePaintingAllowed_ = true;
+    }
+    dragRunning_ = false;
 }
 
 }  // namespace skinui

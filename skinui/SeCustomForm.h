@@ -150,6 +150,14 @@ public:
     virtual void FrameMouseUp(skin::TMouseButton button, skin::TShiftState shift, int x, int y);
     TSeFrameHit PressedHit() const { return pressedHit_; }
     TSeFrameHit HoverHit() const { return hoverHit_; }
+    // True from a press that starts a move or resize to its release.
+    bool DragRunning() const { return dragRunning_; }
+    // The outline of an outline drag (XOR-drawn; drawing the same rectangle
+    // again erases it), in screen or parent coordinates.
+    void DrawDragFrame(const skin::TRect& rect);
+    const skin::TRect& DragOutline() const { return outlineRect_; }
+    // Where the system menu opens when it opens at the mouse; (0, 0) otherwise.
+    skin::TPoint PopupPoint() const { return popupPoint_; }
 
     static constexpr skin::TShiftState kShiftLeft = 8;
     static constexpr skin::TShiftState kShiftRight = 16;
@@ -195,6 +203,10 @@ private:
     void OnNcCalcSize(TMessage& message);
     void OnNonClientMouse(TMessage& message);
     void OnCapturedMouse(TMessage& message);
+    skin::TPoint ScreenToWindow(int screenX, int screenY) const;
+    // The rectangle a moved window snaps to: the parent's client, or the work area.
+    skin::TRect SnapArea() const;
+    void EndDrag();
     void OnEraseBackground(TMessage& message);
     void OnPaint(TMessage& message);
     void ApplyPendingState();
@@ -247,6 +259,11 @@ private:
     TSeFrameHit pressedHit_ = kfhNone;
     TSeFrameHit hoverHit_ = kfhNone;
     skin::TShiftState buttonsHeld_ = 0;
+    bool dragRunning_ = false;
+    bool outlineDrag_ = false;
+    skin::TPoint pressPoint_{}, lastPoint_{};
+    skin::TRect outlineRect_{};
+    skin::TPoint popupPoint_{};
     // Set while WM_SEPAINTFRAME draws into a caller's context.
     HDC paintTarget_ = nullptr;
 };

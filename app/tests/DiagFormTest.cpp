@@ -287,6 +287,43 @@ TEST_F(DiagFormTest, TheSkinnedFrameGivesTheWindowItsSizeCaptionAndShadow) {
     EXPECT_FALSE(IsWindow(handle));
 }
 
+TEST_F(DiagFormTest, TheBuiltInSkinsFrameTellsTheSystemEachPartAndItsEdgesSizeTheWindow) {
+    OpenWithCard("intel64");
+    HWND window = form->Handle();
+    skin::TSeSkinObject& object = *form->SeSkinForm1->FormObject();
+    RECT r;
+    GetWindowRect(window, &r);
+    const auto hitAtCentreOf = [&](const char* name) {
+        const skin::TRect b = object.FindByName(name)->BoundsRect();
+        const int x = r.left + (b.Left + b.Right) / 2, y = r.top + (b.Top + b.Bottom) / 2;
+        return SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+    };
+    const std::pair<const char*, LRESULT> parts[] = {
+        {"Title", HTCAPTION},          {"CloseButton", HTMINBUTTON},   {"LeftTop", HTTOPLEFT},
+        {"LeftCenter", HTLEFT},        {"LeftBottom", HTBOTTOMLEFT},   {"RightTop", HTTOPRIGHT},
+        {"RightCenter", HTRIGHT},      {"RightBottom", HTBOTTOMRIGHT}, {"BottomCenter", HTBOTTOM},
+    };
+    for (const auto& [name, code] : parts) EXPECT_EQ(hitAtCentreOf(name), code) << name;
+    EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(r.left + 100, r.top + 100)), HTCLIENT);
+
+    // The bottom-right corner pulled far up and left: 150 x 40 at least,
+    // and the controls keep their places.
+    const skin::TRect corner = object.FindByName("RightBottom")->BoundsRect();
+    const int x = (corner.Left + corner.Right) / 2, y = (corner.Top + corner.Bottom) / 2;
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, MAKELPARAM(r.left + x, r.top + y));
+    SendMessageA(window, WM_NCMOUSEMOVE, HTBOTTOMRIGHT, MAKELPARAM(r.left + x - 1000, r.top + y - 1000));
+    SendMessageA(window, WM_NCLBUTTONUP, HTBOTTOMRIGHT, MAKELPARAM(r.left + x - 1000, r.top + y - 1000));
+    framework::Application().ProcessMessages();
+    RECT small;
+    GetWindowRect(window, &small);
+    EXPECT_EQ(small.left, r.left);
+    EXPECT_EQ(small.top, r.top);
+    EXPECT_EQ(small.right - small.left, 150);
+    EXPECT_EQ(small.bottom - small.top, 40);
+    EXPECT_EQ(form->Memo1->Left(), 8);
+    EXPECT_EQ(form->Memo1->Top(), 8);
+}
+
 TEST_F(DiagFormTest, TabOrderRunsMemoRunCloseAndTheThreeBoxes) {
     OpenWithCard("intel64");
     std::vector<std::string> order;
