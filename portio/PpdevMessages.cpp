@@ -70,7 +70,10 @@ std::string NoEppMessage(const std::string& device, unsigned int modes) {
                   {PARPORT_MODE_COMPAT, "COMPAT"}, {PARPORT_MODE_ECP, "ECP"}, {PARPORT_MODE_DMA, "DMA"}};
     std::string offered;
     for (const auto& mode : kModes)
-        if (modes & mode.bit) offered += (offered.empty() ? "" : ",") + std::string(mode.name);
+        if (modes & mode.bit) {
+            if (!offered.empty()) offered += ',';
+            offered += mode.name;
+        }
     if (offered.empty()) offered = "none";
     return "the port behind " + Quoted(device) + " does not support EPP mode (it offers " + offered +
            "): set it to EPP or ECP+EPP in the firmware setup; /proc/sys/dev/parport/" + PortName(device) +

@@ -95,7 +95,7 @@ ssize_t FakeParportDevice::Read(int fd, void* buffer, std::size_t size) {
     }
     if (beforeTransfer) beforeTransfer(transfers);
     ++transfers;
-    if (timesOut && timesOut()) return 0;
+    if (timesOut && timesOut(true)) return 0;
     const std::uint16_t port = (mode_ & IEEE1284_ADDR) ? kAddress : kData;
     auto* bytes = static_cast<std::uint8_t*>(buffer);
     for (std::size_t i = 0; i < size; ++i) bytes[i] = adapter_.ReadByte(port);
@@ -110,7 +110,7 @@ ssize_t FakeParportDevice::Write(int fd, const void* buffer, std::size_t size) {
     }
     if (beforeTransfer) beforeTransfer(transfers);
     ++transfers;
-    if (timesOut && timesOut()) return 0;
+    if (timesOut && timesOut(false)) return 0;
     const std::uint16_t port = (mode_ & IEEE1284_ADDR) ? kAddress : kData;
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     for (std::size_t i = 0; i < size; ++i) adapter_.WriteByte(port, bytes[i]);

@@ -37,8 +37,9 @@ public:
     gid_t group = 7;
     mode_t permissions = 0660;
     std::map<gid_t, std::string> groupNames{{7, "lp"}};
-    // A transfer that times out: the peripheral did not answer.
-    std::function<bool()> timesOut;
+    // Whether a transfer (a read when the argument is true) times out: the
+    // peripheral did not answer.
+    std::function<bool(bool)> timesOut;
     // Called before every EPP transfer (read or write), with its number.
     std::function<void(std::uint64_t)> beforeTransfer;
 

@@ -55,7 +55,7 @@ TEST(PpdevPortTest, AnUnansweredCycleReadsAllOnesAndIsCounted) {
     PortRecorder adapter;
     FakeParportDevice device(adapter);
     bool silent = false;
-    device.timesOut = [&silent] { return silent; };
+    device.timesOut = [&silent](bool) { return silent; };
     PpdevPort port("/dev/parport0", device);
     silent = true;
     port.WriteByte(0x37C, 0x00);
