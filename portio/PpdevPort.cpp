@@ -25,7 +25,9 @@ int ModeFor(PpdevPort::Cycle cycle) {
 }  // namespace
 
 PpdevPort::PpdevPort(std::string device, PpdevSystem& system) : device_(std::move(device)), system_(system) {
-    fd_ = system_.Open(device_.c_str(), O_RDWR | O_CLOEXEC);
+    // Without O_NONBLOCK the kernel repeats an EPP read that timed out until
+    // a signal arrives; with it such a read fails at once (EAGAIN).
+    fd_ = system_.Open(device_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) throw PortOpenError(OpenFailureMessage(device_, errno, system_));
     try {
         unsigned int modes = 0;

@@ -32,7 +32,6 @@ PpdevSystem* current = &kernel;
 
 }  // namespace
 
-PpdevSystem& KernelPpdevSystem() { return kernel; }
 PpdevSystem& CurrentPpdevSystem() { return *current; }
 void SetPpdevSystem(PpdevSystem* system) { current = system ? system : &kernel; }
 

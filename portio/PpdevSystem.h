@@ -25,9 +25,6 @@ public:
     virtual std::optional<std::string> GroupName(gid_t group) = 0;
 };
 
-// The kernel's own calls.
-PpdevSystem& KernelPpdevSystem();
-
 // The system the named ports use: the kernel's unless a test put another
 // in its place (nullptr puts the kernel's back).
 PpdevSystem& CurrentPpdevSystem();

@@ -27,11 +27,8 @@ RawIoSystem* current = nullptr;
 }  // namespace
 
 #ifdef FLASHDIAG_PORT_INSTRUCTIONS
-bool HasProcessorPortInstructions() { return true; }
-RawIoSystem& ProcessorRawIoSystem() { return processor; }
 void SetRawIoSystem(RawIoSystem* system) { current = system ? system : &processor; }
 #else
-bool HasProcessorPortInstructions() { return false; }
 void SetRawIoSystem(RawIoSystem* system) { current = system; }
 #endif
 

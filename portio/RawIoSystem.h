@@ -17,13 +17,9 @@ public:
     virtual std::uint16_t In16(std::uint16_t port) = 0;
 };
 
-// True when this build has the instructions (Linux on x86).
-bool HasProcessorPortInstructions();
-// The processor's instructions; only when HasProcessorPortInstructions().
-RawIoSystem& ProcessorRawIoSystem();
-
 // The system the named ports use: the processor's unless a test put
-// another in its place (nullptr puts the processor's back).
+// another in its place (nullptr puts the processor's back). nullptr when
+// the processor has no port instructions (Linux on x86 has them).
 RawIoSystem* CurrentRawIoSystem();
 void SetRawIoSystem(RawIoSystem* system);
 

@@ -4,6 +4,8 @@
 #include <linux/parport.h>
 #include <linux/ppdev.h>
 
+#include <fcntl.h>
+
 #include <cerrno>
 
 #include "portio/PortAddress.h"
@@ -29,11 +31,12 @@ bool FakeParportDevice::Valid(int fd) {
     return false;
 }
 
-int FakeParportDevice::Open(const char* path, int) {
+int FakeParportDevice::Open(const char* path, int flags) {
     if (!exists || path != path_) return Fail(ENOENT);
     if (openError) return Fail(openError);
     if (fd_ >= 0) return Fail(EBUSY);
     ++opens;
+    flags_ = flags;
     fd_ = nextFd_++;
     return fd_;
 }
@@ -95,7 +98,11 @@ ssize_t FakeParportDevice::Read(int fd, void* buffer, std::size_t size) {
     }
     if (beforeTransfer) beforeTransfer(transfers);
     ++transfers;
-    if (timesOut && timesOut(true)) return 0;
+    if (timesOut && timesOut(true)) {
+        // A blocking descriptor would keep the kernel reading until a signal.
+        if (!(flags_ & O_NONBLOCK)) ++misuses;
+        return Fail(EAGAIN);
+    }
     const std::uint16_t port = (mode_ & IEEE1284_ADDR) ? kAddress : kData;
     auto* bytes = static_cast<std::uint8_t*>(buffer);
     for (std::size_t i = 0; i < size; ++i) bytes[i] = adapter_.ReadByte(port);

@@ -49,7 +49,8 @@ public:
     int opens = 0, closes = 0, claims = 0, releases = 0;
     std::uint64_t transfers = 0, modeSwitches = 0;
     // Calls the kernel would refuse (a transfer on an unclaimed port, a
-    // stale descriptor, an unknown request).
+    // stale descriptor, an unknown request), and a read that times out on a
+    // blocking descriptor, which the kernel would repeat until a signal.
     int misuses = 0;
 
 private:
@@ -58,6 +59,7 @@ private:
     PortBackend& adapter_;
     std::string path_;
     int fd_ = -1;
+    int flags_ = 0;
     int nextFd_ = 40;
     bool claimed_ = false;
     int mode_ = 0;

@@ -63,6 +63,7 @@ TEST(PpdevPortTest, AnUnansweredCycleReadsAllOnesAndIsCounted) {
     EXPECT_EQ(port.ReadWord(0x37C), 0xFFFF);
     EXPECT_EQ(port.FailedTransfers(), 3u);
     EXPECT_TRUE(adapter.Accesses().empty());
+    EXPECT_EQ(device.misuses, 0);  // no read the kernel would have kept repeating
 }
 
 struct Refusal {
