@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/NothingBackend.h"
 #include "cartridge/CardContents.h"
 #include "portio/PortAccess.h"
 #include "portio/PpdevPort.h"
@@ -21,21 +22,8 @@
 
 namespace {
 
+using bench::NothingBackend;
 using Clock = std::chrono::steady_clock;
-
-// Answers every read with a ready status and forgets every write.
-class NothingBackend final : public portio::PortBackend {
-public:
-    void WriteByte(std::uint16_t, std::uint8_t value) override { sink_ += value; }
-    std::uint8_t ReadByte(std::uint16_t) override { return 0x80; }
-    std::uint16_t ReadWord(std::uint16_t) override { return 0; }
-    bool Ready() const override { return true; }
-    void SetDirectAccess(bool) override {}
-    std::uint64_t accesses = 0;
-
-private:
-    unsigned sink_ = 0;
-};
 
 // Counts the accesses the cartridge code makes.
 class CountingBackend final : public portio::PortBackend {

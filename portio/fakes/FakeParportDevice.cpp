@@ -90,7 +90,7 @@ int FakeParportDevice::Ioctl(int fd, unsigned long request, void* argument) {
     }
 }
 
-ssize_t FakeParportDevice::Read(int fd, void* buffer, std::size_t size) {
+int FakeParportDevice::BeginTransfer(int fd) {
     if (!Valid(fd)) return Fail(EBADF);
     if (!claimed_) {
         ++misuses;
@@ -98,29 +98,28 @@ ssize_t FakeParportDevice::Read(int fd, void* buffer, std::size_t size) {
     }
     if (beforeTransfer) beforeTransfer(transfers);
     ++transfers;
+    return 0;
+}
+
+std::uint16_t FakeParportDevice::CyclePort() const { return (mode_ & IEEE1284_ADDR) ? kAddress : kData; }
+
+ssize_t FakeParportDevice::Read(int fd, void* buffer, std::size_t size) {
+    if (BeginTransfer(fd) != 0) return -1;
     if (timesOut && timesOut(true)) {
         // A blocking descriptor would keep the kernel reading until a signal.
         if (!(flags_ & O_NONBLOCK)) ++misuses;
         return Fail(EAGAIN);
     }
-    const std::uint16_t port = (mode_ & IEEE1284_ADDR) ? kAddress : kData;
     auto* bytes = static_cast<std::uint8_t*>(buffer);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = adapter_.ReadByte(port);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = adapter_.ReadByte(CyclePort());
     return static_cast<ssize_t>(size);
 }
 
 ssize_t FakeParportDevice::Write(int fd, const void* buffer, std::size_t size) {
-    if (!Valid(fd)) return Fail(EBADF);
-    if (!claimed_) {
-        ++misuses;
-        return Fail(EINVAL);
-    }
-    if (beforeTransfer) beforeTransfer(transfers);
-    ++transfers;
+    if (BeginTransfer(fd) != 0) return -1;
     if (timesOut && timesOut(false)) return 0;
-    const std::uint16_t port = (mode_ & IEEE1284_ADDR) ? kAddress : kData;
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
-    for (std::size_t i = 0; i < size; ++i) adapter_.WriteByte(port, bytes[i]);
+    for (std::size_t i = 0; i < size; ++i) adapter_.WriteByte(CyclePort(), bytes[i]);
     return static_cast<ssize_t>(size);
 }
 

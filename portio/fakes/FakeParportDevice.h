@@ -55,6 +55,10 @@ public:
 
 private:
     bool Valid(int fd);
+    // 0, or -1 with errno as the kernel refuses a transfer.
+    int BeginTransfer(int fd);
+    // The adapter's port of the cycle PPSETMODE chose.
+    std::uint16_t CyclePort() const;
 
     PortBackend& adapter_;
     std::string path_;
