@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cartridge/FlashCommands.h"
+#include "cartridge/Patterns.h"
 #include "cli/CliMain.h"
 #include "cli/OutputFile.h"
 #include "cli/tests/CliRun.h"
@@ -98,6 +100,51 @@ TEST(RealHardwareTest, AWholeRunGivesTheSimulatorsLog) {
     EXPECT_NE(run.out.find("err $400101 12 : C0\n"), std::string::npos) << run.out;
     hardware.ExpectReleased();
     EXPECT_EQ(hardware.device.opens, 1);
+}
+
+TEST(RealHardwareTest, ADumpOfEachCardKindIsWhatTheCardHolds) {
+    const struct {
+        const char* kind;
+        std::uint32_t size;
+        const char* found;
+        std::uint32_t stuck;  // the address of a byte that always reads 0x00, or none
+    } cards[] = {{"intel64,flash-bad=0x7FFFFF:0x00", 0x800000, "64Mbit(Intel) Card Found", 0x7FFFFF},
+                 {"sharp64", 0x800000, "64Mbit(Sharp) Card Found", ~0u},
+                 {"sharp32", 0x400000, "32Mbit(Sharp) Card Found", ~0u}};
+    for (const auto& card : cards) {
+        FakeHardware hardware(card.kind);
+        {
+            // Blocks of different patterns at the start, in the second part's
+            // place and at the end; the rest stays erased.
+            portio::ScopedPortBackend scope(hardware.card);
+            cartridge::ResetFlashBanks();
+            for (std::uint32_t block : {0x000000u, 0x410000u % card.size, card.size - 0x10000}) {
+                cartridge::FillFlashPattern(cartridge::PatternBuffer, block + 0x4000);
+                ASSERT_TRUE(cartridge::EraseFlashBlock(block));
+                for (std::uint32_t j = 0; j < cartridge::PatternBytes / 32; ++j)
+                    ASSERT_TRUE(cartridge::ProgramFlashBuffer(block + 32 * j, cartridge::PatternBuffer));
+            }
+        }
+        const int erases = hardware.card.EraseCount();
+        ScratchDirectory dir("real-dump");
+        const std::string dump = dir.File("flash.bin");
+        const CliRun run = Cli({"--only-read", "--read-flash=" + dump});
+        EXPECT_EQ(run.status, ExitClean) << card.kind << ": " << run.err;
+        EXPECT_EQ(run.out, std::string(card.found) + "\n* read Flash Area\nFlash Area saved to '" + dump +
+                               "'.\nEnd of Diagnostic.      \n");
+        const std::string bytes = FileContents(dump);
+        ASSERT_EQ(bytes.size(), card.size) << card.kind;
+        std::uint32_t differing = 0, programmed = 0;
+        for (std::uint32_t a = 0; a < card.size; ++a) {
+            const std::uint8_t held = a == card.stuck ? 0x00 : hardware.card.FlashCell(a);
+            differing += static_cast<std::uint8_t>(bytes[a]) != held;
+            programmed += held != 0xFF;
+        }
+        EXPECT_EQ(differing, 0u) << card.kind;
+        EXPECT_GT(programmed, 2 * 0x4000u) << card.kind;
+        EXPECT_EQ(hardware.card.EraseCount(), erases) << card.kind;
+        hardware.ExpectReleased();
+    }
 }
 
 TEST(RealHardwareTest, APortThatCannotBeUsedIsExit2WithWhatIsMissing) {
