@@ -1,5 +1,6 @@
 // Keeping the card's contents with a simulated card: the saver backup and
-// restore, the flash dump, --only-read, and the file safety around them.
+// restore, and the file safety around them (the flash dump and --only-read
+// are tested through the ppdev backend).
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -102,29 +103,6 @@ TEST(CardKeepingTest, ARestoreReportsTheBytesTheSaverDoesNotKeep) {
     EXPECT_EQ(run.out, "64Mbit(Sharp) Card Found\n* restore SAVER Area\n* verify SAVER restore\n" +
                            cartridge::ErrorLine(0x1234, 0x00, expected) + "\n" + kEnd);
     EXPECT_EQ(port.card.EraseCount(), 0);
-}
-
-TEST(CardKeepingTest, ADumpHoldsTheWholeFlashAndOnlyReadChangesNothing) {
-    ScratchDirectory dir("keeping-dump");
-    CardOnThePort port("sharp32,flash-bad=0x2305:0x12");
-    ASSERT_EQ(Cli({"--no-saver"}).status, ExitProblem);  // programs the pattern; the stuck byte fails
-    port.FillSaver(SavesImage());
-    const int erases = port.card.EraseCount();
-
-    const std::string dump = dir.File("flash.bin"), saves = dir.File("saves.bin");
-    CliRun run = Cli({"--only-read", "--read-flash=" + dump, "--backup-saver=" + saves});
-    EXPECT_EQ(run.status, ExitClean) << run.err;
-    EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\n* read Flash Area\nFlash Area saved to '" + dump +
-                           "'.\n* backup SAVER Area\nSAVER Area saved to '" + saves + "'.\n" + kEnd);
-    const std::string flash = FileContents(dump);
-    ASSERT_EQ(flash.size(), 0x400000u);
-    std::string expected(0x400000, '\0');
-    for (std::uint32_t a = 0; a < expected.size(); ++a) expected[a] = static_cast<char>(port.card.FlashCell(a));
-    expected[0x2305] = 0x12;  // what the card answers there
-    EXPECT_TRUE(flash == expected);
-    EXPECT_EQ(FileContents(saves), SavesImage());
-    EXPECT_EQ(port.card.EraseCount(), erases);
-    EXPECT_EQ(port.Saver(), SavesImage());
 }
 
 TEST(CardKeepingTest, NoCardMeansNoFiles) {
