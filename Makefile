@@ -59,6 +59,7 @@ run: win32
 
 bench: native
 	$(NATIVE)/bin/flashdiag-bench
+	$(NATIVE)/bin/port-bench
 	$(NATIVE)/bin/skin-bench $(NATIVE)/skins/builtin.stream
 	$(NATIVE)/bin/skinui-bench
 

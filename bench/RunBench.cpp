@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/NothingBackend.h"
 #include "cartridge/RunSequence.h"
 #include "portio/PortAccess.h"
 #include "sim/SimulatedCard.h"
@@ -58,19 +59,6 @@ private:
     portio::PortBackend& inner_;
 };
 
-// The floor: an access that does nothing but the indirect call.
-class NothingBackend final : public portio::PortBackend {
-public:
-    void WriteByte(std::uint16_t, std::uint8_t value) override { sink_ += value; }
-    std::uint8_t ReadByte(std::uint16_t) override { return 0x80; }
-    std::uint16_t ReadWord(std::uint16_t) override { return 0; }
-    bool Ready() const override { return true; }
-    void SetDirectAccess(bool) override {}
-
-private:
-    unsigned sink_ = 0;
-};
-
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 double TimeSimulatedRun() {
@@ -83,7 +71,7 @@ double TimeSimulatedRun() {
 }
 
 double TimeFloor(long long writes, long long byteReads, long long wordReads) {
-    NothingBackend nothing;
+    bench::NothingBackend nothing;
     portio::ScopedPortBackend scope(nothing);
     unsigned sum = 0;
     const auto start = Clock::now();

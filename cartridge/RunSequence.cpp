@@ -6,7 +6,7 @@
 
 namespace cartridge {
 
-bool RunDiagnostic(RunReport& report) {
+bool RunDiagnostic(RunReport& report, RunStages* stages) {
     bool problem = false;
     report.ClearLog();
 
@@ -17,7 +17,7 @@ bool RunDiagnostic(RunReport& report) {
         CardSize = InitialCardSize;
     }
 
-    if (CardSize > 0) {
+    if (CardSize > 0 && (!stages || stages->BeforeAreaChecks(report))) {
         if (report.IsChecked(RunCheck::FlashArea)) {
             report.ErrorFlag = false;
             report.AppendLine("* Program Flash Area");
@@ -36,6 +36,7 @@ bool RunDiagnostic(RunReport& report) {
             if (!report.ErrorFlag) report.AppendLine("SAVER Area Pass.");
             problem |= report.ErrorFlag;
         }
+        if (stages) stages->AfterAreaChecks(report);
     }
 
     report.AppendLine("End of Diagnostic.      ");

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "cartridge/RunReport.h"
+#include "cartridge/RunStages.h"
 
 namespace cartridge {
 
@@ -13,7 +14,8 @@ constexpr std::int32_t SaverAreaBytes = 0x20000;
 // check is off), runs the checked area tests and ends the log with
 // "End of Diagnostic.      ". Each check box is read when the run reaches
 // it. Returns true when the run logged a problem: no card, a mismatch, or a
-// part that never became ready.
-bool RunDiagnostic(RunReport& report);
+// part that never became ready. `stages`, when given, run around the area
+// checks (see RunStages).
+bool RunDiagnostic(RunReport& report, RunStages* stages = nullptr);
 
 }  // namespace cartridge

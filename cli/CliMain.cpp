@@ -5,17 +5,64 @@
 #include <stdexcept>
 
 #include "cartridge/RunSequence.h"
+#include "cli/CardKeeping.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleReport.h"
+#include "cli/Interruption.h"
 #include "cli/PortSelection.h"
+#include "portio/NamedPort.h"
 #include "portio/PlatformPort.h"
 
 namespace runner {
 namespace {
+
 int UsageFailure(std::FILE* err, const std::string& message) {
     std::fprintf(err, "flashdiag-cli: %s\n%s", message.c_str(), CliUsage);
     return ExitUsage;
 }
+
+// How a run with the port ended; reported once the port is released.
+struct RunEnd {
+    int status = ExitClean;
+    int signal = 0;           // the signal that interrupted it, or 0
+    std::string whereabouts;  // how far an interrupted run came
+    std::optional<std::string> backup;
+};
+
+RunEnd RunWithPort(const CliOptions& options, std::FILE* out, std::FILE* err, std::FILE* progress) {
+    ConsoleReport report(options, out, progress);
+    // Files are refused, and a restore file read, before the port is touched.
+    CardKeeping keeping(options, report);
+    InterruptWatch interrupts;
+    PortSelection ports(options.card, options.tracePath, PortSelection::TraceWriteFailure::StopRun, options.port);
+    if (!portio::DriverReady()) std::fputs("NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n", err);
+    portio::SetDirectAccess(true);
+    StopOnInterrupt stopOnInterrupt(portio::ActivePortBackend());
+    portio::ScopedPortBackend interruptible(stopOnInterrupt);
+
+    RunEnd end;
+    bool problem = false;
+    try {
+        problem = cartridge::RunDiagnostic(report, &keeping);
+    } catch (const portio::TraceWriteError&) {
+        // The run ended at the first trace line that could not be written;
+        // CloseTrace reports it.
+    } catch (const RunInterrupted& interrupted) {
+        end.signal = interrupted.Signal();
+        end.whereabouts = report.Whereabouts();
+    }
+    if (progress) std::fputs("\r\033[K", progress);
+    ports.CloseTrace();
+    if (report.LogWriteError() != 0)
+        throw std::runtime_error(std::string("cannot write the log: ") + std::strerror(report.LogWriteError()));
+    end.backup = keeping.Backup();
+    if (end.signal) return end;
+    for (const std::string& path : keeping.Unwritten())
+        std::fprintf(err, "flashdiag-cli: no card to read: '%s' was not written\n", path.c_str());
+    end.status = problem || keeping.Failed() ? ExitProblem : ExitClean;
+    return end;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err, std::FILE* progress) {
@@ -29,29 +76,18 @@ int RunCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
         std::fputs(CliUsage, out);
         return ExitClean;
     }
-    if (!options.card && !portio::HasPlatformPortLayer())
-        return UsageFailure(err,
-                            "real hardware needs a port backend for this platform, and this build has none; "
-                            "use --simulate=CARD");
+    if (options.port && !portio::HasNamedPorts())
+        return UsageFailure(err, "--port needs the Linux port backends; this build uses the platform's port layer");
+    if (!options.card && !options.port && !portio::HasPlatformPortLayer()) {
+        if (!portio::HasNamedPorts())
+            return UsageFailure(err,
+                                "real hardware needs a port backend for this platform, and this build has none; "
+                                "use --simulate=CARD");
+        options.port = portio::PortAddress::Device(portio::DefaultPortDevice);
+    }
+    RunEnd end;
     try {
-        PortSelection ports(options.card, options.tracePath, PortSelection::TraceWriteFailure::StopRun);
-        if (!portio::DriverReady())
-            std::fputs("NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n", err);
-        portio::SetDirectAccess(true);
-
-        ConsoleReport report(options, out, progress);
-        bool problem = false;
-        try {
-            problem = cartridge::RunDiagnostic(report);
-        } catch (const portio::TraceWriteError&) {
-            // The run ended at the first trace line that could not be
-            // written; CloseTrace reports it.
-        }
-        if (progress) std::fputs("\r\033[K", progress);
-        ports.CloseTrace();
-        if (report.LogWriteError() != 0)
-            throw std::runtime_error(std::string("cannot write the log: ") + std::strerror(report.LogWriteError()));
-        return problem ? ExitProblem : ExitClean;
+        end = RunWithPort(options, out, err, progress);
     } catch (const std::exception& error) {
         std::fprintf(err, "flashdiag-cli: %s\n", error.what());
         return ExitUsage;
@@ -60,6 +96,16 @@ int RunCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
         std::fputs("flashdiag-cli: unexpected error\n", err);
         return ExitUsage;
     }
+    if (end.signal) {
+        std::fprintf(err, "flashdiag-cli: interrupted %s; the port is released\n", end.whereabouts.c_str());
+        if (end.backup)
+            std::fprintf(err,
+                         "flashdiag-cli: the saver's contents are in '%s'; --restore-saver=%s --no-flash "
+                         "--no-saver writes them back\n",
+                         end.backup->c_str(), end.backup->c_str());
+        return ExitInterrupted + end.signal;
+    }
+    return end.status;
 }
 
 }  // namespace runner

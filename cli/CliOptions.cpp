@@ -1,11 +1,19 @@
 #include "cli/CliOptions.h"
 
+#include <charconv>
+
 namespace runner {
 
 const char* const CliUsage =
-    "usage: flashdiag-cli [--simulate=CARD] [--no-size-check] [--no-flash] [--no-saver] [--trace=FILE]\n"
+    "usage: flashdiag-cli [--simulate=CARD | --port=PORT] [--no-size-check] [--no-flash] [--no-saver]\n"
+    "                     [--read-flash=FILE] [--backup-saver=FILE] [--restore-saver=FILE] [--force]\n"
+    "                     [--only-read] [--trace=FILE]\n"
     "  CARD is KIND[,FAULT]...: KIND intel64, sharp64, sharp32 or none; FAULT flash-bad=ADDR:VALUE,\n"
-    "  saver-bad=ADDR:VALUE, no-saver or flash-hang. --trace=- writes the trace to stdout.\n";
+    "  saver-bad=ADDR:VALUE, no-saver or flash-hang. PORT is a ppdev device (/dev/parport0, the\n"
+    "  default on Linux) or an I/O base for direct access as root (0x378). --read-flash and\n"
+    "  --backup-saver keep the card's contents before the run, --restore-saver writes a saver backup\n"
+    "  back after it, --force lets them replace a file, --only-read skips the checks that change the\n"
+    "  card. --trace=- writes the trace to stdout.\n";
 
 namespace {
 // The value of "--name=value", or nullopt when `arg` is not that option.
@@ -14,7 +22,42 @@ std::optional<std::string> OptionValue(const std::string& arg, const std::string
     if (arg.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
     return arg.substr(prefix.size());
 }
+
+// A file the card's contents go to or come from: stdout carries the log.
+std::string CardFile(const std::string& name, const std::string& path) {
+    if (path.empty() || path == "-") throw UsageError(name + " needs a file name (stdout carries the log)");
+    return path;
+}
+
+void CheckCombination(const CliOptions& options) {
+    if (options.card && options.port) throw UsageError("--simulate and --port exclude each other");
+    if (options.readFlashPath && !options.sizeCheck)
+        throw UsageError("--read-flash needs the size check for the flash's size (drop --no-size-check)");
+    if (options.restoreSaverPath && options.onlyRead)
+        throw UsageError("--restore-saver writes the saver; it cannot go with --only-read");
+    if (options.readFlashPath && options.backupSaverPath && *options.readFlashPath == *options.backupSaverPath)
+        throw UsageError("--read-flash and --backup-saver need two different files");
+}
 }  // namespace
+
+portio::PortAddress ParsePortAddress(const std::string& text) {
+    if (!text.empty() && text[0] == '/') return portio::PortAddress::Device(text);
+    std::string_view digits = text;
+    int base = 10;
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        base = 16;
+        digits.remove_prefix(2);
+    }
+    unsigned value = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    const bool number = !digits.empty() && ec == std::errc() && end == digits.data() + digits.size();
+    if (!number)
+        throw UsageError("bad --port '" + text +
+                         "' (expected a device such as /dev/parport0 or an I/O base such as 0x378)");
+    if (value == 0 || value > 0xFFFFu - (portio::PortSpan - 1))
+        throw UsageError("bad --port '" + text + "' (an I/O base lies between 0x1 and 0xFFF8)");
+    return portio::PortAddress::IoBase(static_cast<std::uint16_t>(value));
+}
 
 CliOptions ParseCliOptions(const std::vector<std::string>& args) {
     CliOptions options;
@@ -27,19 +70,32 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
             options.flashCheck = false;
         } else if (arg == "--no-saver") {
             options.saverCheck = false;
+        } else if (arg == "--force") {
+            options.force = true;
+        } else if (arg == "--only-read") {
+            options.onlyRead = true;
         } else if (auto card = OptionValue(arg, "--simulate")) {
             try {
                 options.card = sim::ParseCardConfig(*card);
             } catch (const sim::CardConfigError& error) {
                 throw UsageError(std::string("bad --simulate: ") + error.what());
             }
+        } else if (auto port = OptionValue(arg, "--port")) {
+            options.port = ParsePortAddress(*port);
         } else if (auto path = OptionValue(arg, "--trace")) {
             if (path->empty()) throw UsageError("--trace needs a file name (or - for stdout)");
             options.tracePath = *path;
+        } else if (auto flash = OptionValue(arg, "--read-flash")) {
+            options.readFlashPath = CardFile("--read-flash", *flash);
+        } else if (auto backup = OptionValue(arg, "--backup-saver")) {
+            options.backupSaverPath = CardFile("--backup-saver", *backup);
+        } else if (auto restore = OptionValue(arg, "--restore-saver")) {
+            options.restoreSaverPath = CardFile("--restore-saver", *restore);
         } else {
             throw UsageError("unknown argument '" + arg + "'");
         }
     }
+    CheckCombination(options);
     return options;
 }
 

@@ -1,5 +1,7 @@
 // Command line of the console runner:
-//   flashdiag-cli [--simulate=CARD] [--no-size-check] [--no-flash] [--no-saver] [--trace=FILE]
+//   flashdiag-cli [--simulate=CARD | --port=PORT] [--no-size-check] [--no-flash] [--no-saver]
+//                 [--read-flash=FILE] [--backup-saver=FILE] [--restore-saver=FILE] [--force]
+//                 [--only-read] [--trace=FILE]
 #pragma once
 
 #include <optional>
@@ -7,13 +9,23 @@
 #include <string>
 #include <vector>
 
+#include "portio/PortAddress.h"
 #include "sim/CardConfig.h"
 
 namespace runner {
 
 struct CliOptions {
     std::optional<sim::CardConfig> card;
+    std::optional<portio::PortAddress> port;
     std::optional<std::string> tracePath;
+    // Kept before the run: the flash's contents and the saver's. Written
+    // to a temporary name and renamed; an existing file only with `force`.
+    std::optional<std::string> readFlashPath;
+    std::optional<std::string> backupSaverPath;
+    // Written back into the saver after the run, and verified.
+    std::optional<std::string> restoreSaverPath;
+    bool force = false;
+    bool onlyRead = false;  // no area checks: nothing on the card changes
     bool sizeCheck = true;
     bool flashCheck = true;
     bool saverCheck = true;
@@ -28,6 +40,9 @@ public:
 
 // Throws UsageError (also for a bad CARD, with the card's own message).
 CliOptions ParseCliOptions(const std::vector<std::string>& args);
+
+// "/dev/parportN" (a path) or an I/O base in decimal or hexadecimal with 0x.
+portio::PortAddress ParsePortAddress(const std::string& text);
 
 extern const char* const CliUsage;
 

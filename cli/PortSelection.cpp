@@ -4,17 +4,22 @@
 #include <cstring>
 #include <utility>
 
+#include "portio/NamedPort.h"
 #include "portio/PlatformPort.h"
 
 namespace runner {
 
 PortSelection::PortSelection(const std::optional<sim::CardConfig>& card,
-                             const std::optional<std::string>& tracePath, TraceWriteFailure onTraceWriteFailure) {
+                             const std::optional<std::string>& tracePath, TraceWriteFailure onTraceWriteFailure,
+                             const std::optional<portio::PortAddress>& port) {
     if (tracePath) trace_.Open(*tracePath);
     portio::PortBackend* backend = nullptr;
     if (card) {
         card_ = std::make_unique<sim::SimulatedCard>(*card);
         backend = card_.get();
+    } else if (port) {
+        named_ = portio::OpenNamedPort(*port);
+        backend = named_.get();
     } else if (portio::HasPlatformPortLayer()) {
         backend = platform_.Start();
     }

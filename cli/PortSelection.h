@@ -1,6 +1,6 @@
 // Chooses the port backend of a program run: the simulated card of
-// --simulate=CARD or the platform's port layer, optionally wrapped in a
-// tracer for --trace=FILE. The selection installs its backend and keeps it
+// --simulate=CARD, a named port (--port, Linux) or the platform's port
+// layer, optionally wrapped in a tracer for --trace=FILE. The selection installs its backend and keeps it
 // installed for its lifetime; when it ends it shuts down the platform's
 // layer if it started it, also when its constructor fails half-way.
 #pragma once
@@ -12,6 +12,7 @@
 #include <string>
 
 #include "portio/PortAccess.h"
+#include "portio/PortAddress.h"
 #include "portio/PortTracer.h"
 #include "sim/CardConfig.h"
 #include "sim/SimulatedCard.h"
@@ -33,13 +34,16 @@ public:
                     // as through a window procedure)
     };
 
-    // `card`: simulate this card; without it the platform's port layer is
-    // used (or no device at all when the platform has none).
+    // `card`: simulate this card; else `port`: open that port (throws
+    // portio::PortOpenError when it cannot be used); without either the
+    // platform's port layer is used (or no device at all when the platform
+    // has none).
     // `tracePath`: "-" for stdout. The trace file is opened before anything
     // else: a path that cannot be written throws TraceFileError before a
-    // driver is installed for a run that will not happen.
+    // driver is installed or a port claimed for a run that will not happen.
     PortSelection(const std::optional<sim::CardConfig>& card, const std::optional<std::string>& tracePath,
-                  TraceWriteFailure onTraceWriteFailure);
+                  TraceWriteFailure onTraceWriteFailure,
+                  const std::optional<portio::PortAddress>& port = std::nullopt);
     ~PortSelection();
     PortSelection(const PortSelection&) = delete;
     PortSelection& operator=(const PortSelection&) = delete;
@@ -92,8 +96,9 @@ private:
     };
 
     // Members end in reverse order: the trace is closed before the layer
-    // shuts down.
+    // shuts down or the named port is released.
     StartedPlatformLayer platform_;
+    std::unique_ptr<portio::PortBackend> named_;
     std::unique_ptr<sim::SimulatedCard> card_;
     TraceFile trace_;
     std::unique_ptr<portio::PortTracer> tracer_;

@@ -4,7 +4,10 @@
 //
 // A bad command line is the parser's usage error and nothing else. One that
 // is accepted keeps the promises the callers rely on: no empty file names,
-// and the after-run flags of the window only together with --autorun.
+// and the after-run flags of the window only together with --autorun; the
+// console runner's card files are files, --port excludes --simulate, an I/O
+// base has all its ports, and the combinations that could not do what they
+// ask (a dump without the size, a restore in a read-only run) are refused.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -41,6 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const runner::CliOptions cli = runner::ParseCliOptions(args);
         if (cli.tracePath && cli.tracePath->empty()) fuzz::Fail("flashdiag-cli accepted an empty trace file", Shown(args));
+        for (const auto* path : {&cli.readFlashPath, &cli.backupSaverPath, &cli.restoreSaverPath})
+            if (*path && ((*path)->empty() || **path == "-"))
+                fuzz::Fail("flashdiag-cli accepted a card file that is no file", Shown(args));
+        if (cli.card && cli.port) fuzz::Fail("flashdiag-cli accepted --simulate with --port", Shown(args));
+        if (cli.port && cli.port->kind == portio::PortAddress::Kind::IoBase &&
+            (cli.port->base == 0 || cli.port->base > 0xFFFF - (portio::PortSpan - 1)))
+            fuzz::Fail("flashdiag-cli accepted an I/O base whose ports do not exist", Shown(args));
+        if (cli.readFlashPath && !cli.sizeCheck)
+            fuzz::Fail("flashdiag-cli accepted a flash dump without the size check", Shown(args));
+        if (cli.restoreSaverPath && cli.onlyRead)
+            fuzz::Fail("flashdiag-cli accepted a restore in a read-only run", Shown(args));
     } catch (const runner::UsageError&) {
     }
 

@@ -242,6 +242,8 @@ void WriteCommandLines() {
         "--simulate=intel64"s,
         "--simulate=sharp64,flash-bad=0x400101:0x12\0--trace=-\0--no-size-check\0--no-flash\0--no-saver"s,
         "--help"s,
+        "--port=/dev/parport0\0--read-flash=flash.bin\0--backup-saver=s.bin\0--restore-saver=s.bin\0--force"s,
+        "--port=0xD010\0--only-read\0--backup-saver=s.bin"s,
         "--simulate=none\0--autorun\0--exit-after-run\0--screenshot=run.bmp\0--log=run.log\0--trace=t.txt"s,
     };
     i = 0;

@@ -20,6 +20,10 @@ public:
     // True when port accesses reach a device.
     virtual bool Ready() const = 0;
     virtual void SetDirectAccess(bool on) = 0;
+    // Transfers the device reported as failed (an EPP cycle that timed out)
+    // since the backend started. Such a read gives all ones. Backends that
+    // cannot tell keep 0.
+    virtual std::uint64_t FailedTransfers() const { return 0; }
 };
 
 // The backend used when none was installed: no device at all. It makes no

@@ -35,6 +35,7 @@ public:
     std::uint16_t ReadWord(std::uint16_t port) override;
     bool Ready() const override { return inner_ ? inner_->Ready() : true; }
     void SetDirectAccess(bool on) override;
+    std::uint64_t FailedTransfers() const override { return inner_ ? inner_->FailedTransfers() : 0; }
 
     // Values returned by the next reads when there is no inner backend; once
     // the queue is empty, reads return `defaultRead` (truncated to 8 bits

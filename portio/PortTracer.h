@@ -33,6 +33,7 @@ public:
     std::uint16_t ReadWord(std::uint16_t port) override;
     bool Ready() const override { return inner_.Ready(); }
     void SetDirectAccess(bool on) override { inner_.SetDirectAccess(on); }
+    std::uint64_t FailedTransfers() const override { return inner_.FailedTransfers(); }
 
     // 0 while every line was written, else the error number of the line
     // that could not be.

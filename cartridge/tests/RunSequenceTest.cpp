@@ -171,3 +171,44 @@ TEST(RunSequenceTest, SecondRunStartsAfreshOnAnotherCard) {
 
 }  // namespace
 }  // namespace cartridge
+
+namespace cartridge {
+namespace {
+
+// Logs where the stages run; stops the checks when told to.
+class MarkingStages final : public RunStages {
+public:
+    explicit MarkingStages(bool goOn) : goOn_(goOn) {}
+    bool BeforeAreaChecks(RunReport& report) override {
+        report.AppendLine("before");
+        return goOn_;
+    }
+    void AfterAreaChecks(RunReport& report) override { report.AppendLine("after"); }
+
+private:
+    bool goOn_;
+};
+
+TEST(RunSequenceTest, StagesRunAroundTheAreaChecksOnlyWhenThereIsACard) {
+    sim::SimulatedCard card(sim::ParseCardConfig("sharp32"));
+    portio::ScopedPortBackend scope(card);
+    RecordingReport report;
+    report.flashCheck = false;
+    MarkingStages goOn(true);
+    RunDiagnostic(report, &goOn);
+    EXPECT_EQ(report.lines, (Lines{"32Mbit(Sharp) Card Found", "before", "* write SAVER Area", "* verify SAVER Area",
+                                   "SAVER Area Pass.", "after", kEnd}));
+
+    MarkingStages stop(false);
+    RunDiagnostic(report, &stop);
+    EXPECT_EQ(report.lines, (Lines{"32Mbit(Sharp) Card Found", "before", kEnd}));
+    EXPECT_EQ(card.EraseCount(), 0);
+
+    sim::SimulatedCard none(sim::ParseCardConfig("none"));
+    portio::ScopedPortBackend noCard(none);
+    RunDiagnostic(report, &goOn);
+    EXPECT_EQ(report.lines, (Lines{"No card Found      ", kEnd}));
+}
+
+}  // namespace
+}  // namespace cartridge

@@ -7,35 +7,21 @@
 
 #include "cli/CliMain.h"
 #include "cli/CliOptions.h"
+#include "cli/tests/CliRun.h"
+#include "portio/NamedPort.h"
 #include "portio/PlatformPort.h"
+#ifdef __linux__
+#include "portio/PpdevSystem.h"
+#include "portio/fakes/FakeParportDevice.h"
+#endif
 #include "sim/SimulatedCard.h"
 
 namespace runner {
 namespace {
 
-std::string Contents(std::FILE* file) {
-    std::fflush(file);
-    std::rewind(file);
-    std::string text;
-    for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
-    return text;
-}
-
-struct CliRun {
-    int status;
-    std::string out, err, progress;
-};
-
-CliRun Cli(std::vector<std::string> args, bool withProgress = false) {
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    std::FILE* progress = withProgress ? std::tmpfile() : nullptr;
-    CliRun run{RunCli(args, out, err, progress), Contents(out), Contents(err), progress ? Contents(progress) : ""};
-    std::fclose(out);
-    std::fclose(err);
-    if (progress) std::fclose(progress);
-    return run;
-}
+using testing::Cli;
+using testing::CliRun;
+using testing::Contents;
 
 TEST(CliTest, LogLinesOnStdoutAndExitStatusByOutcome) {
     CliRun good = Cli({"--simulate=sharp32"});
@@ -68,8 +54,22 @@ TEST(CliTest, UsageErrorsExitWith2AndSayWhy) {
 }
 
 TEST(CliTest, WithoutSimulationTheRunnerNeverPretendsACardIsThere) {
+#ifdef __linux__
+    // No parallel port here: the default device is missing.
+    sim::SimulatedCard unplugged(sim::ParseCardConfig("none"));
+    portio::fakes::FakeParportDevice device(unplugged);
+    device.exists = false;
+    portio::SetPpdevSystem(&device);
+#endif
     CliRun run = Cli({});
-    if (!portio::HasPlatformPortLayer()) {
+#ifdef __linux__
+    portio::SetPpdevSystem(nullptr);
+#endif
+    if (portio::HasNamedPorts()) {
+        EXPECT_EQ(run.status, ExitUsage);
+        EXPECT_EQ(run.err.rfind("flashdiag-cli: no parallel port device '/dev/parport0': ", 0), 0u) << run.err;
+        EXPECT_EQ(run.out, "");
+    } else if (!portio::HasPlatformPortLayer()) {
         EXPECT_EQ(run.status, ExitUsage);
         EXPECT_NE(run.err.find("real hardware"), std::string::npos);
         EXPECT_EQ(run.out, "");

@@ -1,0 +1,71 @@
+// Runs the console runner in-process for tests and keeps what it printed.
+#pragma once
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliMain.h"
+
+namespace runner::testing {
+
+inline std::string Contents(std::FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
+    std::string text;
+    for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
+    return text;
+}
+
+inline std::string FileContents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct CliRun {
+    int status;
+    std::string out, err, progress;
+};
+
+inline CliRun Cli(std::vector<std::string> args, bool withProgress = false) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    std::FILE* progress = withProgress ? std::tmpfile() : nullptr;
+    CliRun run{RunCli(args, out, err, progress), Contents(out), Contents(err), progress ? Contents(progress) : ""};
+    std::fclose(out);
+    std::fclose(err);
+    if (progress) std::fclose(progress);
+    return run;
+}
+
+// A fresh directory under the temporary directory, removed with its files.
+class ScratchDirectory {
+public:
+    explicit ScratchDirectory(const std::string& name)
+        : path_(std::filesystem::temp_directory_path() / ("flashdiag-" + name)) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchDirectory() { std::filesystem::remove_all(path_); }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // The names of the files inside, sorted.
+    std::vector<std::string> Names() const;
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::vector<std::string> ScratchDirectory::Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace runner::testing

@@ -1,0 +1,20 @@
+// Opening the port a console run names with --port (or the default device
+// when it names none). Available on Linux: the ppdev device backend, and on
+// x86 the backend with direct port instructions.
+#pragma once
+
+#include <memory>
+
+#include "portio/PortAccess.h"
+#include "portio/PortAddress.h"
+
+namespace portio {
+
+// True when this build can open a ppdev device.
+bool HasNamedPorts();
+
+// Opens, claims and prepares the port; the backend releases it when it is
+// destroyed. Throws PortOpenError with a message for the user.
+std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress& address);
+
+}  // namespace portio

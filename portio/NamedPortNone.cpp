@@ -1,0 +1,12 @@
+// Builds without named ports: the platform's own layer is the only one.
+#include "portio/NamedPort.h"
+
+namespace portio {
+
+bool HasNamedPorts() { return false; }
+
+std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress&) {
+    throw PortOpenError("this build has no backend for a named port; it uses the platform's port layer at 0x378");
+}
+
+}  // namespace portio

@@ -1,0 +1,38 @@
+// Which port a console run drives when it names one: a parallel-port
+// character device of the kernel (/dev/parportN) or an I/O base for direct
+// port instructions. Whatever the port, the cartridge code speaks to the
+// adapter at CartridgeBase; the backends map its accesses by their offset.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace portio {
+
+constexpr std::uint16_t CartridgeBase = 0x378;
+// An EPP port occupies eight ports from its base: +1 status, +2 control,
+// +3 address cycles, +4 data cycles (a 16-bit read also touches +5).
+constexpr std::uint16_t PortSpan = 8;
+
+inline constexpr const char* DefaultPortDevice = "/dev/parport0";
+
+struct PortAddress {
+    enum class Kind { Device, IoBase };
+    Kind kind = Kind::Device;
+    std::string device;       // Kind::Device: path of the character device
+    std::uint16_t base = 0;   // Kind::IoBase: first of the port's eight ports
+
+    static PortAddress Device(std::string path) { return {Kind::Device, std::move(path), 0}; }
+    static PortAddress IoBase(std::uint16_t first) { return {Kind::IoBase, {}, first}; }
+    bool operator==(const PortAddress&) const = default;
+};
+
+// The named port cannot be used (no device, no permission, no EPP mode);
+// what() says what is missing and how to get it.
+class PortOpenError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace portio

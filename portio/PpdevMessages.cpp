@@ -1,0 +1,83 @@
+#include "portio/PpdevMessages.h"
+
+#include <linux/parport.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace portio {
+namespace {
+
+// Debian's udev rules give the parallel-port devices to this group.
+constexpr const char* kUsualGroup = "lp";
+
+std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+
+std::string NoDeviceHint() {
+    return "load the kernel's ppdev module (sudo modprobe ppdev), or name the port with --port=/dev/parportN "
+           "(or --port=0xBASE for direct port access as root)";
+}
+
+std::string JoinGroupHint(const std::string& group) {
+    return "add yourself to the group " + Quoted(group) + " (sudo adduser $USER " + group +
+           ") and log in again; 'id' lists the groups of this session";
+}
+
+std::string PermissionMessage(const std::string& device, PpdevSystem& system) {
+    std::string message = "no permission to open " + Quoted(device) + ": ";
+    struct stat info{};
+    if (system.Stat(device.c_str(), &info) != 0)
+        return message + "on Debian the group " + Quoted(kUsualGroup) + " grants it; " + JoinGroupHint(kUsualGroup);
+    const bool groupMayUse = (info.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    const std::optional<std::string> group = system.GroupName(info.st_gid);
+    if (groupMayUse && info.st_gid != 0 && group)
+        return message + "the group " + Quoted(*group) + " may use it; " + JoinGroupHint(*group);
+    return message + "no group of users may use it; run as root, or give it to the group " + Quoted(kUsualGroup) +
+           " as Debian's udev rules do";
+}
+
+// "parport0" for "/dev/parport0", for the path under /proc.
+std::string PortName(const std::string& device) {
+    const std::string name = std::filesystem::path(device).filename().string();
+    return name.rfind("parport", 0) == 0 ? name : "parportN";
+}
+
+}  // namespace
+
+std::string OpenFailureMessage(const std::string& device, int error, PpdevSystem& system) {
+    switch (error) {
+    case ENOENT: return "no parallel port device " + Quoted(device) + ": " + NoDeviceHint();
+    case ENXIO:
+    case ENODEV:
+        return Quoted(device) + " has no parallel port behind it (" + std::strerror(error) + "): " + NoDeviceHint();
+    case EACCES:
+    case EPERM: return PermissionMessage(device, system);
+    case EBUSY: return Quoted(device) + " is busy: another program has the port";
+    default: return DeviceFailureMessage(device, "cannot be opened", error);
+    }
+}
+
+std::string DeviceFailureMessage(const std::string& device, const std::string& what, int error) {
+    return Quoted(device) + " " + what + ": " + std::strerror(error);
+}
+
+std::string NoEppMessage(const std::string& device, unsigned int modes) {
+    static constexpr struct {
+        unsigned int bit;
+        const char* name;
+    } kModes[] = {{PARPORT_MODE_PCSPP, "PCSPP"}, {PARPORT_MODE_TRISTATE, "TRISTATE"},
+                  {PARPORT_MODE_COMPAT, "COMPAT"}, {PARPORT_MODE_ECP, "ECP"}, {PARPORT_MODE_DMA, "DMA"}};
+    std::string offered;
+    for (const auto& mode : kModes)
+        if (modes & mode.bit) {
+            if (!offered.empty()) offered += ',';
+            offered += mode.name;
+        }
+    if (offered.empty()) offered = "none";
+    return "the port behind " + Quoted(device) + " does not support EPP mode (it offers " + offered +
+           "): set it to EPP or ECP+EPP in the firmware setup; /proc/sys/dev/parport/" + PortName(device) +
+           "/modes lists what the kernel found";
+}
+
+}  // namespace portio
