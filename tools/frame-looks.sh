@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the diagnostic window for people to look at: frame-looks.exe
 # under Wine on a virtual display, over a light and a dark background, with
-# the close button normal, hot and pressed, and inactive; then one PNG sheet
-# per background.
+# the close button normal, hot and pressed, and inactive, and dragged and
+# sized by synthesized mouse messages; then PNG sheets of them.
 #
 #   tools/frame-looks.sh WIN32_BUILD_DIR OUTDIR
 set -euo pipefail
@@ -19,3 +19,5 @@ for background in light dark; do
     "$out/$background"-{active,close-hot,close-pressed,inactive}.bmp
   echo "sheet: $out/$background.png"
 done
+python3 "$here/bmp-sheet.py" "$out/drag.png" "$out"/drag-{before,moved,sized}.bmp
+echo "sheet: $out/drag.png"

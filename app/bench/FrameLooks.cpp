@@ -2,7 +2,8 @@
 // look at: over a light and a dark background window, active with its close
 // button normal, hot and pressed, and inactive. Each picture takes the
 // window's rectangle and a margin around it, so the shadow over the
-// background shows too.
+// background shows too. Then the window is dragged by its caption and
+// sized by its corner, and the whole screen is pictured before and after.
 //
 //   frame-looks.exe OUTDIR      writes OUTDIR/<background>-<state>.bmp
 #include <windows.h>
@@ -102,6 +103,53 @@ bool PictureOver(const std::string& outdir, const char* name, COLORREF colour) {
     return ok;
 }
 
+// Drags the window by its caption and then pulls its bottom-right corner,
+// both by synthesized mouse messages, and pictures the whole screen before,
+// between and after.
+bool PictureDrags(const std::string& outdir) {
+    HWND background = OpenBackground(RGB(236, 236, 228));
+    Settle(200);
+    std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
+    app::DiagForm = form.get();
+    form->Show();
+    HWND window = form->Handle();
+    SetForegroundWindow(window);
+    Settle(500);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const auto shoot = [&](const char* name) {
+        const std::string path = outdir + "/" + name;
+        const bool ok = app::SaveScreenBitmap(screen, path);
+        std::printf("%s %s\n", ok ? "wrote" : "could not write", path.c_str());
+        return ok;
+    };
+    bool ok = shoot("drag-before.bmp");
+    const auto drag = [&](WPARAM hit, POINT from, int dx, int dy) {
+        SetCursorPos(from.x, from.y);
+        SendMessageA(window, WM_NCLBUTTONDOWN, hit, MAKELPARAM(from.x, from.y));
+        for (int step = 1; step <= 10; ++step) {
+            const POINT at{from.x + dx * step / 10, from.y + dy * step / 10};
+            SetCursorPos(at.x, at.y);
+            SendMessageA(window, WM_NCMOUSEMOVE, hit, MAKELPARAM(at.x, at.y));
+            Settle(20);
+        }
+        SendMessageA(window, WM_NCLBUTTONUP, hit, MAKELPARAM(from.x + dx, from.y + dy));
+        Settle(300);
+    };
+    RECT r;
+    GetWindowRect(window, &r);
+    drag(HTCAPTION, POINT{r.left + 120, r.top + 15}, -200, 90);
+    ok = shoot("drag-moved.bmp") && ok;
+    GetWindowRect(window, &r);
+    drag(HTBOTTOMRIGHT, POINT{r.right - 8, r.bottom - 8}, 160, 120);
+    ok = shoot("drag-sized.bmp") && ok;
+
+    app::DiagForm = nullptr;
+    form.reset();
+    DestroyWindow(background);
+    Settle(100);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -118,5 +166,6 @@ int main(int argc, char** argv) {
     portio::ScopedPortBackend scope(card);
     bool ok = PictureOver(argv[1], "light", RGB(236, 236, 228));
     ok = PictureOver(argv[1], "dark", RGB(24, 28, 40)) && ok;
+    ok = PictureDrags(argv[1]) && ok;
     return ok ? 0 : 1;
 }

@@ -293,13 +293,15 @@ TEST_F(DiagFormTest, TheBuiltInSkinsFrameTellsTheSystemEachPartAndItsEdgesSizeTh
     skin::TSeSkinObject& object = *form->SeSkinForm1->FormObject();
     RECT r;
     GetWindowRect(window, &r);
-    const auto hitAtCentreOf = [&](const char* name) {
-        const skin::TRect b = object.FindByName(name)->BoundsRect();
+    const auto hitAtCentreOf = [&](const char* name) -> LRESULT {
+        const skin::TSeSkinObject* part = object.FindByName(name);
+        if (!part) return -1;
+        const skin::TRect b = part->BoundsRect();
         const int x = r.left + (b.Left + b.Right) / 2, y = r.top + (b.Top + b.Bottom) / 2;
         return SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
     };
     const std::pair<const char*, LRESULT> parts[] = {
-        {"Title", HTCAPTION},          {"CloseButton", HTMINBUTTON},   {"LeftTop", HTTOPLEFT},
+        {"CaptionCenter", HTCAPTION},  {"CloseButton", HTMINBUTTON},   {"LeftTop", HTTOPLEFT},
         {"LeftCenter", HTLEFT},        {"LeftBottom", HTBOTTOMLEFT},   {"RightTop", HTTOPRIGHT},
         {"RightCenter", HTRIGHT},      {"RightBottom", HTBOTTOMRIGHT}, {"BottomCenter", HTBOTTOM},
     };
