@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/win32/Application.h"
+#include "framework/win32/Screen.h"
 #include "skinui/MenuLayout.h"
 #include "skinui/MenuMetrics.h"
 
@@ -11,6 +12,9 @@ namespace skinui {
 namespace {
 
 std::unique_ptr<TSeClickHandler>& Handler() {
+    // The list of forms is made first so that it outlives the handler, a
+    // form that leaves it when it goes.
+    framework::Screen();
     static std::unique_ptr<TSeClickHandler> handler;
     return handler;
 }
