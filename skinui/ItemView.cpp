@@ -151,23 +151,12 @@ void TSeItemView::ScrollTick() {
 
 // ---- moving the current item -------------------------------------------------------
 
-void TSeItemView::Next() {
-    TSeCustomItem* old = Current();
-    const bool changed = Step(true);
-    if (ScrolledStacked()) {
-        Layout();
-        Repaint();
-    } else if (changed) {
-        RepaintItem(old);
-        RepaintItem(Current());
-    }
-    if (changed) ShowHint(Current());
-    if (SubmenuOpen()) OpenSubmenu();
-}
+void TSeItemView::Next() { Move(true); }
+void TSeItemView::Previous() { Move(false); }
 
-void TSeItemView::Previous() {
+void TSeItemView::Move(bool forward) {
     TSeCustomItem* old = Current();
-    const bool changed = Step(false);
+    const bool changed = Step(forward);
     if (ScrolledStacked()) {
         Layout();
         Repaint();

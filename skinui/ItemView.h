@@ -63,6 +63,8 @@ protected:
 
 private:
     void ShowHint(const TSeCustomItem* item);
+    // Next or Previous.
+    void Move(bool forward);
     void StartScrollTimer();
     void StopScrollTimer();
     // The steps of the loop (MenuTracking.cpp); each returns false when the

@@ -10,6 +10,7 @@
 
 #include "framework/Action.h"
 #include "skinui/MenuItem.h"
+#include "skinui/tests/MenuTestSupport.h"
 #include "skinui/MenuLayout.h"
 #include "skinui/SeImageList.h"
 
@@ -17,18 +18,10 @@ namespace skinui {
 namespace {
 
 // A root with children of the given captions; the root owns them.
-std::unique_ptr<TSeCustomItem> Tree(std::initializer_list<const char*> captions) {
-    auto root = std::make_unique<TSeCustomItem>(nullptr);
-    for (const char* caption : captions) {
-        auto* item = new TSeCustomItem(nullptr);
-        item->SetCaption(caption);
-        root->Add(item);
-    }
-    return root;
-}
+using test::Level;
 
 TEST(MenuItemTest, TheTreeOwnsItsChildrenAndAnItemGoesIntoOneParentOnly) {
-    auto root = Tree({"&Open", "&Save"});
+    auto root = Level({"&Open", "&Save"});
     TSeCustomItem* open = root->Items(0);
     auto* recent = new TSeCustomItem(nullptr);
     open->Add(recent);
@@ -37,7 +30,7 @@ TEST(MenuItemTest, TheTreeOwnsItsChildrenAndAnItemGoesIntoOneParentOnly) {
     EXPECT_EQ(root->Items(2), nullptr);
     EXPECT_EQ(root->Items(-1), nullptr);
 
-    auto other = Tree({});
+    auto other = Level({});
     try {
         other->Add(recent);
         FAIL() << "an item with a parent was inserted again";
@@ -67,7 +60,7 @@ TEST(MenuItemTest, TheTreeOwnsItsChildrenAndAnItemGoesIntoOneParentOnly) {
 }
 
 TEST(MenuItemTest, AcceleratorsAreFoundByTheirMarkedCharacterInEitherCase) {
-    auto menu = Tree({"Ro&llup", "Minimize to &Tray", "-", "&Close"});
+    auto menu = Level({"Ro&llup", "Minimize to &Tray", "-", "&Close"});
     EXPECT_EQ(menu->FindByAccelerator('t'), menu->Items(1));
     EXPECT_EQ(menu->FindByAccelerator('T'), menu->Items(1));
     EXPECT_EQ(menu->FindByAccelerator('l'), menu->Items(0));
@@ -87,7 +80,7 @@ TEST(MenuItemTest, ShortCutCodesAndTheirText) {
 }
 
 TEST(MenuItemTest, ClickRunsOnlyForAnEnabledLeafThatIsNoSeparator) {
-    auto menu = Tree({"&Go", "-", "&Off", "&Sub"});
+    auto menu = Level({"&Go", "-", "&Off", "&Sub"});
     std::vector<std::string> ran;
     for (int i = 0; i < menu->Count(); ++i) {
         menu->Items(i)->onClick = [&ran](framework::TComponent& c) {
@@ -149,7 +142,7 @@ TEST(MenuItemTest, FreeingTheActionOrTheImageListClearsTheItemsReference) {
 }
 
 TEST(MenuItemTest, ShortCutDispatchWalksFromTheTopAndStopsAtADisabledItem) {
-    auto tree = Tree({"&File"});
+    auto tree = Level({"&File"});
     TSeCustomItem* file = tree->Items(0);
     auto* save = new TSeCustomItem(nullptr);
     save->SetCaption("&Save");
@@ -170,7 +163,7 @@ TEST(MenuItemTest, ShortCutDispatchWalksFromTheTopAndStopsAtADisabledItem) {
 }
 
 TEST(MenuItemTest, ShortCutDispatchReportsAFailedClickAndSearchesAgainAfterTheTreeChanged) {
-    auto tree = Tree({"A", "B"});
+    auto tree = Level({"A", "B"});
     TSeCustomItem* a = tree->Items(0);
     TSeCustomItem* b = tree->Items(1);
     a->SetShortCut('K');

@@ -10,6 +10,7 @@
 #include "skin/tests/SkinTestDoubles.h"
 #include "skinui/ItemViewCore.h"
 #include "skinui/MenuItem.h"
+#include "skinui/tests/MenuTestSupport.h"
 #include "skinui/MenuLayout.h"
 #include "skinui/MenuMetrics.h"
 
@@ -19,15 +20,7 @@ namespace {
 using skin::TPoint;
 using skin::TRect;
 
-std::unique_ptr<TSeCustomItem> Level(std::initializer_list<const char*> captions) {
-    auto root = std::make_unique<TSeCustomItem>(nullptr);
-    for (const char* caption : captions) {
-        auto* item = new TSeCustomItem(nullptr);
-        item->SetCaption(caption);
-        root->Add(item);
-    }
-    return root;
-}
+using test::Level;
 
 std::unique_ptr<TSeCustomItem> Numbered(int count) {
     auto root = std::make_unique<TSeCustomItem>(nullptr);
