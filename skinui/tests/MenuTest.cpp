@@ -360,5 +360,29 @@ TEST(MenuTest, ALevelIsSizedToItsItemsInsideTheThreePixelFrame) {
     EXPECT_GE(MenuButtonHeight(), 20);
 }
 
+TEST(MenuTest, TheFirstLevelOfAPopupPlaysTheShowAnimationAndItsSubmenusDoNot) {
+    Fixture f;
+    TSeCustomItem* file = f.Add(f.menu->Items(), "&File");
+    f.Add(file, "&New");
+    TSeAnimation* animation = f.menu->PopupMenuOptions()->Animation();
+    animation->SetEnabled(true);
+    animation->SetTime(50);
+    std::vector<bool> animated;
+    const auto look = [&] {
+        auto* view = dynamic_cast<TSePopupView*>(DeepestOpenLevel());
+        animated.push_back(view && view->Frame()->Animation()->Enabled());
+        return true;
+    };
+    EXPECT_TRUE(Script::Run(*f.menu, 200, 150,
+                            {Fixture::Levels(1), look, f.Press(VK_RETURN), Fixture::Levels(2), look,
+                             f.Press(VK_ESCAPE), Fixture::Levels(1), f.Press(VK_RETURN), Fixture::Levels(2), look,
+                             f.Press(VK_MENU)}));
+    EXPECT_EQ(animated, (std::vector<bool>{true, false, false}));
+    // The next Popup animates its first level again.
+    animated.clear();
+    EXPECT_TRUE(Script::Run(*f.menu, 200, 150, {Fixture::Levels(1), look, f.Press(VK_ESCAPE)}));
+    EXPECT_EQ(animated, (std::vector<bool>{true}));
+}
+
 }  // namespace
 }  // namespace skinui
