@@ -37,4 +37,6 @@ void ReleaseMouse() {
     }
 }
 
+HWND MouseCaptureWindow() { return captureCount > 0 ? captureWindow : nullptr; }
+
 }  // namespace skin

@@ -15,5 +15,7 @@ int KeyRepeatInterval();
 // that window still holds it. Extra releases do nothing.
 void CaptureMouse(HWND window);
 void ReleaseMouse();
+// The window the counted capture was taken for; nullptr while none is held.
+HWND MouseCaptureWindow();
 
 }  // namespace skin

@@ -127,6 +127,9 @@ public:
     // Hands a message to this frame's handlers as the hook would; returns
     // true when a handler took it.
     bool Dispatch(TMessage& message);
+    // Frame paints are held back while this is false (a popup menu of the
+    // window clears it while it shows its level).
+    void SetFramePaintingAllowed(bool allowed) { framePaintingAllowed_ = allowed; }
 
     virtual void UpdateRegion();
     // A new region owned by the caller, of the frame without the shadow.

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <string>
 
 namespace framework {
 
@@ -33,6 +34,10 @@ public:
     std::function<void(const std::exception&)> onException;
     bool Terminated() const { return terminated_; }
 
+    // The help text of what is under the mouse (a menu item's Hint).
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint) { hint_ = hint; }
+
 private:
     // Keyboard handling the forms do themselves (Tab between controls);
     // true when the message was used up.
@@ -41,6 +46,7 @@ private:
 
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    std::string hint_;
 };
 
 // The one application object of the process.
