@@ -153,10 +153,11 @@ bool PictureDrags(const std::string& outdir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: frame-looks.exe OUTDIR\n");
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: frame-looks.exe OUTDIR [looks|drags]\n");
         return 2;
     }
+    const std::string only = argc == 3 ? argv[2] : "";
     framework::Application().Initialize();
     framework::RegisterStandardControls();
     skin::RegisterSkinClasses();
@@ -164,8 +165,11 @@ int main(int argc, char** argv) {
     skinui::RegisterFormClasses();
     sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
     portio::ScopedPortBackend scope(card);
-    bool ok = PictureOver(argv[1], "light", RGB(236, 236, 228));
-    ok = PictureOver(argv[1], "dark", RGB(24, 28, 40)) && ok;
-    ok = PictureDrags(argv[1]) && ok;
+    bool ok = true;
+    if (only != "drags") {
+        ok = PictureOver(argv[1], "light", RGB(236, 236, 228)) && ok;
+        ok = PictureOver(argv[1], "dark", RGB(24, 28, 40)) && ok;
+    }
+    if (only != "looks") ok = PictureDrags(argv[1]) && ok;
     return ok ? 0 : 1;
 }
