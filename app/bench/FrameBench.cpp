@@ -1,7 +1,8 @@
 // Timings of the diagnostic window's skinned frame under the real window
 // system: one full frame paint in each Performance mode, and one capture of
 // the screen under the window after it moved (what the shadow is blended
-// over), next to one BitBlt of the whole window. Each figure is the best of
+// over), next to one BitBlt of the whole window; and one step of a caption
+// drag next to a bare SetWindowPos. Each figure is the best of
 // several runs, so that other load on the machine disturbs it little.
 #include <windows.h>
 
@@ -100,6 +101,29 @@ int main() {
     });
     std::printf("background capture, moved 10 px      %8.1f us  (x%.2f of the BitBlt)\n", moved, moved / blit);
     std::printf("background capture, from nothing     %8.1f us  (x%.2f of the BitBlt)\n", fresh, fresh / blit);
+
+    // One step of a full-window drag by the caption (SetFormBounds, the
+    // frame's repaint and the background capture under the new place)
+    // next to a bare SetWindowPos of the same window by the same distance.
+    GetWindowRect(window, &bounds);
+    const POINT grip{bounds.left + 120, bounds.top + 15};
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(grip.x, grip.y));
+    int dragStep = 0;
+    const double dragUs = BestUs(50, [&] {
+        const int offset = (dragStep++ % 2) ? 0 : 10;
+        SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(grip.x + offset, grip.y + offset));
+    });
+    SendMessageA(window, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(grip.x, grip.y));
+    GetWindowRect(window, &bounds);
+    int bareStep = 0;
+    const double bareUs = BestUs(50, [&] {
+        const int offset = (bareStep++ % 2) ? 0 : 10;
+        SetWindowPos(window, nullptr, bounds.left + offset, bounds.top + offset, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    });
+    std::printf("bare SetWindowPos by 10 px                %8.1f us\n", bareUs);
+    std::printf("caption drag step by 10 px                %8.1f us  (x%.2f of the SetWindowPos)\n", dragUs,
+                dragUs / bareUs);
 
     app::DiagForm = nullptr;
     form.reset();
