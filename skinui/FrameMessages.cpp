@@ -111,6 +111,9 @@ void TSeCustomForm::HandleMessage(TMessage& m) {
             m.result = 0;
             MarkHandled();
             return;
+        case WM_WINDOWPOSCHANGED:
+            OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(m.lParam));
+            return;
         case WM_SYSCOMMAND: {
             const WPARAM command = m.wParam & 0xFFF0;
             if ((command == SC_KEYMENU && m.lParam == ' ') || command == SC_MOUSEMENU) PopupSystemMenu();
@@ -270,7 +273,16 @@ void TSeCustomForm::OnWindowPosChanging(WINDOWPOS& pos) {
         }
         AnimateShow();
     }
-    if (effects) pos.flags |= SWP_NOCOPYBITS;
+    // A translucent window shows the screen under it everywhere, so all of
+    // it is drawn again at the new place. With only the shadow, the client
+    // and its controls look the same wherever they are: their pixels move
+    // with the window and only the frame, whose shadow bands mix with the
+    // new background, is repainted once the move is done.
+    if (blending_->Enabled()) pos.flags |= SWP_NOCOPYBITS;
+}
+
+void TSeCustomForm::OnWindowPosChanged(const WINDOWPOS& pos) {
+    if (!(pos.flags & SWP_NOMOVE) && shadow_->Enabled() && !blending_->Enabled() && ShadowInset() > 0) PaintFrame();
 }
 
 void TSeCustomForm::SetFormBounds(const TRect& bounds) {

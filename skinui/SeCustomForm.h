@@ -203,6 +203,7 @@ protected:
 
 private:
     void OnWindowPosChanging(WINDOWPOS& pos);
+    void OnWindowPosChanged(const WINDOWPOS& pos);
     void OnNcCalcSize(TMessage& message);
     void OnNonClientMouse(TMessage& message);
     void OnCapturedMouse(TMessage& message);

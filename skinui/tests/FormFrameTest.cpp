@@ -195,6 +195,14 @@ TEST(FormFrameTest, TheShadowStepsMixWithTheScreenUnderTheWindow) {
         EXPECT_EQ(Rgb(*picture, 212 + i, 60), expected) << "right band, column " << 212 + i;
         EXPECT_EQ(Rgb(*picture, 100, 135 + i), expected) << "bottom band, row " << 135 + i;
     }
+
+    // Moved off the blue window, the shadow mixes with what is under it now.
+    SetWindowPos(f.form.Handle(), nullptr, 500, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    const skin::TPixel now = f.frame->Background().GetPixel(212, 60) | 0xFF000000;
+    ASSERT_NE(now & 0xFFFFFF, 0x0000FFu) << "the new place must not be blue";
+    picture = WindowPixels(f.form.Handle(), 216, 139);
+    EXPECT_EQ(Rgb(*picture, 212, 60), skin::BlendPixel(skin::TPixel(128) << 24 | 0x3F3F3F, now) & 0xFFFFFF);
     DestroyWindow(under);
 }
 
