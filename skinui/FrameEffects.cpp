@@ -61,9 +61,18 @@ void TSeCustomForm::CaptureBackground(const TRect& rect) {
     fresh->SetSize(width, height);
     if (fresh->Empty()) return;
     HDC into = skin::BitmapDC(*fresh);
+    // Only what lies on the screen is read: a copy that reaches past the
+    // screen's edge fails whole under some window systems (Wine's), which
+    // would leave a black background under the shadow.
+    const TRect screenRect = skin::MakeBounds(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                              GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                              GetSystemMetrics(SM_CYVIRTUALSCREEN));
     for (const TRect& strip : plan.fromScreen) {
-        BitBlt(into, strip.Left, strip.Top, skin::RectWidth(strip), skin::RectHeight(strip), screen,
-               rect.Left + strip.Left, rect.Top + strip.Top, SRCCOPY);
+        const TRect onScreen =
+            skin::RectIntersection(skin::RectOffset(strip, rect.Left, rect.Top), screenRect);
+        if (skin::RectIsEmpty(onScreen)) continue;
+        BitBlt(into, onScreen.Left - rect.Left, onScreen.Top - rect.Top, skin::RectWidth(onScreen),
+               skin::RectHeight(onScreen), screen, onScreen.Left, onScreen.Top, SRCCOPY);
     }
     if (plan.reuseOld && !background_->Empty()) {
         background_->CopyTo(*fresh, plan.overlapInNew.Left, plan.overlapInNew.Top, plan.overlapInOld);

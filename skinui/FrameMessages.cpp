@@ -278,7 +278,7 @@ void TSeCustomForm::OnWindowPosChanging(WINDOWPOS& pos) {
     // and its controls look the same wherever they are: their pixels move
     // with the window and only the frame, whose shadow bands mix with the
     // new background, is repainted once the move is done.
-    if (blending_->Enabled()) pos.flags |= SWP_NOCOPYBITS;
+    if (effects && (blending_->Enabled() || !(pos.flags & SWP_NOSIZE))) pos.flags |= SWP_NOCOPYBITS;
 }
 
 void TSeCustomForm::OnWindowPosChanged(const WINDOWPOS& pos) {

@@ -33,16 +33,18 @@ void Settle(int milliseconds) {
     }
 }
 
-// A full-screen window of one colour, beneath everything made after it.
+// A window of one colour over the screen, beneath everything made after it.
 HWND OpenBackground(COLORREF colour) {
     WNDCLASSA type{};
     type.lpfnWndProc = DefWindowProcA;
     type.hInstance = GetModuleHandleA(nullptr);
     type.lpszClassName = "FrameLooksBackground";
     RegisterClassA(&type);  // fails harmlessly the second time
+    // One pixel short of the screen's size: Wine treats a window that covers
+    // the whole screen as a full-screen one, which screen copies leave out.
     HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, type.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                  type.hInstance, nullptr);
+                                  GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1, nullptr,
+                                  nullptr, type.hInstance, nullptr);
     SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(CreateSolidBrush(colour)));
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
@@ -154,7 +156,7 @@ bool PictureDrags(const std::string& outdir) {
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: frame-looks.exe OUTDIR [looks|drags]\n");
+        std::fprintf(stderr, "usage: frame-looks.exe OUTDIR [light|dark|drags]\n");
         return 2;
     }
     const std::string only = argc == 3 ? argv[2] : "";
@@ -166,10 +168,8 @@ int main(int argc, char** argv) {
     sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
     portio::ScopedPortBackend scope(card);
     bool ok = true;
-    if (only != "drags") {
-        ok = PictureOver(argv[1], "light", RGB(236, 236, 228)) && ok;
-        ok = PictureOver(argv[1], "dark", RGB(24, 28, 40)) && ok;
-    }
-    if (only != "looks") ok = PictureDrags(argv[1]) && ok;
+    if (only.empty() || only == "light") ok = PictureOver(argv[1], "light", RGB(236, 236, 228)) && ok;
+    if (only.empty() || only == "dark") ok = PictureOver(argv[1], "dark", RGB(24, 28, 40)) && ok;
+    if (only.empty() || only == "drags") ok = PictureDrags(argv[1]) && ok;
     return ok ? 0 : 1;
 }

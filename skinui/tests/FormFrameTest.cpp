@@ -206,6 +206,34 @@ TEST(FormFrameTest, TheShadowStepsMixWithTheScreenUnderTheWindow) {
     DestroyWindow(under);
 }
 
+TEST(FormFrameTest, AWindowReachingPastTheScreensEdgeStillCapturesWhatIsOnTheScreen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = CreateSolidBrush(RGB(0, 0, 255));
+    wc.lpszClassName = "FrameTestUnderEdge";
+    RegisterClassA(&wc);
+    HWND under = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, width - 300, height - 200, 299, 199,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+    UpdateWindow(under);
+    HDC screen = GetDC(nullptr);
+    for (int i = 0; i < 100 && (GetPixel(screen, width - 20, height - 20) & 0xFFFFFF) != RGB(0, 0, 255); ++i) {
+        Pump();
+        Sleep(10);
+    }
+    ReleaseDC(nullptr, screen);
+
+    Framed f;
+    f.Skin();
+    // The lower half of the window hangs below the screen.
+    SetWindowPos(f.form.Handle(), nullptr, width - 250, height - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(f.form.Handle(), SW_SHOWNA);
+    Pump();
+    EXPECT_EQ(f.frame->Background().GetPixel(213, 20) & 0xFFFFFF, 0x0000FFu) << "the screen under the shadow";
+    DestroyWindow(under);
+}
+
 TEST(FormFrameTest, PumpPaintMessagesTakesOnlyPaintsAndLeavesTheQuitRequest) {
     Framed f;
     ShowWindow(f.form.Handle(), SW_SHOWNA);
