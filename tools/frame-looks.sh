@@ -13,7 +13,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-WINEDEBUG=-all "$here/wine-run.sh" "$build/wineprefix" "$build/bin/frame-looks.exe" "Z:${out//\//\\}"
+# One process per set: each starts from a fresh window system state.
+for set in light dark drags; do
+  WINEDEBUG=-all "$here/wine-run.sh" "$build/wineprefix" "$build/bin/frame-looks.exe" "Z:${out//\//\\}" "$set"
+done
 for background in light dark; do
   python3 "$here/bmp-sheet.py" "$out/$background.png" \
     "$out/$background"-{active,close-hot,close-pressed,inactive}.bmp

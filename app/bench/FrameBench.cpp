@@ -12,14 +12,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/DiagUnit.h"
-#include "framework/win32/Application.h"
-#include "framework/win32/StdControls.h"
+#include "app/bench/BenchWindow.h"
 #include "portio/PortAccess.h"
 #include "sim/SimulatedCard.h"
-#include "skin/SkinObjects.h"
-#include "skinui/SeProgressBar.h"
-#include "skinui/SeSkinForm.h"
 
 namespace {
 
@@ -40,21 +35,10 @@ const char* const kModeNames[] = {"ztfpNoBuffer", "ztfpSharedBuffer", "ztfpPersi
 }  // namespace
 
 int main() {
-    framework::Application().Initialize();
-    framework::RegisterStandardControls();
-    skin::RegisterSkinClasses();
-    skinui::RegisterProgressBarClasses();
-    skinui::RegisterFormClasses();
-
+    app::bench::RegisterWindowClasses();
     sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
     portio::ScopedPortBackend scope(card);
-    std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
-    app::DiagForm = form.get();
-    form->Show();
-    for (int i = 0; i < 20; ++i) {
-        framework::Application().ProcessMessages();
-        Sleep(10);
-    }
+    std::unique_ptr<app::TDiagForm> form = app::bench::OpenDiagWindow();
     skinui::TSeSkinForm& frame = *form->SeSkinForm1;
     HWND window = form->Handle();
     RECT bounds;
@@ -125,8 +109,6 @@ int main() {
     std::printf("caption drag step by 10 px                %8.1f us  (x%.2f of the SetWindowPos)\n", dragUs,
                 dragUs / bareUs);
 
-    app::DiagForm = nullptr;
-    form.reset();
-    framework::Application().ProcessMessages();
+    app::bench::CloseDiagWindow(form);
     return 0;
 }

@@ -12,26 +12,15 @@
 #include <memory>
 #include <string>
 
-#include "app/DiagUnit.h"
 #include "app/WindowCapture.h"
-#include "framework/win32/Application.h"
-#include "framework/win32/StdControls.h"
+#include "app/bench/BenchWindow.h"
 #include "portio/PortAccess.h"
 #include "sim/SimulatedCard.h"
 #include "skin/SkinObject.h"
-#include "skin/SkinObjects.h"
-#include "skinui/SeProgressBar.h"
-#include "skinui/SeSkinForm.h"
 
 namespace {
 
-// Lets the window system and the frame's timers run for a while.
-void Settle(int milliseconds) {
-    for (int waited = 0; waited < milliseconds; waited += 10) {
-        framework::Application().ProcessMessages();
-        Sleep(10);
-    }
-}
+using app::bench::Settle;
 
 // A window of one colour over the screen, beneath everything made after it.
 HWND OpenBackground(COLORREF colour) {
@@ -63,12 +52,8 @@ bool Shot(HWND window, const std::string& path) {
 bool PictureOver(const std::string& outdir, const char* name, COLORREF colour) {
     HWND background = OpenBackground(colour);
     Settle(200);
-    std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
-    app::DiagForm = form.get();
-    form->Show();
+    std::unique_ptr<app::TDiagForm> form = app::bench::OpenDiagWindow();
     HWND window = form->Handle();
-    SetForegroundWindow(window);
-    Settle(500);
     const std::string prefix = outdir + "/" + name + "-";
     bool ok = Shot(window, prefix + "active.bmp");
 
@@ -98,8 +83,7 @@ bool PictureOver(const std::string& outdir, const char* name, COLORREF colour) {
     Settle(200);
     ok = Shot(window, prefix + "inactive.bmp") && ok;
 
-    app::DiagForm = nullptr;
-    form.reset();
+    app::bench::CloseDiagWindow(form);
     DestroyWindow(background);
     Settle(100);
     return ok;
@@ -111,12 +95,8 @@ bool PictureOver(const std::string& outdir, const char* name, COLORREF colour) {
 bool PictureDrags(const std::string& outdir) {
     HWND background = OpenBackground(RGB(236, 236, 228));
     Settle(200);
-    std::unique_ptr<app::TDiagForm> form = app::TDiagForm::CreateFromResource();
-    app::DiagForm = form.get();
-    form->Show();
+    std::unique_ptr<app::TDiagForm> form = app::bench::OpenDiagWindow();
     HWND window = form->Handle();
-    SetForegroundWindow(window);
-    Settle(500);
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const auto shoot = [&](const char* name) {
         const std::string path = outdir + "/" + name;
@@ -145,8 +125,7 @@ bool PictureDrags(const std::string& outdir) {
     drag(HTBOTTOMRIGHT, POINT{r.right - 8, r.bottom - 8}, 160, 120);
     ok = shoot("drag-sized.bmp") && ok;
 
-    app::DiagForm = nullptr;
-    form.reset();
+    app::bench::CloseDiagWindow(form);
     DestroyWindow(background);
     Settle(100);
     return ok;
@@ -160,11 +139,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string only = argc == 3 ? argv[2] : "";
-    framework::Application().Initialize();
-    framework::RegisterStandardControls();
-    skin::RegisterSkinClasses();
-    skinui::RegisterProgressBarClasses();
-    skinui::RegisterFormClasses();
+    app::bench::RegisterWindowClasses();
     sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
     portio::ScopedPortBackend scope(card);
     bool ok = true;

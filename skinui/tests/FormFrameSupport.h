@@ -112,5 +112,27 @@ inline void Pump() {
     }
 }
 
+// A plain window of one colour at (x, y, width, height) on the screen,
+// returned once the screen shows it (or after a second).
+inline HWND OpenColouredWindow(const char* className, COLORREF colour, int x, int y, int width, int height) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = CreateSolidBrush(colour);
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(0, className, "", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    UpdateWindow(window);
+    HDC screen = GetDC(nullptr);
+    const int cx = x + width / 2, cy = y + height / 2;
+    for (int i = 0; i < 100 && (GetPixel(screen, cx, cy) & 0xFFFFFF) != colour; ++i) {
+        Pump();
+        Sleep(10);
+    }
+    ReleaseDC(nullptr, screen);
+    return window;
+}
+
 }  // namespace testing_support
 }  // namespace skinui

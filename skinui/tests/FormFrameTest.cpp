@@ -163,21 +163,8 @@ TEST(FormFrameTest, EveryBufferingModePaintsTheSameFrame) {
 
 TEST(FormFrameTest, TheShadowStepsMixWithTheScreenUnderTheWindow) {
     // A blue window lies where the framed window will show.
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = CreateSolidBrush(RGB(0, 0, 255));
-    wc.lpszClassName = "FrameTestUnder";
-    RegisterClassA(&wc);
-    HWND under = CreateWindowExA(0, "FrameTestUnder", "", WS_POPUP | WS_VISIBLE, 90, 70, 260, 200, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
-    UpdateWindow(under);
-    // Wait until the screen shows it.
+    HWND under = OpenColouredWindow("FrameTestUnder", RGB(0, 0, 255), 90, 70, 260, 200);
     HDC screen = GetDC(nullptr);
-    for (int i = 0; i < 100 && (GetPixel(screen, 300, 140) & 0xFFFFFF) != RGB(0, 0, 255); ++i) {
-        Pump();
-        Sleep(10);
-    }
     ASSERT_EQ(GetPixel(screen, 300, 140) & 0xFFFFFF, RGB(0, 0, 255)) << "the window under is not on the screen";
     ReleaseDC(nullptr, screen);
 
@@ -208,21 +195,7 @@ TEST(FormFrameTest, TheShadowStepsMixWithTheScreenUnderTheWindow) {
 
 TEST(FormFrameTest, AWindowReachingPastTheScreensEdgeStillCapturesWhatIsOnTheScreen) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = CreateSolidBrush(RGB(0, 0, 255));
-    wc.lpszClassName = "FrameTestUnderEdge";
-    RegisterClassA(&wc);
-    HWND under = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, width - 300, height - 200, 299, 199,
-                                 nullptr, nullptr, wc.hInstance, nullptr);
-    UpdateWindow(under);
-    HDC screen = GetDC(nullptr);
-    for (int i = 0; i < 100 && (GetPixel(screen, width - 20, height - 20) & 0xFFFFFF) != RGB(0, 0, 255); ++i) {
-        Pump();
-        Sleep(10);
-    }
-    ReleaseDC(nullptr, screen);
+    HWND under = OpenColouredWindow("FrameTestUnderEdge", RGB(0, 0, 255), width - 300, height - 200, 299, 199);
 
     Framed f;
     f.Skin();
