@@ -225,8 +225,8 @@ void TSeCustomForm::TakeFrameSize(int width, int height) {
 
 void TSeCustomForm::OnWindowPosChanging(WINDOWPOS& pos) {
     const bool effects = blending_->Enabled() || shadow_->Enabled();
+    bool sizeChanged = false;
     if (!((pos.flags & SWP_NOSIZE) && (pos.flags & SWP_NOMOVE))) {
-        bool sizeChanged = false;
         if (!(pos.flags & SWP_NOSIZE)) {
             const skin::TPoint most = GetMaxTrackSize();
             pos.cx = std::min(pos.cx, most.X);
@@ -278,7 +278,7 @@ void TSeCustomForm::OnWindowPosChanging(WINDOWPOS& pos) {
     // and its controls look the same wherever they are: their pixels move
     // with the window and only the frame, whose shadow bands mix with the
     // new background, is repainted once the move is done.
-    if (effects && (blending_->Enabled() || !(pos.flags & SWP_NOSIZE))) pos.flags |= SWP_NOCOPYBITS;
+    if (effects && (blending_->Enabled() || sizeChanged)) pos.flags |= SWP_NOCOPYBITS;
 }
 
 void TSeCustomForm::OnWindowPosChanged(const WINDOWPOS& pos) {
