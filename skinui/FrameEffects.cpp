@@ -41,12 +41,13 @@ private:
 void TSeCustomForm::CaptureBackground(const TRect& rect) {
     if (!Hooked() || rect == backgroundRect_ || captureSuppressed_) return;
     if (!blending_->Enabled()) {
-        if (previousState_ == kwsMaximized) {
+        if (windowState_ == kwsMaximized) return;
+        if (maximizedOnScreen_) {
             // The screen still shows the maximized window: skipped once.
-            previousState_ = kwsNormal;
+            // (A flag of its own: PreviousState must stay for Restore.)
+            maximizedOnScreen_ = false;
             return;
         }
-        if (windowState_ == kwsMaximized) return;
     }
     // Only what the window did not cover before comes from the screen; the
     // rest is the old background (the screen there shows the window).

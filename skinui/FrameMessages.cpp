@@ -71,6 +71,7 @@ void TSeCustomForm::HandleMessage(TMessage& m) {
             return;
         case WM_NCACTIVATE:
             frameActive_ = m.wParam != 0;
+            if (minimizeApplication_) TakeApplicationEvents();
             PaintFrame();
             m.result = m.wParam ? 0 : 1;
             MarkHandled();
@@ -96,7 +97,11 @@ void TSeCustomForm::HandleMessage(TMessage& m) {
             OnCapturedMouse(m);
             return;
         case WM_ACTIVATE:
-            if (!frameActive_ && HIWORD(m.wParam)) Minimize();
+            // Minimized by the system; a window already minimized or in the
+            // tray stays so (Minimize would restore it).
+            if (!frameActive_ && HIWORD(m.wParam) && windowState_ != kwsMinimized && windowState_ != kwsTray) {
+                Minimize();
+            }
             return;
         case WM_PAINT:
             OnPaint(m);
@@ -116,7 +121,12 @@ void TSeCustomForm::HandleMessage(TMessage& m) {
             return;
         case WM_SYSCOMMAND: {
             const WPARAM command = m.wParam & 0xFFF0;
-            if ((command == SC_KEYMENU && m.lParam == ' ') || command == SC_MOUSEMENU) PopupSystemMenu();
+            // The frame's menu replaces the system's, which would open next.
+            if ((command == SC_KEYMENU && m.lParam == ' ') || command == SC_MOUSEMENU) {
+                PopupSystemMenu();
+                m.result = 0;
+                MarkHandled();
+            }
             return;
         }
         case WM_THEMECHANGED:

@@ -9,10 +9,13 @@
 #include "skin/BitmapDraw.h"
 #include "skin/CanvasHelpers.h"
 #include "skin/ScopeExit.h"
+#include "skin/SkinCanvasDC.h"
 #include "skin/TextHelpers.h"
 #include "skinui/SeCustomForm.h"
 #include "skinui/FrameBlending.h"
 #include "skinui/ShadowBands.h"
+#include "skinui/SystemMenu.h"
+#include "skinui/SystemMenuImages.h"
 #include "skinui/ThemeLibrary.h"
 
 namespace skinui {
@@ -181,15 +184,11 @@ void TSeCustomForm::PaintNonClient(HDC dc) {
 }
 
 void TSeCustomForm::PaintPlainCaption(HDC dc, const TRect& client) {
-    HWND window = OwnerWindow();
     const TRect icon = GetButtonRect(skin::kbiSystemMenu);
     if (!skin::RectIsEmpty(icon)) {
-        auto small = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
-        if (!small) small = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM));
-        if (!small) small = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
         const int size = std::min(GetSystemMetrics(SM_CXSMICON), skin::RectHeight(icon));
         DrawIconEx(dc, icon.Left + (skin::RectWidth(icon) - size) / 2, icon.Top + (skin::RectHeight(icon) - size) / 2,
-                   small, size, size, 0, nullptr, DI_NORMAL);
+                   SmallIcon(), size, size, 0, nullptr, DI_NORMAL);
     }
 
     // The caption buttons from the right; the text ends left of the last.
@@ -209,12 +208,20 @@ void TSeCustomForm::PaintPlainCaption(HDC dc, const TRect& client) {
         UINT glyph = b.classic;
         if (b.icon == skin::kbiMaximize && WindowState() == kwsMaximized) glyph = DFCS_CAPTIONRESTORE;
         if (b.classic == DFCS_BUTTONPUSH) {
+            // Roll-up and tray have no system glyph: the system menu's own
+            // images, centred on a push button.
             DrawFrameControl(dc, &rr, DFC_BUTTON, DFCS_BUTTONPUSH);
-            // Roll-up: a bar at the top; to the tray: a small block at the bottom.
-            const int w = skin::RectWidth(r), h = skin::RectHeight(r);
-            const TRect mark = b.icon == skin::kbiRollup ? skin::MakeBounds(r.Left + w / 4, r.Top + h / 4, w / 2, 2)
-                                                         : skin::MakeBounds(r.Left + w / 3, r.Bottom - h / 3 - 1, w / 3, 2);
-            skin::FillRectColor(dc, mark, skin::TColor(0x80000000 | COLOR_BTNTEXT));
+            const int index = b.icon == skin::kbiRollup ? ksmiRollup : ksmiTray;
+            const int side = kSystemMenuImageSize;
+            const int saved = SaveDC(dc);
+            IntersectClipRect(dc, r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+            {
+                skin::SkinCanvasDC canvas(dc);
+                canvas.DrawRect(SystemMenuImages(), r.Left + (skin::RectWidth(r) - side) / 2,
+                                r.Top + (skin::RectHeight(r) - side) / 2,
+                                skin::MakeBounds(index * side, 0, side, side), true);
+            }
+            RestoreDC(dc, saved);
         } else {
             DrawFrameControl(dc, &rr, DFC_CAPTION, glyph);
         }

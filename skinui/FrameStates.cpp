@@ -1,14 +1,21 @@
 // TSeCustomForm: the window states the frame manages itself (normal,
-// maximized, minimized, rolled up) and closing through the frame.
+// maximized, minimized, rolled up, hidden in the tray), closing through the
+// frame, and the program's own minimize and restore taken over.
 //
-// The frame's own system menu and the notification-area icon are not part
-// of this program yet: PopupSystemMenu shows nothing and MinToTray leaves
-// the window as it is (hiding it without an icon to bring it back would
-// lose the window).
+// Every operation fires its event first (clearing CallDefault cancels it);
+// asked for the state the window is already in, it restores instead.
+// PreviousState is what Restore goes back to; RestoreBounds are the
+// window's normal bounds.
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
 #include "skinui/SeCustomForm.h"
+#include "skinui/TrayIcon.h"
 
 namespace skinui {
 
@@ -28,17 +35,61 @@ void TSeCustomForm::ApplyState(TSeWindowState state) {
     }
 }
 
+HWND TSeCustomForm::ApplicationWindow() const {
+    framework::TForm* main = framework::Application().MainForm();
+    return main && main->HandleAllocated() ? main->Handle() : OwnerWindow();
+}
+
+skin::TRect TSeCustomForm::NormalBounds() const {
+    HWND window = OwnerWindow();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (IsIconic(window) && GetWindowPlacement(window, &placement)) {
+        const RECT& r = placement.rcNormalPosition;
+        return skin::TRect{r.left, r.top, r.right, r.bottom};
+    }
+    return OwnerBounds();
+}
+
+// A window the system minimized for the program is shown again before it
+// takes another state. The program's restore this causes finds the state
+// already moving on, so it does not restore a second time.
+void TSeCustomForm::ShowMinimizedWindow() {
+    HWND window = ApplicationWindow();
+    if (!minimizeApplication_ || !IsIconic(window)) return;
+    const TSeWindowState state = windowState_;
+    windowState_ = kwsNormal;
+    ShowWindow(window, SW_RESTORE);
+    windowState_ = state;
+}
+
+// A window in the tray is hidden: whatever state it goes to next, it is
+// shown again and its icon goes.
+void TSeCustomForm::LeaveTray() {
+    if (windowState_ != kwsTray) return;
+    HWND window = minimizeApplication_ ? ApplicationWindow() : OwnerWindow();
+    ShowWindow(window, SW_RESTORE);
+    if (window != OwnerWindow()) ShowWindow(OwnerWindow(), SW_SHOW);
+    SetForegroundWindow(OwnerWindow());
+    if (tray_) tray_->Hide();
+}
+
 void TSeCustomForm::Maximize() {
     hoverHit_ = kfhSkinButton;
     if (!FireAction(onMaximize)) return;
     if (windowState_ == kwsMaximized) {
         Restore();
     } else if (Hooked()) {
+        const skin::TRect kept = restoreBounds_;
+        const bool fromTray = windowState_ == kwsTray;
+        LeaveTray();
+        ShowMinimizedWindow();
         previousState_ = windowState_;
         if (pendingState_ == kwsNormal && windowState_ != kwsRollup && windowState_ != kwsMinimized) {
-            restoreBounds_ = OwnerBounds();
+            restoreBounds_ = fromTray ? kept : NormalBounds();
         }
         windowState_ = kwsMaximized;
+        maximizedOnScreen_ = true;
         SetFormBounds(GetMaximizedBounds());
         PaintFrame();
     }
@@ -52,13 +103,17 @@ void TSeCustomForm::Minimize() {
     if (windowState_ == kwsMinimized) {
         Restore();
     } else {
+        const skin::TRect kept = restoreBounds_;
+        const bool fromTray = windowState_ == kwsTray;
+        LeaveTray();
         previousState_ = windowState_;
         windowState_ = kwsMinimized;
         if (pendingState_ == kwsNormal && previousState_ != kwsRollup && previousState_ != kwsMaximized) {
-            restoreBounds_ = OwnerBounds();
+            restoreBounds_ = fromTray ? kept : NormalBounds();
         }
         if (minimizeApplication_) {
-            ShowWindow(OwnerWindow(), SW_MINIMIZE);
+            HWND window = ApplicationWindow();
+            if (!IsIconic(window)) ShowWindow(window, SW_MINIMIZE);
         } else {
             SetFormBounds(GetMinimizedBounds());
         }
@@ -72,9 +127,15 @@ void TSeCustomForm::Rollup() {
     if (windowState_ == kwsRollup) {
         Restore();
     } else if (Hooked()) {
+        const skin::TRect kept = restoreBounds_;
+        const bool fromTray = windowState_ == kwsTray;
+        LeaveTray();
+        ShowMinimizedWindow();
         previousState_ = windowState_;
         windowState_ = kwsRollup;
-        if (previousState_ != kwsMinimized && previousState_ != kwsMaximized) restoreBounds_ = OwnerBounds();
+        if (previousState_ != kwsMinimized && previousState_ != kwsMaximized) {
+            restoreBounds_ = fromTray ? kept : NormalBounds();
+        }
         // The rolled-up frame keeps its width: the shadow's space is added
         // back, or the window would lose it on every roll-up.
         skin::TRect bounds = GetRollupBounds();
@@ -86,7 +147,27 @@ void TSeCustomForm::Rollup() {
     pendingState_ = kwsNormal;
 }
 
-void TSeCustomForm::MinToTray() { hoverHit_ = kfhSkinButton; }
+void TSeCustomForm::MinToTray() {
+    hoverHit_ = kfhSkinButton;
+    if (!Hooked()) return;
+    if (!FireAction(onMinToTray)) return;
+    if (windowState_ == kwsTray) {
+        Restore();
+    } else {
+        previousState_ = windowState_;
+        windowState_ = kwsTray;
+        if (pendingState_ == kwsNormal && previousState_ == kwsNormal) restoreBounds_ = NormalBounds();
+        std::string tip = minimizeApplication_ ? framework::Application().Title() : caption_;
+        if (tip.empty()) tip = Form()->Caption();
+        // Hidden, the window has no taskbar button; its icon brings it back.
+        if (minimizeApplication_ && ApplicationWindow() != OwnerWindow()) ShowWindow(ApplicationWindow(), SW_HIDE);
+        ShowWindow(OwnerWindow(), SW_HIDE);
+        TSeTrayIcon& tray = Tray();
+        tray.SetIcon(FormIcon());
+        tray.Show(tip);
+    }
+    pendingState_ = kwsNormal;
+}
 
 void TSeCustomForm::Restore() {
     hoverHit_ = kfhSkinButton;
@@ -113,13 +194,11 @@ void TSeCustomForm::Restore() {
             }
             break;
         case kwsMinimized:
-            if (minimizeApplication_ && IsIconic(OwnerWindow())) ShowWindow(OwnerWindow(), SW_RESTORE);
+            ShowMinimizedWindow();
             if (previousState_ == kwsMaximized) {
-                windowState_ = kwsNormal;
                 Maximize();
                 previousState_ = kwsNormal;
             } else if (previousState_ == kwsRollup) {
-                windowState_ = kwsNormal;
                 Rollup();
                 previousState_ = kwsNormal;
             } else {
@@ -129,7 +208,6 @@ void TSeCustomForm::Restore() {
             break;
         case kwsRollup:
             if (skin::RectWidth(GetMaximizedBounds()) == frameWidth_ || previousState_ == kwsMaximized) {
-                windowState_ = kwsNormal;
                 Maximize();
                 previousState_ = kwsNormal;
             } else {
@@ -140,28 +218,123 @@ void TSeCustomForm::Restore() {
                 SetFormBounds(restoreBounds_);
             }
             break;
-        case kwsTray:
+        case kwsTray: {
+            const skin::TRect kept = restoreBounds_;
+            const TSeWindowState keptPrevious = previousState_;
+            LeaveTray();
             windowState_ = kwsNormal;
-            SetFormBounds(restoreBounds_);
+            previousState_ = keptPrevious;
+            restoreBounds_ = kept;
+            if (keptPrevious == kwsMaximized) {
+                Maximize();
+                restoreBounds_ = kept;
+                previousState_ = kwsNormal;
+            } else if (keptPrevious == kwsRollup) {
+                Rollup();
+                restoreBounds_ = kept;
+                previousState_ = kwsNormal;
+            } else {
+                SetFormBounds(restoreBounds_);
+            }
             break;
+        }
     }
     pendingState_ = kwsNormal;
 }
 
-// Posted, not sent: the close button's release is still on the stack, and
-// the form's own close handling (its close query) decides.
+// Closing asks the form (its close query) and tells it what closing does;
+// the program's main form ends the program, any other form is hidden or
+// minimized. A form that refuses (a run still going on) stays as it is.
 void TSeCustomForm::CloseForm() {
     if (!FireAction(onClose)) return;
     if (!Hooked()) return;
-    PostMessageA(OwnerWindow(), WM_CLOSE, 0, 0);
+    framework::TForm* form = Form();
+    if (!form->QueryClose()) return;
+    framework::TCloseAction action = framework::TCloseAction::caHide;
+    if (form->onClose) form->onClose(*form, action);
+    if (action == framework::TCloseAction::caNone) return;
+    if (framework::Application().MainForm() == form) {
+        framework::Application().Terminate();
+    } else if (action == framework::TCloseAction::caMinimize) {
+        Minimize();
+    } else {
+        ShowWindow(OwnerWindow(), SW_HIDE);
+    }
 }
 
 void TSeCustomForm::ContextHelp() {
     if (Hooked()) SendMessageA(OwnerWindow(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
 }
 
-void TSeCustomForm::PopupSystemMenu() { hoverHit_ = kfhSkinButton; }
-
 void TSeCustomForm::CustomAction(skin::TSeSkinObject&) {}
+
+// ---- the program's minimize and restore ------------------------------------------
+
+namespace {
+
+// The frame's handler of the program's minimize (or restore). It runs with
+// the earlier handler put back, so that what it causes does not come back
+// to it, and passes every call on to that earlier handler. Once its frame
+// is gone it only passes on: another frame may still hold it as the
+// handler it saved.
+struct ApplicationHandler {
+    TSeCustomForm* frame;
+    std::weak_ptr<bool> alive;
+    std::function<void()> saved;
+    bool minimize;
+
+    bool FrameAlive() const {
+        const std::shared_ptr<bool> flag = alive.lock();
+        return flag && *flag;
+    }
+    std::function<void()>& Slot() const {
+        framework::TApplication& app = framework::Application();
+        return minimize ? app.onMinimize : app.onRestore;
+    }
+    void operator()() const {
+        // Putting the earlier handler back destroys this one: work on a copy.
+        const ApplicationHandler self = *this;
+        if (!self.FrameAlive()) {
+            if (self.saved) self.saved();
+            return;
+        }
+        self.Slot() = self.saved;
+        const TSeWindowState state = self.frame->WindowState();
+        if (self.minimize && state != kwsMinimized && state != kwsTray) self.frame->Minimize();
+        if (!self.minimize && state == kwsMinimized) {
+            self.frame->Restore();
+            self.frame->PaintFrame();
+        }
+        if (self.saved) self.saved();
+        if (self.FrameAlive()) self.Slot() = self;
+    }
+};
+
+bool IsHandlerOf(const std::function<void()>& slot, const TSeCustomForm* frame) {
+    const auto* handler = slot.target<ApplicationHandler>();
+    return handler && handler->frame == frame;
+}
+
+}  // namespace
+
+void TSeCustomForm::TakeApplicationEvents() {
+    if (applicationEventsTaken_) return;
+    applicationEventsTaken_ = true;
+    framework::TApplication& app = framework::Application();
+    app.onMinimize = ApplicationHandler{this, alive_, app.onMinimize, true};
+    app.onRestore = ApplicationHandler{this, alive_, app.onRestore, false};
+}
+
+// The earlier handlers go back where the frame's own are still in place;
+// where a later frame put its handler over this frame's, that one keeps
+// this frame's, which only passes on from now.
+void TSeCustomForm::GiveApplicationEventsBack() {
+    if (!applicationEventsTaken_) return;
+    applicationEventsTaken_ = false;
+    framework::TApplication& app = framework::Application();
+    for (std::function<void()>* slot : {&app.onMinimize, &app.onRestore}) {
+        if (IsHandlerOf(*slot, this)) *slot = slot->target<ApplicationHandler>()->saved;
+    }
+}
 
 }  // namespace skinui

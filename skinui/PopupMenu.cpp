@@ -60,25 +60,48 @@ void TSeCustomPopupMenu::Notification(framework::TComponent* component, framewor
     TPopupMenu::Notification(component, operation);
 }
 
-void TSeCustomPopupMenu::Popup(int x, int y) {
-    if (!items_) return;
+namespace {
+
+void CloseShownMenu() {
     if (TSeCustomPopupMenu* other = ShownMenu()) {
         other->Close();
         framework::Application().ProcessMessages();
     }
+}
+
+// The tree's first level for `owner`, after `beforeShow` (false: stop).
+template <class BeforeShow>
+void ShowTree(TSeCustomItem& root, TSePopupMenuOptions* options, framework::TComponent* owner, int x, int y,
+              BeforeShow&& beforeShow) {
+    root.SetOptions(options);
+    auto* control = dynamic_cast<framework::TControl*>(owner);
+    if (control && control->HandleAllocated()) root.SetOwnerControl(control);
+    root.SetAnimateFirst(true);
+    root.SetInPopup(true);
+    if (!beforeShow()) return;
+    root.ShowSubItems(nullptr, x, y, skin::TRect{});
+}
+
+}  // namespace
+
+void TSeCustomPopupMenu::Popup(int x, int y) {
+    if (!items_) return;
+    CloseShownMenu();
     ShownMenu() = this;
     skin::OnExit notShown{[this] {
         if (ShownMenu() == this) ShownMenu() = nullptr;
         if (items_) items_->SetInPopup(false);
     }};
-    items_->SetOptions(options_.get());
-    auto* control = dynamic_cast<framework::TControl*>(Owner());
-    if (control && control->HandleAllocated()) items_->SetOwnerControl(control);
-    items_->SetAnimateFirst(true);
-    items_->SetInPopup(true);
-    if (onPopup) onPopup(*this);
-    if (!items_) return;
-    items_->ShowSubItems(nullptr, x, y, skin::TRect{});
+    ShowTree(*items_, options_.get(), Owner(), x, y, [this] {
+        if (onPopup) onPopup(*this);
+        return items_ != nullptr;
+    });
+}
+
+void PopupItemTree(TSeCustomItem& root, TSePopupMenuOptions* options, framework::TComponent* owner, int x, int y) {
+    CloseShownMenu();
+    skin::OnExit notShown{[&root] { root.SetInPopup(false); }};
+    ShowTree(root, options, owner, x, y, [] { return true; });
 }
 
 void TSeCustomPopupMenu::Close() {

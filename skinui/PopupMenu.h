@@ -51,4 +51,9 @@ private:
     std::unique_ptr<TSePopupMenuOptions> options_;
 };
 
+// Shows the children of `root` as a popup menu at the screen point (x, y)
+// for the control `owner` (nullptr: none) with `options`, and returns once
+// every level has closed. A popup menu being shown is closed first.
+void PopupItemTree(TSeCustomItem& root, TSePopupMenuOptions* options, framework::TComponent* owner, int x, int y);
+
 }  // namespace skinui

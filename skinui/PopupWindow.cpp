@@ -12,6 +12,7 @@ using skin::TRect;
 
 TSePopupForm::TSePopupForm(framework::TComponent* owner) : TSeCustomForm(owner) {
     SetBorderIcons(0);
+    SetMinimizeApplication(false);  // a popup is not the program's window
     SetBorderStyle(kbsNone);
     Dragging()->SetMoveable(false);
     Dragging()->SetSizeable(false);

@@ -1,16 +1,19 @@
 // TSeCustomForm: construction, settings, loading and the geometry queries.
 // Painting is in FramePaint.cpp, the message handlers in FrameMessages.cpp,
-// the window states in FrameStates.cpp, background and animation in
-// FrameEffects.cpp.
+// the window states in FrameStates.cpp, the system menu and the tray in
+// FrameSystemMenu.cpp, background and animation in FrameEffects.cpp.
 #include "skinui/SeCustomForm.h"
 
 #include <algorithm>
 #include <utility>
 
+#include "framework/PopupMenu.h"
 #include "framework/Property.h"
 #include "framework/win32/Form.h"
 #include "skin/SkinMessages.h"
+#include "skinui/MenuItem.h"
 #include "skinui/ThemeLibrary.h"
+#include "skinui/TrayIcon.h"
 
 namespace skinui {
 
@@ -43,7 +46,9 @@ const framework::PropertyTable& TSeCustomForm::ClassProperties() {
             framework::ObjectProperty("Gravitation", &T::Gravitation),
             framework::ObjectProperty("Constraints", &T::Constraints),
             framework::ObjectProperty("SystemMenuOptions", &T::SystemMenuOptions),
+            framework::ComponentProperty("SystemMenuLink", &T::SystemMenuLink, &T::SetSystemMenuLink),
             framework::ObjectProperty("TrayMenuOptions", &T::TrayMenuOptions),
+            framework::ComponentProperty("TrayMenuLink", &T::TrayMenuLink, &T::SetTrayMenuLink),
             framework::BooleanProperty("MinimizeApplication", &T::MinimizeApplication, &T::SetMinimizeApplication,
                                        true),
             framework::EnumProperty("Performance", kPerformances, &T::Performance, &T::SetPerformance, ztfpNoBuffer),
@@ -91,6 +96,34 @@ TSeCustomForm::~TSeCustomForm() {
     BeginDestruction();
     SetActive(false);
     SetControl(nullptr);
+    *alive_ = false;
+    GiveApplicationEventsBack();
+    tray_.reset();  // deletes the icon and the utility window
+    systemMenu_.reset();
+    if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+void TSeCustomForm::SetSystemMenuLink(framework::TPopupMenu* menu) {
+    if (systemMenuLink_ && systemMenuLink_ != menu && systemMenuLink_ != trayMenuLink_) {
+        RemoveFreeNotification(systemMenuLink_);
+    }
+    systemMenuLink_ = menu;
+    if (menu) FreeNotification(menu);
+}
+
+void TSeCustomForm::SetTrayMenuLink(framework::TPopupMenu* menu) {
+    if (trayMenuLink_ && trayMenuLink_ != menu && trayMenuLink_ != systemMenuLink_) {
+        RemoveFreeNotification(trayMenuLink_);
+    }
+    trayMenuLink_ = menu;
+    if (menu) FreeNotification(menu);
+}
+
+void TSeCustomForm::Notification(framework::TComponent* component, framework::TOperation operation) {
+    TSeHook::Notification(component, operation);
+    if (operation != framework::TOperation::opRemove || !component) return;
+    if (component == systemMenuLink_) systemMenuLink_ = nullptr;
+    if (component == trayMenuLink_) trayMenuLink_ = nullptr;
 }
 
 // ---- settings ----------------------------------------------------------------

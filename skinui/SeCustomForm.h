@@ -33,7 +33,14 @@
 #include "skinui/SeBlending.h"
 #include "skinui/SizeConstraints.h"
 
+namespace framework {
+class TPopupMenu;
+}
+
 namespace skinui {
+
+class TSeCustomItem;
+class TSeTrayIcon;
 
 // An action event: clearing callDefault cancels the action.
 using TSeFormActionEvent = std::function<void(framework::TComponent& sender, bool& callDefault)>;
@@ -47,8 +54,9 @@ public:
     const framework::PropertyTable& Properties() const override { return ClassProperties(); }
     // Active, Animation, Blending, BorderIcons, BorderStyle, Caption,
     // Dragging, Gravitation, Constraints, SystemMenuOptions,
-    // TrayMenuOptions, MinimizeApplication, Performance, Shadow, StayOnTop,
-    // StretchBackground, WindowState, OnCreate, OnPaint, OnResize.
+    // SystemMenuLink, TrayMenuOptions, TrayMenuLink, MinimizeApplication,
+    // Performance, Shadow, StayOnTop, StretchBackground, WindowState,
+    // OnCreate, OnPaint, OnResize.
     static const framework::PropertyTable& ClassProperties();
 
     // ---- settings ----------------------------------------------------------
@@ -60,6 +68,12 @@ public:
     TSeSizeConstraints* Constraints() const { return constraints_.get(); }
     TSePopupMenuOptions* SystemMenuOptions() const { return systemMenuOptions_.get(); }
     TSePopupMenuOptions* TrayMenuOptions() const { return trayMenuOptions_.get(); }
+    // Popup menus shown instead of the frame's own system menu: in the tray
+    // the tray link, elsewhere the system menu link (nullptr: none).
+    framework::TPopupMenu* SystemMenuLink() const { return systemMenuLink_; }
+    void SetSystemMenuLink(framework::TPopupMenu* menu);
+    framework::TPopupMenu* TrayMenuLink() const { return trayMenuLink_; }
+    void SetTrayMenuLink(framework::TPopupMenu* menu);
 
     // A set of TSeBorderIcon bits.
     std::uint32_t BorderIcons() const override { return borderIcons_; }
@@ -161,6 +175,21 @@ public:
     const skin::TRect& DragOutline() const { return outlineRect_; }
     // Where the system menu opens when it opens at the mouse; (0, 0) otherwise.
     skin::TPoint PopupPoint() const { return popupPoint_; }
+    void SetPopupPoint(skin::TPoint point) { popupPoint_ = point; }
+
+    // ---- system menu and tray ---------------------------------------------------
+    // Makes the frame's own system menu anew for the present state and
+    // border icons; the tree it returns lives until the next build.
+    TSeCustomItem* BuildSystemMenu();
+    TSeCustomItem* SystemMenu() const { return systemMenu_.get(); }
+    // True while the frame's system menu (or a linked one) is shown.
+    bool SystemMenuShown() const { return systemMenuShown_; }
+    // The frame's icon in the notification area (made on first use).
+    TSeTrayIcon& Tray();
+    // The icon of the form, else the program's.
+    HICON FormIcon() const;
+    // FormIcon at the system's small-icon size (made on first use, owned).
+    HICON SmallIcon();
 
     static constexpr skin::TShiftState kShiftLeft = 8;
     static constexpr skin::TShiftState kShiftRight = 16;
@@ -182,6 +211,7 @@ public:
 
     void Loaded() override;
     void AfterMessage(TMessage& message) override;
+    void Notification(framework::TComponent* component, framework::TOperation operation) override;
 
 protected:
     void HandleMessage(TMessage& message) override;
@@ -200,6 +230,9 @@ protected:
     void PaintFrameInto(HDC dc, skin::TPoint offset);
     // Called once the option objects report a change.
     void OptionsChanged();
+    // The root of a new system menu tree, without items; skinned frames make
+    // items that take their look from the skin.
+    virtual TSeCustomItem* CreateSystemMenuItem();
 
 private:
     void OnWindowPosChanging(WINDOWPOS& pos);
@@ -215,6 +248,17 @@ private:
     void OnPaint(TMessage& message);
     void ApplyPendingState();
     void ApplyState(TSeWindowState state);
+    // Shows a window hidden in the tray again and deletes the tray icon.
+    void LeaveTray();
+    void ShowMinimizedWindow();
+    // The window the program minimizes and hides: the main form's, else the owner's.
+    HWND ApplicationWindow() const;
+    // The owner's bounds, or its normal bounds while the system has it minimized.
+    skin::TRect NormalBounds() const;
+    void RunSystemCommand(const std::string& caption);
+    void PopupLinkedMenu(framework::TPopupMenu& menu, TSePopupMenuOptions& options, bool foreground, skin::TPoint at);
+    void TakeApplicationEvents();
+    void GiveApplicationEventsBack();
     void PaintPlainCaption(HDC dc, const skin::TRect& client);
     void ParkAndPostPending();
     bool FireAction(const TSeFormActionEvent& event);
@@ -259,6 +303,9 @@ private:
     skin::TRect restoreBounds_{};
     TSeWindowState previousState_ = kwsNormal;
     TSeWindowState pendingState_ = kwsNormal;
+    // Set when the window was maximized; the first capture after it leaves
+    // that state is skipped, as the screen still shows the maximized window.
+    bool maximizedOnScreen_ = false;
     std::string lastCaption_;
     TSeFrameHit pressedHit_ = kfhNone;
     TSeFrameHit hoverHit_ = kfhNone;
@@ -268,6 +315,17 @@ private:
     skin::TPoint pressPoint_{}, lastPoint_{};
     skin::TRect outlineRect_{};
     skin::TPoint popupPoint_{};
+    framework::TPopupMenu* systemMenuLink_ = nullptr;
+    framework::TPopupMenu* trayMenuLink_ = nullptr;
+    std::unique_ptr<TSeCustomItem> systemMenu_;
+    bool systemMenuShown_ = false;
+    std::unique_ptr<TSeTrayIcon> tray_;
+    HICON smallIcon_ = nullptr;
+    // The frame's handlers of the program's minimize and restore are in
+    // place; they check `alive_`, so that one another frame keeps after this
+    // one is gone only passes on.
+    bool applicationEventsTaken_ = false;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     // Set while WM_SEPAINTFRAME draws into a caller's context.
     HDC paintTarget_ = nullptr;
 };

@@ -276,7 +276,8 @@ TEST_F(DiagFormTest, TheSkinnedFrameGivesTheWindowItsSizeCaptionAndShadow) {
         EXPECT_FALSE(object.FindByName(hidden)->Visible()) << hidden;
     }
 
-    // Its close button closes the window.
+    // Its close button closes the window (hidden: in this test the form is
+    // not the program's main form, whose close ends the program).
     const skin::TRect close = object.FindByName("CloseButton")->BoundsRect();
     const LPARAM at = MAKELPARAM(window.left + close.Left + 10, window.top + close.Top + 10);
     EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, at), HTMINBUTTON);
@@ -284,7 +285,7 @@ TEST_F(DiagFormTest, TheSkinnedFrameGivesTheWindowItsSizeCaptionAndShadow) {
     SendMessageA(handle, WM_NCLBUTTONDOWN, HTMINBUTTON, at);
     SendMessageA(handle, WM_NCLBUTTONUP, HTMINBUTTON, at);
     framework::Application().ProcessMessages();
-    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_FALSE(IsWindowVisible(handle));
 }
 
 TEST_F(DiagFormTest, TheBuiltInSkinsFrameTellsTheSystemEachPartAndItsEdgesSizeTheWindow) {

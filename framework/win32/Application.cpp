@@ -54,6 +54,28 @@ void TApplication::HandleException(const std::exception& error) {
     MessageBoxA(mainForm_ ? mainForm_->Handle() : nullptr, error.what(), "Error", MB_OK | MB_ICONERROR);
 }
 
+std::string TApplication::Title() const {
+    if (!title_.empty() || !mainForm_) return title_;
+    return mainForm_->Caption();
+}
+
+HICON TApplication::Icon() const {
+    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON")) return icon;
+    return LoadIconA(nullptr, IDI_APPLICATION);
+}
+
+void TApplication::MainWindowMinimized() {
+    if (minimized_) return;
+    minimized_ = true;
+    if (onMinimize) onMinimize();
+}
+
+void TApplication::MainWindowRestored() {
+    if (!minimized_) return;
+    minimized_ = false;
+    if (onRestore) onRestore();
+}
+
 void TApplication::Terminate() {
     terminated_ = true;
     PostQuitMessage(0);

@@ -34,6 +34,24 @@ public:
     std::function<void(const std::exception&)> onException;
     bool Terminated() const { return terminated_; }
 
+    // The program's name for the user: the title set, else the main form's
+    // caption.
+    std::string Title() const;
+    void SetTitle(const std::string& title) { title_ = title; }
+    // The program's icon: its icon resource "MAINICON", else the system's
+    // standard application icon. Shared; never destroy it.
+    HICON Icon() const;
+
+    // The program's own minimize and restore: the main form's window (the one
+    // with the taskbar button) minimized or restored, whoever caused it (the
+    // taskbar, a frame, the system). Each is told once per change.
+    std::function<void()> onMinimize;
+    std::function<void()> onRestore;
+    // Called by the main form when its window was minimized or came back from
+    // being minimized.
+    void MainWindowMinimized();
+    void MainWindowRestored();
+
     // The help text of what is under the mouse (a menu item's Hint).
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint) { hint_ = hint; }
@@ -46,6 +64,8 @@ private:
 
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool minimized_ = false;
+    std::string title_;
     std::string hint_;
 };
 

@@ -299,6 +299,15 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (CloseQuery()) DestroyWindow(handle);
             return 0;
+        case WM_SIZE:
+            if (Application().MainForm() == this) {
+                if (wParam == SIZE_MINIMIZED) {
+                    Application().MainWindowMinimized();
+                } else if (wParam == SIZE_RESTORED || wParam == SIZE_MAXIMIZED) {
+                    Application().MainWindowRestored();
+                }
+            }
+            break;
         case WM_DESTROY:
             if (Application().MainForm() == this) PostQuitMessage(0);
             break;

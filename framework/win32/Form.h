@@ -6,14 +6,16 @@
 // creation order is: read the description, create the windows (hidden),
 // bind fields (FormLoaded), run the OnCreate handler. Showing is separate.
 //
-// Closing: every close request (the Close button, Alt+F4, the frame's close
-// button, Close()) arrives as WM_CLOSE and asks CloseQuery first; a form that
-// answers false stays open. A closed main form ends the message loop.
+// Closing: every close request (the Close button, Alt+F4, Close()) arrives
+// as WM_CLOSE and asks CloseQuery first; a form that answers false stays
+// open. A closed main form ends the message loop. A skinned frame closes its
+// form itself through QueryClose and onClose (what closing does).
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -27,6 +29,9 @@ namespace framework {
 
 enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : std::uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+// What closing a form does: nothing, hide it, or minimize it. Forms are owned
+// by whoever made them, so closing never frees one.
+enum class TCloseAction { caNone, caHide, caMinimize };
 
 class TGraphicControl;
 
@@ -70,6 +75,14 @@ public:
     void SetOnCreate(const std::string& name, TNotifyEvent handler);
 
     TNotifyEvent onCreate;
+    // Told what closing will do; it may change the action.
+    std::function<void(TForm& sender, TCloseAction& action)> onClose;
+
+    // The form's own icon (not owned; nullptr: none, the program's is used).
+    HICON Icon() const { return icon_; }
+    void SetIcon(HICON icon) { icon_ = icon; }
+    // Asks CloseQuery whether the form may close now.
+    bool QueryClose() { return CloseQuery(); }
 
     HFONT FontHandle() const { return fontHandle_.Get(); }
     HBRUSH BrushHandle() const { return brush_.Get(); }
@@ -125,6 +138,7 @@ private:
     int pixelsPerInch_ = 96;
     int textHeight_ = 13;
     std::string onCreateName_;
+    HICON icon_ = nullptr;
     GdiObject<HFONT> fontHandle_;
     GdiObject<HBRUSH> brush_;
 };

@@ -203,12 +203,12 @@ TEST(FrameDragWindowTest, APressReleasedElsewhereRunsNothingAndADoubleClickMaxim
         mouse.Down(60, 10);
         mouse.Up(close.Left + 3, close.Top + 3);
         Pump();
-        ASSERT_TRUE(IsWindow(window));
+        ASSERT_TRUE(IsWindowVisible(window));
         // Close pressed, released on the caption: the same.
         mouse.Down(close.Left + 3, close.Top + 3, HTMINBUTTON);
         mouse.Up(60, 10);
         Pump();
-        ASSERT_TRUE(IsWindow(window));
+        ASSERT_TRUE(IsWindowVisible(window));
     }
     f.frame->SetBorderIcons(f.frame->BorderIcons() & ~(1u << skin::kbiMaximize));
     Mouse(window).DoubleClick(60, 10);
@@ -262,7 +262,7 @@ TEST(FrameDragWindowTest, TheMouseReachesTheSkinObjectsAndHoverFollowsTheCursor)
     EXPECT_EQ(f.frame->PressedHit(), kfhSkinButton);
     mouse.Up(60, 10);
     Pump();
-    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_EQ(f.frame->PressedHit(), kfhNone);
 }
 

@@ -23,52 +23,18 @@
 #include "skinui/MenuMetrics.h"
 #include "skinui/PopupMenu.h"
 #include "skinui/PopupWindow.h"
+#include "skinui/tests/MenuScript.h"
 
 namespace skinui {
 namespace {
 
-// A step: runs once per tick until it answers true.
-using Step = std::function<bool()>;
+using test::Step;
 
-class Script {
-public:
-    // Runs `steps` while `menu` is shown from (x, y); closes the menu when
-    // the steps are not done after `limit` ticks.
-    static bool Run(TSeCustomPopupMenu& menu, int x, int y, std::vector<Step> steps, int limit = 300) {
-        Script script;
-        script.steps_ = std::move(steps);
-        script.menu_ = &menu;
-        script.limit_ = limit;
-        current_ = &script;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 25, &Script::Tick);
-        menu.Popup(x, y);
-        KillTimer(nullptr, timer);
-        current_ = nullptr;
-        return script.next_ >= script.steps_.size() && !script.timedOut_;
-    }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        Script* s = current_;
-        if (!s) return;
-        if (++s->ticks_ > s->limit_) {
-            if (!s->timedOut_) {
-                s->timedOut_ = true;
-                s->menu_->Close();
-            }
-            return;
-        }
-        if (s->next_ < s->steps_.size() && s->steps_[s->next_]()) ++s->next_;
-    }
-
-    static inline Script* current_ = nullptr;
-    std::vector<Step> steps_;
-    std::size_t next_ = 0;
-    int ticks_ = 0;
-    int limit_ = 0;
-    bool timedOut_ = false;
-    TSeCustomPopupMenu* menu_ = nullptr;
-};
+// Runs `steps` while `menu` is shown from (x, y); closes the menu when
+// the steps are not done after `limit` ticks.
+bool RunScript(TSeCustomPopupMenu& menu, int x, int y, std::vector<Step> steps, int limit = 300) {
+    return test::MenuScript::Run([&] { menu.Popup(x, y); }, [&] { menu.Close(); }, std::move(steps), limit);
+}
 
 // A form that records the presses it receives.
 class Recorder : public framework::TForm {
@@ -142,7 +108,7 @@ struct Fixture {
 TEST(MenuTest, AnAcceleratorChoosesItsItemAndTheClickRunsOnceTheMenuHasClosed) {
     Fixture f;
     f.SystemMenu();
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150, {Fixture::Levels(1), f.Press('T')}));
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150, {Fixture::Levels(1), f.Press('T')}));
     EXPECT_EQ(DeepestOpenLevel(), nullptr);
     // The choice waits in the click handler's queue: nothing ran in the loop.
     EXPECT_TRUE(f.clicked.empty());
@@ -157,13 +123,13 @@ TEST(MenuTest, AnAcceleratorChoosesItsItemAndTheClickRunsOnceTheMenuHasClosed) {
 TEST(MenuTest, DownPassesOverTheSeparatorAndWrapsFromTheLastItemToTheFirst) {
     Fixture f;
     f.SystemMenu();
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150,
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150,
                             {Fixture::Levels(1), f.Press(VK_DOWN), f.Press(VK_DOWN), f.Press(VK_RETURN)}));
     Fixture::Pump();
     EXPECT_EQ(f.clicked, (std::vector<std::string>{"&Close"}));
 
     f.clicked.clear();
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150,
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150,
                             {Fixture::Levels(1), f.Press(VK_DOWN), f.Press(VK_DOWN), f.Press(VK_DOWN),
                              f.Press(VK_RETURN)}));
     Fixture::Pump();
@@ -178,7 +144,7 @@ TEST(MenuTest, EscapeClosesOneLevelAndLeftAndRightMoveBetweenLevels) {
     f.Add(f.menu->Items(), "&Quit");
     // Enter opens File's level; Escape closes only it; Down and Enter in
     // the first level choose Quit.
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150,
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150,
                             {Fixture::Levels(1), f.Press(VK_RETURN), Fixture::Levels(2), f.Press(VK_ESCAPE),
                              Fixture::Levels(1), f.Press(VK_DOWN), f.Press(VK_RETURN)}));
     Fixture::Pump();
@@ -186,7 +152,7 @@ TEST(MenuTest, EscapeClosesOneLevelAndLeftAndRightMoveBetweenLevels) {
 
     // Right opens the level, Left goes back, Right again, Down, Enter: Open.
     f.clicked.clear();
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150,
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150,
                             {Fixture::Levels(1), f.Press(VK_RIGHT), Fixture::Levels(2), f.Press(VK_LEFT),
                              Fixture::Levels(1), f.Press(VK_RIGHT), Fixture::Levels(2), f.Press(VK_DOWN),
                              f.Press(VK_RETURN)}));
@@ -203,7 +169,7 @@ TEST(MenuTest, AClickOutsideClosesEveryLevelAndReachesTheWindowUnderIt) {
     TSeCustomItem* file = f.Add(f.menu->Items(), "&File");
     f.Add(file, "&New");
     f.Add(f.menu->Items(), "&Quit");
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150,
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150,
                             {Fixture::Levels(1), f.Press(VK_RETURN), Fixture::Levels(2), [&] {
                                  PostMessageA(below.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
                                  return true;
@@ -230,7 +196,7 @@ TEST(MenuTest, AClickOnAnItemOfASubmenuRunsAfterEveryLevelHasClosed) {
         PostMessageA(level->ViewWindow(), WM_LBUTTONUP, 0, at);
         return true;
     };
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150, {Fixture::Levels(1), f.Press(VK_RETURN), Fixture::Levels(2), click}));
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150, {Fixture::Levels(1), f.Press(VK_RETURN), Fixture::Levels(2), click}));
     EXPECT_EQ(DeepestOpenLevel(), nullptr);
     EXPECT_TRUE(f.clicked.empty());
     Fixture::Pump();
@@ -280,7 +246,7 @@ TEST(MenuTest, ALongLevelScrollsOneItemPerTickWhileTheMouseRestsOnAnArrow) {
             return ++restTicks % 20 == 0;  // a few scroll ticks more at the end
         };
     };
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 100,
+    EXPECT_TRUE(RunScript(*f.menu, 200, 100,
                             {Fixture::Levels(1), moveTo(4, false, false), moveTo(0, true, false), restAt(7),
                              moveTo(7, false, false), moveTo(0, true, true), restAt(0), f.Press(VK_ESCAPE)},
                             600));
@@ -312,7 +278,7 @@ TEST(MenuTest, NearTheScreensBottomRightCornerTheMenuOpensUpAndLeftAndItsSubmenu
     f.Add(f.menu->Items(), "&Quit");
     const int right = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN);
     RECT first{}, second{};
-    EXPECT_TRUE(Script::Run(*f.menu, right - 5, bottom - 5,
+    EXPECT_TRUE(RunScript(*f.menu, right - 5, bottom - 5,
                             {Fixture::Levels(1),
                              [&] {
                                  GetWindowRect(DeepestOpenLevel()->ViewWindow(), &first);
@@ -341,7 +307,7 @@ TEST(MenuTest, ALevelIsSizedToItsItemsInsideTheThreePixelFrame) {
     f.SystemMenu();
     RECT window{}, client{};
     skin::TPoint content{};
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150,
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150,
                             {Fixture::Levels(1), [&] {
                                  TSeItemView* view = DeepestOpenLevel();
                                  GetWindowRect(view->ViewWindow(), &window);
@@ -373,14 +339,14 @@ TEST(MenuTest, TheFirstLevelOfAPopupPlaysTheShowAnimationAndItsSubmenusDoNot) {
         animated.push_back(view && view->Frame()->Animation()->Enabled());
         return true;
     };
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150,
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150,
                             {Fixture::Levels(1), look, f.Press(VK_RETURN), Fixture::Levels(2), look,
                              f.Press(VK_ESCAPE), Fixture::Levels(1), f.Press(VK_RETURN), Fixture::Levels(2), look,
                              f.Press(VK_MENU)}));
     EXPECT_EQ(animated, (std::vector<bool>{true, false, false}));
     // The next Popup animates its first level again.
     animated.clear();
-    EXPECT_TRUE(Script::Run(*f.menu, 200, 150, {Fixture::Levels(1), look, f.Press(VK_ESCAPE)}));
+    EXPECT_TRUE(RunScript(*f.menu, 200, 150, {Fixture::Levels(1), look, f.Press(VK_ESCAPE)}));
     EXPECT_EQ(animated, (std::vector<bool>{true}));
 }
 
