@@ -2,7 +2,8 @@
 # Pictures of the diagnostic window for people to look at: frame-looks.exe
 # under Wine on a virtual display, over a light and a dark background, with
 # the close button normal, hot and pressed, and inactive, and dragged and
-# sized by synthesized mouse messages; then PNG sheets of them.
+# sized by synthesized mouse messages, and taken through its system menu,
+# rolled up, restored, to the tray and back; then PNG sheets of them.
 #
 #   tools/frame-looks.sh WIN32_BUILD_DIR OUTDIR
 set -euo pipefail
@@ -14,7 +15,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 # One process per set: each starts from a fresh window system state.
-for set in light dark drags; do
+for set in light dark drags states; do
   WINEDEBUG=-all "$here/wine-run.sh" "$build/wineprefix" "$build/bin/frame-looks.exe" "Z:${out//\//\\}" "$set"
 done
 for background in light dark; do
@@ -24,3 +25,6 @@ for background in light dark; do
 done
 python3 "$here/bmp-sheet.py" "$out/drag.png" "$out"/drag-{before,moved,sized}.bmp
 echo "sheet: $out/drag.png"
+python3 "$here/bmp-sheet.py" "$out/states.png" \
+  "$out"/states-{menu,menu-selected,rolled-up,menu-rolled-up,restored,tray,tray-back}.bmp
+echo "sheet: $out/states.png"

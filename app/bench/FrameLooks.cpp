@@ -4,8 +4,12 @@
 // window's rectangle and a margin around it, so the shadow over the
 // background shows too. Then the window is dragged by its caption and
 // sized by its corner, and the whole screen is pictured before and after.
+// The states set opens the system menu from the caption, rolls the window up
+// and restores it through the menu, sends it to the tray and brings it back
+// by a double click on the tray icon, picturing the screen at each step.
 //
-//   frame-looks.exe OUTDIR      writes OUTDIR/<background>-<state>.bmp
+//   frame-looks.exe OUTDIR [SET]   writes OUTDIR/<background>-<state>.bmp,
+//                                  OUTDIR/drag-*.bmp, OUTDIR/states-*.bmp
 #include <windows.h>
 
 #include <cstdio>
@@ -16,7 +20,11 @@
 #include "app/bench/BenchWindow.h"
 #include "portio/PortAccess.h"
 #include "sim/SimulatedCard.h"
+#include "skin/SkinMessages.h"
 #include "skin/SkinObject.h"
+#include "skinui/ItemView.h"
+#include "skinui/TrayIcon.h"
+#include "skinui/tests/MenuScript.h"
 
 namespace {
 
@@ -131,6 +139,72 @@ bool PictureDrags(const std::string& outdir) {
     return ok;
 }
 
+// Through the system menu: open it from the caption (pictured, then with
+// its first item selected), roll up, restore, go to the tray and come back.
+bool PictureStates(const std::string& outdir) {
+    HWND background = OpenBackground(RGB(236, 236, 228));
+    Settle(200);
+    std::unique_ptr<app::TDiagForm> form = app::bench::OpenDiagWindow();
+    skinui::TSeSkinForm& frame = *form->SeSkinForm1;
+    HWND window = form->Handle();
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    bool ok = true;
+    const auto shoot = [&](const std::string& name) {
+        const std::string path = outdir + "/states-" + name + ".bmp";
+        const bool wrote = app::SaveScreenBitmap(screen, path);
+        std::printf("%s %s\n", wrote ? "wrote" : "could not write", path.c_str());
+        ok = wrote && ok;
+    };
+    using skinui::test::Step;
+    const auto menuOpen = [] { return skinui::DeepestOpenLevel() != nullptr; };
+    const auto settled = [n = 0]() mutable { return ++n >= 8; };  // 8 ticks of 25 ms
+    const auto picture = [&](const char* name) -> Step { return [&shoot, name] { shoot(name); return true; }; };
+    const auto key = [window](WPARAM k) -> Step {
+        return [window, k] {
+            PostMessageA(window, WM_KEYDOWN, k, (MapVirtualKeyA(UINT(k), 0) << 16) | 1);
+            return true;
+        };
+    };
+    const auto closeMenus = [] {
+        if (skinui::TSeItemView* view = skinui::DeepestOpenLevel()) view->CloseAll();
+    };
+    const auto altSpace = [window] { SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' '); };
+
+    RECT r;
+    GetWindowRect(window, &r);
+    const LPARAM caption = MAKELPARAM(r.left + 120, r.top + 15);
+    SetCursorPos(r.left + 120, r.top + 15);
+    ok = skinui::test::MenuScript::Run(
+             [&] {
+                 SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, caption);
+                 SendMessageA(window, WM_NCRBUTTONUP, HTCAPTION, caption);
+             },
+             closeMenus,
+             {menuOpen, settled, picture("menu"), key(VK_DOWN), Step(settled), picture("menu-selected"),
+              key(VK_RETURN)}) &&
+         ok;
+    Settle(400);  // the click runs once the menu has closed
+    shoot("rolled-up");
+    ok = skinui::test::MenuScript::Run(altSpace, closeMenus,
+                                       {menuOpen, settled, picture("menu-rolled-up"), key('R')}) &&
+         ok;
+    Settle(400);
+    shoot("restored");
+    ok = skinui::test::MenuScript::Run(altSpace, closeMenus, {menuOpen, settled, key('T')}) && ok;
+    Settle(400);
+    shoot("tray");
+    SendMessageA(frame.Tray().Window(), skin::WM_SETRAYNOTIFY, 0, WM_LBUTTONDBLCLK);
+    Settle(400);
+    shoot("tray-back");
+    std::printf("states: %d (0 normal, 3 rolled up, 4 tray), window %s\n", int(frame.WindowState()),
+                IsWindowVisible(window) ? "shown" : "hidden");
+
+    app::bench::CloseDiagWindow(form);
+    DestroyWindow(background);
+    Settle(100);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,5 +220,6 @@ int main(int argc, char** argv) {
     if (only.empty() || only == "light") ok = PictureOver(argv[1], "light", RGB(236, 236, 228)) && ok;
     if (only.empty() || only == "dark") ok = PictureOver(argv[1], "dark", RGB(24, 28, 40)) && ok;
     if (only.empty() || only == "drags") ok = PictureDrags(argv[1]) && ok;
+    if (only.empty() || only == "states") ok = PictureStates(argv[1]) && ok;
     return ok ? 0 : 1;
 }
