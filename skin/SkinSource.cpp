@@ -37,6 +37,7 @@ TSeSkinObject* TSeSkinSource::SkinObjects(int index) const {
 
 TSeSkinObject* TSeSkinSource::AddObject(std::unique_ptr<TSeSkinObject> object) {
     objects_.push_back(std::move(object));
+    ++generation_;
     return objects_.back().get();
 }
 
@@ -61,6 +62,7 @@ void TSeSkinSource::Clear() {
     bitmaps_.Clear();
     // The last object first, as owners free their components.
     while (!objects_.empty()) objects_.pop_back();
+    ++generation_;
 }
 
 namespace {

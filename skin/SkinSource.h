@@ -65,6 +65,9 @@ public:
     TSeSkinObject* GetObjectByKind(TSeKind kind) const;
     // "Form", else the first object of kind skForm.
     TSeSkinObject* GetFormObject() const;
+    // Changes whenever top-level objects are added or freed, so that a
+    // holder of pointers into the tree can tell that they may be stale.
+    unsigned Generation() const { return generation_; }
 
     // Frees every bitmap and every top-level object. The header strings and
     // HueDelta stay.
@@ -102,6 +105,7 @@ private:
     TSeBitmapList bitmaps_;
     std::vector<std::unique_ptr<TSeSkinObject>> objects_;
     bool locked_ = false;
+    unsigned generation_ = 0;
     int hueDelta_ = 0;
     int appliedHue_ = 0;
 };

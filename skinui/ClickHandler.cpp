@@ -6,6 +6,7 @@
 #include "framework/win32/Screen.h"
 #include "skinui/MenuLayout.h"
 #include "skinui/MenuMetrics.h"
+#include "skinui/SkinPopupWindow.h"
 
 namespace skinui {
 
@@ -47,6 +48,7 @@ void InitializeMenus() {
     if (done) return;
     done = true;
     LoadMenuMetrics();
+    InstallSkinPopupWindows();
     Handler() = std::make_unique<TSeClickHandler>();
     TSeCustomItem::ClickPoster() = [](TSeCustomItem& item) {
         HWND window = ClickHandlerWindow();

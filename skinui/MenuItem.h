@@ -121,6 +121,9 @@ public:
     void SetBounds(const skin::TRect& value) { bounds_ = value; }
     TSeItemSpecialKind SpecialKind() const { return specialKind_; }
     void SetSpecialKind(TSeItemSpecialKind value) { specialKind_ = value; }
+    // The item is a button of a tool bar rather than a menu bar's item.
+    bool ToolBarItem() const { return toolBarItem_; }
+    void SetToolBarItem(bool value) { toolBarItem_ = value; }
     // While true, the view leaves the item out when it paints (the frame
     // repaints another item's rectangle).
     bool PaintSuppressed() const { return paintSuppressed_; }
@@ -216,6 +219,7 @@ private:
     int firstVisible_ = 0;
     skin::TRect bounds_{};
     TSeItemSpecialKind specialKind_ = kskNone;
+    bool toolBarItem_ = false;
     bool paintSuppressed_ = false;
     framework::TComponent* ownerControl_ = nullptr;
     TSePopupMenuOptions* options_ = nullptr;

@@ -11,6 +11,7 @@
 #include "skin/SkinCanvas.h"
 #include "skin/SkinObjectTypes.h"
 #include "skinui/ItemViewCore.h"
+#include "skinui/MenuGlyphs.h"
 #include "skinui/MenuColors.h"
 #include "skinui/MenuItem.h"
 #include "skinui/MenuLayout.h"
@@ -26,13 +27,6 @@ namespace {
 constexpr int kArrowColumn = 20;
 constexpr int kTextGap = 2;
 constexpr int kSeparatorHeight = 15;
-
-std::wstring Widen(const std::string& text) {
-    std::wstring wide;
-    wide.reserve(text.size());
-    for (unsigned char c : text) wide.push_back(wchar_t(c));
-    return wide;
-}
 
 void Pixel(skin::SkinCanvas& canvas, int x, int y, skin::TColor color) {
     canvas.FillRect(TRect{x, y, x + 1, y + 1}, color);
@@ -64,15 +58,6 @@ void Polyline(skin::SkinCanvas& canvas, int x0, int y0, const int (*points)[2], 
     }
 }
 
-void CheckMark(skin::SkinCanvas& canvas, const TRect& column, const TRect& item, skin::TColor color) {
-    static constexpr int kFirst[][2] = {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}};
-    static constexpr int kSecond[][2] = {{-3, -2}, {-3, -1}, {0, 2}, {5, -3}, {5, -5}};
-    const int x0 = (column.Left + column.Right) / 2 - 2;
-    const int y0 = (item.Top + item.Bottom) / 2 + 1;
-    Polyline(canvas, x0, y0, kFirst, 7, color);
-    Polyline(canvas, x0, y0, kSecond, 5, color);
-}
-
 // Top and left in one colour, bottom and right in the other.
 void Frame3D(skin::SkinCanvas& canvas, const TRect& r, skin::TColor topLeft, skin::TColor bottomRight) {
     canvas.FillRect(TRect{r.Left, r.Top, r.Right - 1, r.Top + 1}, topLeft);
@@ -84,6 +69,32 @@ void Frame3D(skin::SkinCanvas& canvas, const TRect& r, skin::TColor topLeft, ski
 constexpr unsigned kLineText = skin::kTextSingleLine | skin::kTextVCenter;
 
 }  // namespace
+
+std::wstring Widen(const std::string& text) {
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (unsigned char c : text) wide.push_back(wchar_t(c));
+    return wide;
+}
+
+void DrawCheckMark(skin::SkinCanvas& canvas, const TRect& column, const TRect& item, skin::TColor color) {
+    static constexpr int kFirst[][2] = {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}};
+    static constexpr int kSecond[][2] = {{-3, -2}, {-3, -1}, {0, 2}, {5, -3}, {5, -5}};
+    const int x0 = (column.Left + column.Right) / 2 - 2;
+    const int y0 = (item.Top + item.Bottom) / 2 + 1;
+    Polyline(canvas, x0, y0, kFirst, 7, color);
+    Polyline(canvas, x0, y0, kSecond, 5, color);
+}
+
+void DrawScrollTriangle(skin::SkinCanvas& canvas, const TRect& rect, int direction, skin::TColor color) {
+    // Rows of 1, 3, 5 and 7 pixels.
+    const int left = rect.Left + (skin::RectWidth(rect) - 7) / 2;
+    const int top = rect.Top + (skin::RectHeight(rect) - 4) / 2;
+    for (int row = 0; row < 4; ++row) {
+        const int half = direction == kasUp ? row : 3 - row;
+        canvas.FillRect(TRect{left + 3 - half, top + row, left + 4 + half, top + row + 1}, color);
+    }
+}
 
 int TSeCustomItem::CheckColumnWidth() const {
     const framework::TCustomImageList* images = ImageList();
@@ -137,7 +148,7 @@ void TSeCustomItem::DrawItem(skin::SkinCanvas& canvas, const TSeItemViewCore& vi
             list->Draw(canvas, ImageIndex(), square.Left + 2, square.Top + 2, enabled);
         }
     } else if (Checked()) {
-        CheckMark(canvas, column, rect, text);
+        DrawCheckMark(canvas, column, rect, text);
     }
 
     const TRect textRect{column.Right + kTextGap, rect.Top, rect.Right - kArrowColumn, rect.Bottom};
@@ -161,13 +172,7 @@ void TSeCustomItem::DrawScrollArrow(skin::SkinCanvas& canvas, const TSeItemViewC
                                     int direction, const TRect& rect) {
     canvas.FillRect(rect, kclMenu);
     if (selected) Frame3D(canvas, rect, kclBtnShadow, kclBtnHighlight);
-    // A triangle 7 wide and 4 high: rows of 1, 3, 5 and 7 pixels.
-    const int left = rect.Left + (skin::RectWidth(rect) - 7) / 2;
-    const int top = rect.Top + (skin::RectHeight(rect) - 4) / 2;
-    for (int row = 0; row < 4; ++row) {
-        const int half = direction == kasUp ? row : 3 - row;
-        canvas.FillRect(TRect{left + 3 - half, top + row, left + 4 + half, top + row + 1}, kclMenuText);
-    }
+    DrawScrollTriangle(canvas, rect, direction, kclMenuText);
 }
 
 TSePopupWindow* TSeCustomItem::CreatePopupWindow(TSeItemView* /*parentView*/, framework::TComponent* /*owner*/) {

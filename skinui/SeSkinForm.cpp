@@ -15,6 +15,7 @@
 #include "skin/SkinObjectClasses.h"
 #include "skin/SkinObjects2.h"
 #include "skin/SkinRegionWin.h"
+#include "skinui/SkinItem.h"
 
 namespace skinui {
 
@@ -126,6 +127,12 @@ bool TSeSkinForm::SkinUsable() const {
 }
 
 bool TSeSkinForm::SkinnedGeometry() const { return SkinUsable() && BorderStyle() != kbsNone; }
+
+TSeCustomItem* TSeSkinForm::CreateSystemMenuItem() {
+    auto* item = new TSeSkinItem(nullptr);
+    item->SetSkinEngine(engine_);
+    return item;
+}
 
 void TSeSkinForm::Loaded() {
     if (BorderStyle() == kbsToolWindow) {

@@ -70,6 +70,10 @@ public:
 
 protected:
     void HandleMessage(TMessage& message) override;
+    // System menu items drawn from this frame's engine ("PopupMenu"). The
+    // menu is built again for every popup, so the items always hold the
+    // skin's current objects.
+    TSeCustomItem* CreateSystemMenuItem() override;
 
 private:
     // The skinned geometry applies (a usable skin and a border).

@@ -2,7 +2,10 @@
 """Puts 24- or 32-bit BMP pictures side by side into one PNG, for looking at
 the window's screenshots without an image toolkit.
 
-    tools/bmp-sheet.py OUT.png IN.bmp [IN.bmp ...] [--scale=N]
+    tools/bmp-sheet.py OUT.png IN.bmp [IN.bmp ...] [--scale=N] [--crop=X,Y,W,H]
+
+--crop keeps the same rectangle of every picture (before scaling), for a
+close look at one part of whole-screen shots.
 """
 import struct
 import sys
@@ -34,15 +37,22 @@ def png(path, width, rows):
 
 def main(argv):
     scale = 1
+    crop = None
     names = []
     for arg in argv[1:]:
         if arg.startswith('--scale='):
             scale = int(arg.split('=', 1)[1])
+        elif arg.startswith('--crop='):
+            crop = [int(v) for v in arg.split('=', 1)[1].split(',')]
         else:
             names.append(arg)
     if len(names) < 2:
         sys.exit(__doc__)
     pictures = [read_bmp(name) for name in names[1:]]
+    if crop:
+        x, y, w, h = crop
+        pictures = [(min(w, max(0, width - x)), [row[3 * x:3 * (x + w)] for row in rows[y:y + h]])
+                    for width, rows in pictures]
     gap = 8
     height = max(len(rows) for _, rows in pictures)
     sheet = []

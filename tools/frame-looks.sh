@@ -26,5 +26,5 @@ done
 python3 "$here/bmp-sheet.py" "$out/drag.png" "$out"/drag-{before,moved,sized}.bmp
 echo "sheet: $out/drag.png"
 python3 "$here/bmp-sheet.py" "$out/states.png" \
-  "$out"/states-{menu,menu-selected,rolled-up,menu-rolled-up,restored,tray,tray-back}.bmp
+  "$out"/states-{menu,menu-selected,rolled-up,menu-rolled-up,restored,tray,tray-menu,tray-back}.bmp
 echo "sheet: $out/states.png"

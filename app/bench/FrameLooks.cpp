@@ -155,44 +155,46 @@ bool PictureStates(const std::string& outdir) {
         std::printf("%s %s\n", wrote ? "wrote" : "could not write", path.c_str());
         ok = wrote && ok;
     };
+    using skinui::test::CloseMenus;
+    using skinui::test::PressKey;
     using skinui::test::Step;
     const auto menuOpen = [] { return skinui::DeepestOpenLevel() != nullptr; };
     const auto settled = [n = 0]() mutable { return ++n >= 8; };  // 8 ticks of 25 ms
     const auto picture = [&](const char* name) -> Step { return [&shoot, name] { shoot(name); return true; }; };
-    const auto key = [window](WPARAM k) -> Step {
-        return [window, k] {
-            PostMessageA(window, WM_KEYDOWN, k, (MapVirtualKeyA(UINT(k), 0) << 16) | 1);
-            return true;
-        };
-    };
-    const auto closeMenus = [] {
-        if (skinui::TSeItemView* view = skinui::DeepestOpenLevel()) view->CloseAll();
-    };
     const auto altSpace = [window] { SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' '); };
 
     RECT r;
     GetWindowRect(window, &r);
     const LPARAM caption = MAKELPARAM(r.left + 120, r.top + 15);
-    SetCursorPos(r.left + 120, r.top + 15);
+    // The mouse away from where the menu opens: no item is hot.
+    SetCursorPos(1000, 740);
     ok = skinui::test::MenuScript::Run(
              [&] {
                  SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, caption);
                  SendMessageA(window, WM_NCRBUTTONUP, HTCAPTION, caption);
              },
-             closeMenus,
-             {menuOpen, settled, picture("menu"), key(VK_DOWN), Step(settled), picture("menu-selected"),
-              key(VK_RETURN)}) &&
+             CloseMenus,
+             {menuOpen, settled, picture("menu"), PressKey(window, VK_DOWN), Step(settled),
+              picture("menu-selected"), PressKey(window, 'L')}) &&
          ok;
     Settle(400);  // the click runs once the menu has closed
     shoot("rolled-up");
-    ok = skinui::test::MenuScript::Run(altSpace, closeMenus,
-                                       {menuOpen, settled, picture("menu-rolled-up"), key('R')}) &&
+    ok = skinui::test::MenuScript::Run(altSpace, CloseMenus,
+                                       {menuOpen, settled, picture("menu-rolled-up"), PressKey(window, 'R')}) &&
          ok;
     Settle(400);
     shoot("restored");
-    ok = skinui::test::MenuScript::Run(altSpace, closeMenus, {menuOpen, settled, key('T')}) && ok;
+    ok = skinui::test::MenuScript::Run(altSpace, CloseMenus, {menuOpen, settled, PressKey(window, 'T')}) && ok;
     Settle(400);
     shoot("tray");
+    const auto trayRightClick = [&] { SendMessageA(frame.Tray().Window(), skin::WM_SETRAYNOTIFY, 0, WM_RBUTTONUP); };
+    ok = skinui::test::MenuScript::Run(trayRightClick, CloseMenus,
+                                       {menuOpen, settled, picture("tray-menu"), [] {
+                                            CloseMenus();
+                                            return true;
+                                        }}) &&
+         ok;
+    Settle(200);
     SendMessageA(frame.Tray().Window(), skin::WM_SETRAYNOTIFY, 0, WM_LBUTTONDBLCLK);
     Settle(400);
     shoot("tray-back");

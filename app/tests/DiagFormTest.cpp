@@ -22,6 +22,10 @@
 #include "portio/ddkint.h"
 #include "sim/CardConfig.h"
 #include "sim/SimulatedCard.h"
+#include "skinui/MenuLayout.h"
+#include "skinui/SkinItem.h"
+#include "skinui/SkinPopupWindow.h"
+#include "skinui/tests/MenuScript.h"
 
 namespace app {
 namespace {
@@ -286,6 +290,63 @@ TEST_F(DiagFormTest, TheSkinnedFrameGivesTheWindowItsSizeCaptionAndShadow) {
     SendMessageA(handle, WM_NCLBUTTONUP, HTMINBUTTON, at);
     framework::Application().ProcessMessages();
     EXPECT_FALSE(IsWindowVisible(handle));
+}
+
+std::vector<std::string> Captions(const skinui::TSeCustomItem* menu) {
+    std::vector<std::string> captions;
+    for (int i = 0; menu && i < menu->Count(); ++i) captions.push_back(menu->Items(i)->Caption());
+    return captions;
+}
+
+// The system menu, opened from the keyboard, is drawn from the built-in
+// skin; its Rollup shrinks the window to caption and bottom border, and
+// the menu of the rolled-up window restores it.
+TEST_F(DiagFormTest, TheSystemMenuIsSkinnedAndRollsTheWindowUpAndBack) {
+    using namespace skinui::test;
+    OpenWithCard("intel64");
+    SetCursorPos(1, 760);
+    skinui::TSeSkinForm& frame = *form->SeSkinForm1;
+    HWND window = form->Handle();
+    RECT normal;
+    GetWindowRect(window, &normal);
+
+    skinui::TSeCustomItem* menu = frame.BuildSystemMenu();
+    ASSERT_EQ(Captions(menu), (std::vector<std::string>{"Ro&llup", "Minimize to &Tray", "-", "&Close"}));
+    EXPECT_EQ(skinui::ShortCutToText(menu->Items(3)->ShortCut()), "Alt+F4");
+    for (int i = 0; i < menu->Count(); ++i) {
+        auto* item = dynamic_cast<skinui::TSeSkinItem*>(menu->Items(i));
+        ASSERT_NE(item, nullptr) << i;
+        EXPECT_EQ(item->SkinEngine(), form->SeSkinEngine1);
+        EXPECT_TRUE(item->SkinUsable());
+    }
+
+    skin::TRect client{}, frameBounds{};
+    const Step look = [&] {
+        auto* view = dynamic_cast<skinui::TSePopupView*>(skinui::DeepestOpenLevel());
+        auto* popup = view ? dynamic_cast<skinui::TSeSkinPopupForm*>(view->Frame()) : nullptr;
+        if (!popup) return false;
+        client = popup->GetClientBounds();
+        frameBounds = skin::TRect{0, 0, popup->FrameWidth(), popup->FrameHeight()};
+        return true;
+    };
+    const auto altSpace = [&] { SendMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, ' '); };
+    ASSERT_TRUE(MenuScript::Run(altSpace, CloseMenus, {LevelsOpen(1), look, PressKey(window, 'L')}));
+    framework::Application().ProcessMessages();
+    EXPECT_EQ(client, (skin::TRect{8, 8, frameBounds.Right - 8, frameBounds.Bottom - 8}));
+    EXPECT_EQ(frame.WindowState(), skinui::kwsRollup);
+    RECT rolled;
+    GetWindowRect(window, &rolled);
+    EXPECT_EQ(rolled.right - rolled.left, normal.right - normal.left);
+    EXPECT_LT(rolled.bottom - rolled.top, 80);
+    EXPECT_EQ(Captions(frame.BuildSystemMenu()),
+              (std::vector<std::string>{"&Restore", "Minimize to &Tray", "-", "&Close"}));
+
+    ASSERT_TRUE(MenuScript::Run(altSpace, CloseMenus, {LevelsOpen(1), PressKey(window, 'R')}));
+    framework::Application().ProcessMessages();
+    EXPECT_EQ(frame.WindowState(), skinui::kwsNormal);
+    RECT restored;
+    GetWindowRect(window, &restored);
+    EXPECT_EQ(restored.bottom - restored.top, normal.bottom - normal.top);
 }
 
 TEST_F(DiagFormTest, TheBuiltInSkinsFrameTellsTheSystemEachPartAndItsEdgesSizeTheWindow) {

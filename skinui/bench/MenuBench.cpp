@@ -1,6 +1,8 @@
 // menu-bench.exe: how long a popup menu takes from the call to Popup to the
 // end of its first paint, for the frame's four-item system menu, and
-// (--shot=FILE.bmp) a picture of an open popup with a submenu. Not a test.
+// (--shot=FILE.bmp) a picture of an open popup with a submenu; with
+// --skinned the picture shows the same tree of skinned items on the
+// built-in skin. Not a test.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,6 +16,8 @@
 #include "skinui/ItemView.h"
 #include "skinui/PopupMenu.h"
 #include "skinui/SeImageList.h"
+#include "skinui/SkinItem.h"
+#include "skinui/tests/BuiltinSkinResource.h"
 
 namespace {
 
@@ -31,8 +35,9 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     return double(to.QuadPart - from.QuadPart) * 1000.0 / double(f.QuadPart);
 }
 
+template <class Item = TSeCustomItem>
 TSeCustomItem* Add(TSeCustomItem* parent, const char* caption, int shortCut = 0) {
-    auto* item = new TSeCustomItem(nullptr);
+    auto* item = new Item(nullptr);
     item->SetCaption(caption);
     item->SetShortCut(shortCut);
     parent->Add(item);
@@ -138,27 +143,62 @@ void CALLBACK Drive(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+// The pictured tree below `root`: a system menu with an image, a checked
+// item and a submenu.
+template <class Item>
+void FillTree(TSeCustomItem* root) {
+    Add<Item>(root, "Ro&llup")->SetImageIndex(0);
+    Add<Item>(root, "Minimize to &Tray");
+    Add<Item>(root, "&Stay on top")->SetChecked(true);
+    Add<Item>(root, "-");
+    TSeCustomItem* settings = Add<Item>(root, "S&ettings");
+    Add<Item>(root, "-");
+    Add<Item>(root, "&Close", 0x8073);
+    Add<Item>(settings, "&Sounds", 'S' + 0x4000);
+    Add<Item>(settings, "&Large fonts")->SetChecked(true);
+    Add<Item>(settings, "&Disabled item")->SetEnabled(false);
+    Add<Item>(settings, "-");
+    Add<Item>(settings, "&Colours")->SetImageIndex(0);
+    Add<Item>(Add<Item>(settings, "&More"), "&Nothing");
+}
+
 int Shot(framework::TForm& form) {
     auto* menu = new skinui::TSeCustomPopupMenu(&form);
     auto* images = new skinui::TSeImageList(&form);
     FillImages(*images);
     menu->SetImages(images);
     menu->PopupMenuOptions()->Shadow()->SetEnabled(true);
-    Add(menu->Items(), "Ro&llup")->SetImageIndex(0);
-    Add(menu->Items(), "Minimize to &Tray");
-    Add(menu->Items(), "&Stay on top")->SetChecked(true);
-    Add(menu->Items(), "-");
-    TSeCustomItem* settings = Add(menu->Items(), "S&ettings");
-    Add(menu->Items(), "-");
-    Add(menu->Items(), "&Close", 0x8073);
-    Add(settings, "&Sounds", 'S' + 0x4000);
-    Add(settings, "&Large fonts")->SetChecked(true);
-    Add(settings, "&Disabled item")->SetEnabled(false);
-    Add(settings, "-");
-    Add(settings, "&Colours")->SetImageIndex(0);
-    Add(Add(settings, "&More"), "&Nothing");
+    FillTree<TSeCustomItem>(menu->Items());
     const UINT_PTR timer = SetTimer(nullptr, 0, 150, &Drive);
     menu->Popup(120, 90);
+    KillTimer(nullptr, timer);
+    std::printf("menu-bench: picture in %s\n", shotPath.c_str());
+    return 0;
+}
+
+// The same tree of skinned items, bound to the built-in skin and shown as
+// the frame's system menu is: ShowSubItems of the root item.
+int SkinnedShot(framework::TForm& form) {
+    auto* engine = new skin::TSeSkinEngine(&form);
+    if (!skinui::test::LoadBuiltinSkin(*engine)) {
+        std::printf("menu-bench: no built-in skin in the program\n");
+        return 1;
+    }
+    auto* images = new skinui::TSeImageList(&form);
+    FillImages(*images);
+    skinui::TSePopupMenuOptions options;
+    options.Shadow()->SetEnabled(true);
+    skinui::TSeSkinItem root(nullptr);
+    root.SetImages(images);
+    FillTree<skinui::TSeSkinItem>(&root);
+    root.SetSkinEngine(engine);
+    root.SetOptions(&options);
+    root.SetOwnerControl(&form);
+    root.SetAnimateFirst(true);
+    root.SetInPopup(true);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, &Drive);
+    root.ShowSubItems(nullptr, 120, 90, skin::TRect{});
+    root.SetInPopup(false);
     KillTimer(nullptr, timer);
     std::printf("menu-bench: picture in %s\n", shotPath.c_str());
     return 0;
@@ -167,8 +207,10 @@ int Shot(framework::TForm& form) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    bool skinned = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--shot=", 7) == 0) shotPath = argv[i] + 7;
+        if (std::strcmp(argv[i], "--skinned") == 0) skinned = true;
     }
     framework::TForm form(nullptr);
     form.SetBounds(60, 60, 420, 300);
@@ -177,5 +219,6 @@ int main(int argc, char** argv) {
     ShowWindow(form.Handle(), SW_SHOWNOACTIVATE);
     UpdateWindow(form.Handle());
     SetCursorPos(1000, 740);
-    return shotPath.empty() ? Bench(form) : Shot(form);
+    if (shotPath.empty()) return Bench(form);
+    return skinned ? SkinnedShot(form) : Shot(form);
 }

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "skinui/ItemView.h"
+
 namespace skinui::test {
 
 // A step: runs once per tick until it answers true.
@@ -57,5 +59,35 @@ private:
     int limit_ = 0;
     bool timedOut_ = false;
 };
+
+// How many levels of a menu are open now.
+inline int OpenLevels() {
+    int depth = 0;
+    for (TSeItemView* view = DeepestOpenLevel(); view; view = view->Parent()) ++depth;
+    return depth;
+}
+
+// A step that waits until `depth` levels are open.
+inline Step LevelsOpen(int depth) {
+    return [depth] { return OpenLevels() == depth; };
+}
+
+// Posts the key's press to `window` (the one the menu's loop reads).
+inline void PostKey(HWND window, WPARAM key) {
+    PostMessageA(window, WM_KEYDOWN, key, (MapVirtualKeyA(UINT(key), 0) << 16) | 1);
+}
+
+// A step that presses a key.
+inline Step PressKey(HWND window, WPARAM key) {
+    return [window, key] {
+        PostKey(window, key);
+        return true;
+    };
+}
+
+// Closes every open level: the usual `close` of a script.
+inline void CloseMenus() {
+    if (TSeItemView* view = DeepestOpenLevel()) view->CloseAll();
+}
 
 }  // namespace skinui::test

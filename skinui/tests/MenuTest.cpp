@@ -81,23 +81,10 @@ struct Fixture {
             DispatchMessageA(&msg);
         }
     }
-    void Key(WPARAM key) { PostMessageA(form.Handle(), WM_KEYDOWN, key, (MapVirtualKeyA(UINT(key), 0) << 16) | 1); }
-    // A step that presses a key.
-    Step Press(WPARAM key) {
-        return [this, key] {
-            Key(key);
-            return true;
-        };
-    }
-    // A step that waits until `depth` levels are open.
-    static Step Levels(int depth) {
-        return [depth] { return Depth() == depth; };
-    }
-    static int Depth() {
-        int depth = 0;
-        for (TSeItemView* view = DeepestOpenLevel(); view; view = view->Parent()) ++depth;
-        return depth;
-    }
+    void Key(WPARAM key) { test::PostKey(form.Handle(), key); }
+    Step Press(WPARAM key) { return test::PressKey(form.Handle(), key); }
+    static Step Levels(int depth) { return test::LevelsOpen(depth); }
+    static int Depth() { return test::OpenLevels(); }
 
     framework::TForm form{nullptr};
     TSeCustomPopupMenu* menu = nullptr;

@@ -27,6 +27,10 @@ namespace {
 
 using testing_support::Framed;
 using testing_support::Pump;
+using test::CloseMenus;
+using test::LevelsOpen;
+using test::OpenLevels;
+using test::PressKey;
 
 // What the shell was told, in order.
 struct ShellCall {
@@ -310,26 +314,6 @@ TEST(WindowStateTest, TheSystemMenuIsBuiltForTheStateWithItsImagesAndShortCut) {
     EXPECT_EQ(w.State(), kwsNormal);
 }
 
-int OpenLevels() {
-    int depth = 0;
-    for (TSeItemView* view = DeepestOpenLevel(); view; view = view->Parent()) ++depth;
-    return depth;
-}
-
-test::Step LevelsOpen(int depth) {
-    return [depth] { return OpenLevels() == depth; };
-}
-
-test::Step PressKey(HWND window, WPARAM key) {
-    return [window, key] {
-        PostMessageA(window, WM_KEYDOWN, key, (MapVirtualKeyA(UINT(key), 0) << 16) | 1);
-        return true;
-    };
-}
-
-void CloseMenus() {
-    if (TSeItemView* view = DeepestOpenLevel()) view->CloseAll();
-}
 
 TEST(WindowStateTest, AltSpaceOpensTheSystemMenuAndTTakesTheWindowToTheTray) {
     Window w;
