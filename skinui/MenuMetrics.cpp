@@ -1,6 +1,7 @@
 #include "skinui/MenuMetrics.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "skin/SkinCanvas.h"
 
@@ -19,6 +20,21 @@ Metrics& State() {
     return metrics;
 }
 
+// The glyph and its copy in the colour last drawn; a forgotten glyph takes
+// the copy with it, so a new one is always coloured afresh.
+struct ArrowGlyph {
+    skin::TSeBitmap glyph;
+    skin::TSeBitmap coloured;
+    skin::TColor colouredAs = 0;
+    bool colouredValid = false;
+};
+
+std::unique_ptr<ArrowGlyph>& Arrow() {
+    static std::unique_ptr<ArrowGlyph> arrow;
+    if (!arrow) arrow = std::make_unique<ArrowGlyph>();
+    return arrow;
+}
+
 }  // namespace
 
 int MenuButtonWidth() { return State().width; }
@@ -32,12 +48,17 @@ void SetMenuMetrics(int menuWidth, int menuHeight, const framework::TFont& font)
 }
 
 skin::TSeBitmap& SubmenuArrowGlyph() {
-    static skin::TSeBitmap glyph;
-    return glyph;
+    ArrowGlyph& arrow = *Arrow();
+    // Whoever asks for the glyph may change it.
+    arrow.colouredValid = false;
+    return arrow.glyph;
 }
 
+void ForgetSubmenuArrowGlyph() { Arrow().reset(); }
+
 void DrawSubmenuArrow(skin::SkinCanvas& canvas, const skin::TRect& rect, skin::TColor color) {
-    const skin::TSeBitmap& glyph = SubmenuArrowGlyph();
+    ArrowGlyph& arrow = *Arrow();
+    const skin::TSeBitmap& glyph = arrow.glyph;
     if (glyph.Empty() || glyph.Width() <= 0 || glyph.Height() <= 0) {
         // A triangle 4 wide and 7 high, pointing right.
         const int x = rect.Left + (skin::RectWidth(rect) - 4) / 2;
@@ -48,11 +69,8 @@ void DrawSubmenuArrow(skin::SkinCanvas& canvas, const skin::TRect& rect, skin::T
         return;
     }
     // One coloured copy, made again only when the colour or the glyph changes.
-    static skin::TSeBitmap coloured;
-    static skin::TColor colouredAs = 0;
-    static const skin::TPixel* madeFrom = nullptr;
-    if (coloured.Width() != glyph.Width() || coloured.Height() != glyph.Height() || colouredAs != color ||
-        madeFrom != glyph.Bits()) {
+    skin::TSeBitmap& coloured = arrow.coloured;
+    if (!arrow.colouredValid || arrow.colouredAs != color) {
         coloured.SetSize(glyph.Width(), glyph.Height());
         const skin::TPixel paint = skin::ColorToPixel(color) | 0xFF000000u;
         for (int y = 0; y < glyph.Height(); ++y) {
@@ -60,8 +78,8 @@ void DrawSubmenuArrow(skin::SkinCanvas& canvas, const skin::TRect& rect, skin::T
             skin::TPixel* to = coloured.PixelPtr(0, y);
             for (int x = 0; x < glyph.Width(); ++x) to[x] = skin::IsKeyPixel(from[x]) ? skin::kKeyPixel : paint;
         }
-        colouredAs = color;
-        madeFrom = glyph.Bits();
+        arrow.colouredAs = color;
+        arrow.colouredValid = true;
     }
     const skin::TRect placed = skin::CenterRect(skin::MakeBounds(0, 0, coloured.Width(), coloured.Height()), rect);
     canvas.DrawRect(coloured, placed.Left, placed.Top, skin::MakeBounds(0, 0, coloured.Width(), coloured.Height()),

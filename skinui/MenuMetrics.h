@@ -27,6 +27,9 @@ void SetMenuMetrics(int menuWidth, int menuHeight, const framework::TFont& font)
 // The plain submenu arrow: a 20 x 20 glyph whose transparent pixels are the
 // key colour; empty until the library has made it.
 skin::TSeBitmap& SubmenuArrowGlyph();
+// Forgets the glyph (a bitmap cannot be sized back to empty): the triangle
+// is drawn again until a new glyph is made.
+void ForgetSubmenuArrowGlyph();
 // Draws the glyph in `color`, centred in `rect`: every pixel but the key
 // takes the colour and the key stays transparent. Without a glyph, a small
 // triangle pointing right.

@@ -277,7 +277,15 @@ TEST(MenuLayoutTest, TheArrowGlyphIsDrawnInTheTextColourWithItsKeyPixelsLeftOut)
     EXPECT_EQ(call.bitmap->GetPixel(10, 10) & 0xFFFFFF, 0xFF0000u);  // red, as a pixel
     EXPECT_EQ(call.bitmap->GetPixel(11, 10) & 0xFFFFFF, 0xFF0000u);
     EXPECT_TRUE(skin::IsKeyPixel(call.bitmap->GetPixel(0, 0)));
-    glyph.SetSize(0, 0);
+
+    // A changed glyph is coloured afresh; a forgotten one leaves the triangle.
+    SubmenuArrowGlyph().Fill(skin::kKeyPixel);
+    canvas.calls.clear();
+    DrawSubmenuArrow(canvas, TRect{100, 0, 120, 30}, 0x000000FF);
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    EXPECT_TRUE(skin::IsKeyPixel(canvas.calls[0].bitmap->GetPixel(10, 10)));
+    ForgetSubmenuArrowGlyph();
+    EXPECT_TRUE(SubmenuArrowGlyph().Empty());
 }
 
 }  // namespace
