@@ -45,7 +45,9 @@ bool Show(TSeSkinItem& root, int x, int y, std::vector<Step> steps) {
 TSePopupView* Deepest() { return dynamic_cast<TSePopupView*>(DeepestOpenLevel()); }
 
 struct Look {
-    TSeSkinPopupForm* frame = nullptr;
+    // Taken while the level is open: its windows are gone once Show returns.
+    bool skinnedFrame = false;
+    skin::TSeSkinEngine* engine = nullptr;
     RECT window{};
     TRect client{};
     std::vector<COLORREF> border;  // at (1, 1), (W / 2, 2), (2, H / 2), (W - 2, H - 2)
@@ -73,9 +75,13 @@ struct Fixture {
             if (++*waited < 4) return false;
             TSePopupView* view = Deepest();
             if (!view) return false;
-            look.frame = dynamic_cast<TSeSkinPopupForm*>(view->Frame());
+            auto* frame = dynamic_cast<TSeSkinPopupForm*>(view->Frame());
             GetWindowRect(view->ViewWindow(), &look.window);
-            if (look.frame) look.client = look.frame->GetClientBounds();
+            look.skinnedFrame = frame != nullptr;
+            if (frame) {
+                look.engine = frame->SkinEngine();
+                look.client = frame->GetClientBounds();
+            }
             const int w = look.window.right - look.window.left, h = look.window.bottom - look.window.top;
             HDC screen = GetDC(nullptr);
             const POINT points[] = {{1, 1}, {w / 2, 2}, {2, h / 2}, {w - 2, h - 2}};
@@ -113,8 +119,8 @@ TEST(SkinPopupTest, TheBuiltInSkinFramesTheLevelAndKeepsTheItemsInsideTheFramesM
     f.root->SetSkinEngine(&f.engine);
     Look look;
     ASSERT_TRUE(Show(*f.root, 200, 150, {f.TakeLook(look)}));
-    ASSERT_NE(look.frame, nullptr);
-    EXPECT_EQ(look.frame->SkinEngine(), &f.engine);
+    ASSERT_TRUE(look.skinnedFrame);
+    EXPECT_EQ(look.engine, &f.engine);
     const int w = look.window.right - look.window.left, h = look.window.bottom - look.window.top;
     EXPECT_EQ(look.client, (TRect{8, 8, w - 8, h - 8}));
     // Four 20-pixel items fill the client.
@@ -137,7 +143,7 @@ TEST(SkinPopupTest, ASubmenuOfSkinnedItemsOpensInASkinnedWindowToo) {
         return true;
     };
     ASSERT_TRUE(Show(*f.root, 200, 150, {right, test::LevelsOpen(2), f.TakeLook(look)}));
-    ASSERT_NE(look.frame, nullptr);
+    ASSERT_TRUE(look.skinnedFrame);
     const int w = look.window.right - look.window.left, h = look.window.bottom - look.window.top;
     EXPECT_EQ(look.client, (TRect{8, 8, w - 8, h - 8}));
     EXPECT_EQ(h, 2 * 20 + 16);
@@ -153,7 +159,7 @@ TEST(SkinPopupTest, WithoutFrameTheItemsSitThreePixelsInAndWithoutMenuObjectsThe
     f.root->SetSkinEngine(&f.engine);
     Look look;
     ASSERT_TRUE(Show(*f.root, 200, 150, {f.TakeLook(look)}));
-    ASSERT_NE(look.frame, nullptr);
+    ASSERT_TRUE(look.skinnedFrame);
     int w = look.window.right - look.window.left, h = look.window.bottom - look.window.top;
     EXPECT_EQ(look.client, (TRect{3, 3, w - 3, h - 3}));
     EXPECT_EQ(h, 4 * 20 + 6);
@@ -164,7 +170,7 @@ TEST(SkinPopupTest, WithoutFrameTheItemsSitThreePixelsInAndWithoutMenuObjectsThe
     f.root->SetSkinEngine(&empty);
     Look plain;
     ASSERT_TRUE(Show(*f.root, 200, 150, {f.TakeLook(plain)}));
-    ASSERT_NE(plain.frame, nullptr);
+    ASSERT_TRUE(plain.skinnedFrame);
     w = plain.window.right - plain.window.left;
     h = plain.window.bottom - plain.window.top;
     EXPECT_EQ(plain.client, (TRect{3, 3, w - 3, h - 3}));
