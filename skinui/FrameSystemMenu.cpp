@@ -143,7 +143,10 @@ HICON TSeCustomForm::SmallIcon() {
         width = GetSystemMetrics(SM_CXSIZE);
         height = GetSystemMetrics(SM_CYSIZE);
     }
-    smallIcon_ = static_cast<HICON>(CopyImage(FormIcon(), IMAGE_ICON, width, height, 0));
+    // An icon from a resource gives its own picture of that size; any other
+    // is scaled.
+    smallIcon_ = static_cast<HICON>(CopyImage(FormIcon(), IMAGE_ICON, width, height, LR_COPYFROMRESOURCE));
+    if (!smallIcon_) smallIcon_ = static_cast<HICON>(CopyImage(FormIcon(), IMAGE_ICON, width, height, 0));
     return smallIcon_;
 }
 

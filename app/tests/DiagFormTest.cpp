@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <atomic>
 #include <cstring>
@@ -347,6 +348,49 @@ TEST_F(DiagFormTest, TheSystemMenuIsSkinnedAndRollsTheWindowUpAndBack) {
     RECT restored;
     GetWindowRect(window, &restored);
     EXPECT_EQ(restored.bottom - restored.top, normal.bottom - normal.top);
+}
+
+// The program's icon is its own drawn cartridge, at the small size too,
+// and the window's class carries it to the taskbar.
+TEST_F(DiagFormTest, TheProgramsIconIsTheCartridgeAtTheSmallSizeToo) {
+    OpenWithCard("intel64");
+    HICON icon = framework::Application().Icon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_NE(icon, LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(form->Handle(), GCLP_HICON)), icon);
+
+    HICON small = form->SeSkinForm1->SmallIcon();
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(small, &info));
+    BITMAP colour{};
+    GetObjectA(info.hbmColor, sizeof colour, &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(colour.bmHeight, GetSystemMetrics(SM_CYSMICON));
+
+    // Drawn over magenta: the corners stay magenta, the label is light.
+    BITMAPINFO bmi{};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP target = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, target);
+    const RECT all{0, 0, 16, 16};
+    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &all, magenta);
+    DeleteObject(magenta);
+    ASSERT_TRUE(DrawIconEx(dc, 0, 0, small, 16, 16, 0, nullptr, DI_NORMAL));
+    GdiFlush();
+    const auto pixel = [&](int x, int y) { return static_cast<const std::uint32_t*>(bits)[y * 16 + x] & 0xFFFFFF; };
+    EXPECT_EQ(pixel(0, 0), 0xFF00FFu);
+    EXPECT_EQ(pixel(15, 15), 0xFF00FFu);
+    EXPECT_GT((pixel(4, 8) >> 8) & 0xFF, 0xC0u);
+    EXPECT_NE(pixel(4, 8), 0xFF00FFu);
+    EXPECT_LT((pixel(7, 5) >> 8) & 0xFF, 0x40u);  // the chip
+    SelectObject(dc, old);
+    DeleteObject(target);
+    DeleteDC(dc);
 }
 
 TEST_F(DiagFormTest, TheBuiltInSkinsFrameTellsTheSystemEachPartAndItsEdgesSizeTheWindow) {

@@ -28,7 +28,8 @@ void TForm::RegisterWindowClass() {
     wc.lpfnWndProc = &TForm::StaticWndProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    // The program's icon, so that the taskbar and Alt+Tab show it.
+    wc.hIcon = Application().Icon();
     wc.lpszClassName = kFormClass;
     RegisterClassA(&wc);
     registered = true;

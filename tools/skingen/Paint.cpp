@@ -191,4 +191,20 @@ void Paint::Flatten(skin::TSeBitmap& target, int left, int top, const Background
     }
 }
 
+void Paint::FlattenWithAlpha(skin::TSeBitmap& target) const {
+    target.SetSize(width_, height_);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const Cell& cell = cells_[std::size_t(y) * std::size_t(width_) + std::size_t(x)];
+            const int alpha = int(cell.a * 255.0f + 0.5f);
+            skin::TPixel pixel = 0;
+            if (alpha > 0) {
+                pixel = (ToPixel(Rgb{cell.r / cell.a, cell.g / cell.a, cell.b / cell.a}) & 0x00FFFFFFu) |
+                        (skin::TPixel(alpha) << 24);
+            }
+            *target.PixelPtr(x, y) = pixel;
+        }
+    }
+}
+
 }  // namespace skingen

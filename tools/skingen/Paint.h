@@ -82,6 +82,10 @@ public:
     // colour.
     using Background = std::function<Rgb(int x, int y)>;
     void Flatten(skin::TSeBitmap& target, int x, int y, const Background& background = {}) const;
+    // Writes the picture into `target` (sized to it) with its coverage as
+    // each pixel's alpha and the colour not premultiplied, as icons hold it;
+    // uncovered pixels are 0.
+    void FlattenWithAlpha(skin::TSeBitmap& target) const;
 
 private:
     struct Cell {

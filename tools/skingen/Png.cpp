@@ -2,12 +2,10 @@
 
 #include <zlib.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <stdexcept>
 
 #include "skin/SeBitmap.h"
+#include "tools/skingen/OutputFile.h"
 
 namespace skingen {
 
@@ -66,14 +64,6 @@ std::vector<std::uint8_t> EncodePng(const skin::TSeBitmap& bitmap) {
     return png;
 }
 
-void WritePngFile(const std::string& path, const skin::TSeBitmap& bitmap) {
-    const std::vector<std::uint8_t> png = EncodePng(bitmap);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw std::runtime_error("cannot create " + path + ": " + std::strerror(errno));
-    const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
-    const int error = errno;
-    if (std::fclose(file) != 0 || !written)
-        throw std::runtime_error("cannot write " + path + ": " + std::strerror(written ? errno : error));
-}
+void WritePngFile(const std::string& path, const skin::TSeBitmap& bitmap) { WriteOutputFile(path, EncodePng(bitmap)); }
 
 }  // namespace skingen

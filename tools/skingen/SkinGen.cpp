@@ -5,12 +5,14 @@
 #include <system_error>
 #include <string_view>
 
-#include "framework/Stream.h"
 #include "skin/SeBitmap.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinSource.h"
 #include "tools/skingen/BuiltinSkin.h"
 #include "tools/skingen/ContactSheet.h"
+#include "tools/skingen/IcoFile.h"
+#include "tools/skingen/OutputFile.h"
+#include "tools/skingen/ProgramIcon.h"
 #include "tools/skingen/Png.h"
 
 namespace skingen {
@@ -18,16 +20,10 @@ namespace skingen {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: skingen [OUTPUT.ztkn] [--stream=FILE] [--contact-sheet=FILE.png]\n";
+    "usage: skingen [OUTPUT.ztkn] [--stream=FILE] [--contact-sheet=FILE.png] [--icon=FILE.ico]\n";
 constexpr std::string_view kSheetOption = "--contact-sheet=";
 constexpr std::string_view kStreamOption = "--stream=";
-
-// Writes `bytes` to `path`, closing it so that a failed write shows.
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    framework::TFileStream file(path, framework::TFileStream::Mode::Create);
-    file.WriteBuffer(bytes.data(), bytes.size());
-    file.Close();
-}
+constexpr std::string_view kIconOption = "--icon=";
 
 int Usage(std::FILE* err, const std::string& problem) {
     std::fprintf(err, "skingen: %s\n%.*s", problem.c_str(), int(kUsage.size()), kUsage.data());
@@ -37,16 +33,23 @@ int Usage(std::FILE* err, const std::string& problem) {
 }  // namespace
 
 int RunSkinGen(const std::vector<std::string>& args, std::FILE* err) {
-    std::string output, sheet, stream;
+    std::string output, sheet, stream, icon;
+    // A file-name option: given once, with a name.
+    const auto take = [&](const std::string& arg, std::string_view option, std::string& into) -> std::string {
+        const std::string name(option.substr(0, option.size() - 1));
+        if (!into.empty()) return name + " given twice";
+        into = arg.substr(option.size());
+        if (into.empty()) return name + " needs a file name";
+        return {};
+    };
     for (const std::string& arg : args) {
+        std::string problem;
         if (arg.starts_with(kStreamOption)) {
-            if (!stream.empty()) return Usage(err, "--stream given twice");
-            stream = arg.substr(kStreamOption.size());
-            if (stream.empty()) return Usage(err, "--stream needs a file name");
+            problem = take(arg, kStreamOption, stream);
         } else if (arg.starts_with(kSheetOption)) {
-            if (!sheet.empty()) return Usage(err, "--contact-sheet given twice");
-            sheet = arg.substr(kSheetOption.size());
-            if (sheet.empty()) return Usage(err, "--contact-sheet needs a file name");
+            problem = take(arg, kSheetOption, sheet);
+        } else if (arg.starts_with(kIconOption)) {
+            problem = take(arg, kIconOption, icon);
         } else if (arg.starts_with("-")) {
             return Usage(err, "unknown option " + arg);
         } else if (!output.empty()) {
@@ -54,24 +57,15 @@ int RunSkinGen(const std::vector<std::string>& args, std::FILE* err) {
         } else {
             output = arg;
         }
+        if (!problem.empty()) return Usage(err, problem);
     }
-    if (output.empty() && sheet.empty() && stream.empty()) return Usage(err, "nothing to do");
+    if (output.empty() && sheet.empty() && stream.empty() && icon.empty()) return Usage(err, "nothing to do");
 
     skin::TSeSkinEngine engine(nullptr);
     skin::TSeSkinSource& source = *engine.SkinSource();
     BuildBuiltinSkin(source);
 
     int status = 0;
-    if (!sheet.empty()) {
-        try {
-            skin::TSeBitmap picture;
-            RenderContactSheet(source, picture);
-            WritePngFile(sheet, picture);
-        } catch (const std::exception& e) {
-            std::fprintf(err, "skingen: %s\n", e.what());
-            status = 1;
-        }
-    }
     // A failed write leaves no file behind for the build to pick up.
     const auto write = [&](const std::string& path, auto&& save) {
         if (path.empty()) return;
@@ -84,8 +78,22 @@ int RunSkinGen(const std::vector<std::string>& args, std::FILE* err) {
             status = 1;
         }
     };
+    write(sheet, [&] {
+        skin::TSeBitmap picture;
+        RenderContactSheet(source, picture);
+        WritePngFile(sheet, picture);
+    });
     write(output, [&] { source.SaveToFile(output); });
-    write(stream, [&] { WriteFile(stream, engine.SkinStream()); });
+    write(stream, [&] { WriteOutputFile(stream, engine.SkinStream()); });
+    write(icon, [&] {
+        std::vector<skin::TSeBitmap> pictures(kProgramIconSizes.size());
+        std::vector<const skin::TSeBitmap*> order;
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            PaintProgramIcon(kProgramIconSizes[i], pictures[i]);
+            order.push_back(&pictures[i]);
+        }
+        WriteIcoFile(icon, order);
+    });
     return status;
 }
 
