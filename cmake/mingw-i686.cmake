@@ -1,14 +1,4 @@
-# Cross build for 32-bit Windows with MinGW-w64; tests run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 32-bit Windows (Windows 9x and NT families) with MinGW-w64.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# ctest runs every test executable through the Wine runner, with a private
-# prefix inside the build folder.
-set(CMAKE_CROSSCOMPILING_EMULATOR
-    "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh;${CMAKE_BINARY_DIR}/wineprefix")
+set(FLASHDIAG_MINGW_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -116,10 +116,18 @@ int ShortCutCode(int key, bool shift, bool ctrl, bool altFlag) {
 
 namespace {
 
+// prefix followed by n; built by appending, since GCC 12 warns falsely
+// (-Wrestrict) on a literal + std::to_string.
+std::string Numbered(const char* prefix, int n) {
+    std::string text = prefix;
+    text += std::to_string(n);
+    return text;
+}
+
 std::string KeyName(int key) {
     if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, char(key));
-    if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x70 + 1);
-    if (key >= 0x60 && key <= 0x69) return "Num " + std::to_string(key - 0x60);
+    if (key >= 0x70 && key <= 0x87) return Numbered("F", key - 0x70 + 1);
+    if (key >= 0x60 && key <= 0x69) return Numbered("Num ", key - 0x60);
     switch (key) {
         case 0x08: return "BkSp";
         case 0x09: return "Tab";

@@ -1,16 +1,19 @@
 // TSeTrayIcon: a frame's icon in the notification area, and the hidden
 // utility window that receives the icon's mouse messages from the shell.
 //
-// The record given to the shell is the first, 88-byte form of the
-// notification-icon data, which every shell version reads: message, icon
-// and tip (at most 63 characters). The icon is added when the frame goes to
+// The record given to the shell is the first form of the notification-icon
+// data, which every shell version reads: message, icon and tip (at most 63
+// characters). It is 88 bytes in a 32-bit program and 104 in a 64-bit one,
+// where the window and icon handles are 8 bytes and aligned to 8. The icon is added when the frame goes to
 // the tray and deleted when it comes back, at the end of the session and
 // when the tray icon is destroyed. Failures of the shell are ignored: the
 // window can still be brought back through its frame's state.
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -27,7 +30,14 @@ struct TSeTrayRecord {
     HICON hIcon;
     CHAR szTip[64];
 };
-static_assert(sizeof(void*) != 4 || sizeof(TSeTrayRecord) == 88, "the shell reads an 88-byte record");
+// The size the shell is told, and the layout it reads: its own first form.
+inline constexpr DWORD kTrayRecordSize = sizeof(void*) == 4 ? 88 : 104;
+static_assert(sizeof(TSeTrayRecord) == kTrayRecordSize, "the shell reads the record by its first form's size");
+static_assert(offsetof(TSeTrayRecord, hWnd) == offsetof(NOTIFYICONDATAA, hWnd) &&
+              offsetof(TSeTrayRecord, uCallbackMessage) == offsetof(NOTIFYICONDATAA, uCallbackMessage) &&
+              offsetof(TSeTrayRecord, hIcon) == offsetof(NOTIFYICONDATAA, hIcon) &&
+              offsetof(TSeTrayRecord, szTip) == offsetof(NOTIFYICONDATAA, szTip),
+              "the record is the head of the shell's notification-icon data");
 
 class TSeTrayIcon {
 public:

@@ -314,7 +314,9 @@ TEST_F(ComponentStreamingTest, ReadsTensOfThousandsOfSiblings) {
     w.WriteListEnd();
     for (int i = 0; i < kCount; ++i) {
         w.WriteName("TWidget");
-        w.WriteName("W" + std::to_string(i));
+        std::string name = "W";  // not "W" + ...: GCC 12 warns falsely (-Wrestrict) on that
+        name += std::to_string(i);
+        w.WriteName(name);
         w.WriteName("Left");
         w.WriteInteger(i);
         w.WriteListEnd();

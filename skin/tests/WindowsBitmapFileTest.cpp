@@ -51,7 +51,9 @@ TEST(WindowsBitmapFileTest, WritesA565FileWithMasksAndPaddedBottomUpRows) {
 // A file built by hand: header fields at their offsets.
 std::vector<std::uint8_t> File(int width, int height, int bpp, std::uint32_t compression,
                                const std::vector<std::uint8_t>& extra, const std::vector<std::uint8_t>& pixels) {
-    std::vector<std::uint8_t> f(54, 0);
+    std::vector<std::uint8_t> f;
+    f.reserve(54 + extra.size() + pixels.size());
+    f.resize(54);
     auto put = [&](std::size_t at, std::uint32_t v, int bytes) {
         for (int i = 0; i < bytes; ++i) f[at + std::size_t(i)] = std::uint8_t(v >> (8 * i));
     };

@@ -245,8 +245,7 @@ TEST(WindowStateTest, TheTrayRecordIsWhatTheShellReadsAndItsTipIsCut) {
     ASSERT_EQ(w.shell.calls.size(), 1u);
     const ShellCall add = w.shell.calls[0];  // a copy: the list grows
     EXPECT_EQ(add.action, DWORD(NIM_ADD));
-    EXPECT_EQ(sizeof(TSeTrayRecord), 88u);
-    EXPECT_EQ(add.record.cbSize, 88u);
+    EXPECT_EQ(add.record.cbSize, sizeof(void*) == 4 ? 88u : 104u);
     EXPECT_EQ(add.record.uFlags, 7u);
     EXPECT_EQ(add.record.uCallbackMessage, 1388u);
     EXPECT_EQ(add.record.hWnd, w.frame->Tray().Window());
