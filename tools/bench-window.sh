@@ -4,16 +4,16 @@
 # one virtual display and one prefix, best of three each, and prints the
 # ratio; then frame-bench.exe times the skinned frame's paint and capture.
 #
-#   tools/bench-window.sh WIN32_BUILD_DIR
+#   tools/bench-window.sh WINDOWS_BUILD_DIR   (build/win32 or build/win64)
 set -euo pipefail
-build=$(cd "${1:?usage: bench-window.sh WIN32_BUILD_DIR}" && pwd)
+build=$(cd "${1:?usage: bench-window.sh WINDOWS_BUILD_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 # One virtual display for every run, and one Wine server kept running, so
 # that the times are the programs' and not Wine's start-up.
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-export WINEPREFIX=$build/wineprefix WINEARCH=win32 WINEDEBUG=-all
+export WINEPREFIX=$build/wineprefix WINEDEBUG=-all
 "$here/wine-run.sh" "$build/wineprefix" "$build/bin/flashdiag-cli.exe" --help >/dev/null 2>&1 || true
 wineserver -p >/dev/null 2>&1 &
 trap 'wineserver -k 2>/dev/null || true' EXIT
