@@ -1,6 +1,7 @@
 #include "cartridge/FlashCommands.h"
 
 #include "cartridge/AdapterLink.h"
+#include "portio/WholeSequence.h"
 
 namespace cartridge {
 namespace {
@@ -41,19 +42,43 @@ std::uint16_t ReadCardId() {
 void SetFlashWaitBound(std::chrono::milliseconds bound) { waitBound = bound; }
 std::chrono::milliseconds FlashWaitBound() { return waitBound; }
 
-bool WaitFlashReady() {
+FlashStatus WaitFlashStatus() {
     SelectRegister(RegData);
     ControlRead();
     const auto deadline = std::chrono::steady_clock::now() + waitBound;
     for (int reads = 1;; ++reads) {
-        if (ReadDataByte() >= 0x80) return true;
-        if (reads % kReadsPerClockCheck == 0 && std::chrono::steady_clock::now() >= deadline) return false;
+        const std::uint8_t status = ReadDataByte();
+        if (status >= 0x80) return {true, status};
+        if (reads % kReadsPerClockCheck == 0 && std::chrono::steady_clock::now() >= deadline) return {false, status};
     }
 }
 
+bool WaitFlashReady() { return WaitFlashStatus().ready; }
+
+namespace {
+
+// Clears the status of the part at `address` in flash mode, as the Linux
+// MTD driver does after a failed erase or buffered program
+// (drivers/mtd/chips/cfi_cmdset_0001.c): until then the part refuses write
+// to buffer. The status read mode stays.
+void ClearFlashStatus(std::uint32_t address) {
+    WriteByteAt(address, 0x50);
+}
+
+// Write to buffer; true when the part shows its buffer available with no
+// error bit. A part that still holds an earlier failure answers 0xE8 with
+// its status and would take the count and data as commands.
+FlashStatus RequestBuffer(std::uint32_t address) {
+    WriteByteAt(address, 0xE8);
+    return WaitFlashStatus();
+}
+
+}  // namespace
+
 bool EraseFlashBlock(std::uint32_t address) {
+    portio::WholeSequence whole;
     SetMode(ModeFlash);
-    WriteByteAt(address, 0x50);  // clear status
+    ClearFlashStatus(address);
     SetMode(ModeIdle);
 
     SetMode(ModeFlash);
@@ -62,16 +87,26 @@ bool EraseFlashBlock(std::uint32_t address) {
     SetMode(ModeIdle);
 
     SetMode(ModeFlash);
-    bool ready = WaitFlashReady();
+    const FlashStatus status = WaitFlashStatus();
+    if (status.Failed()) ClearFlashStatus(address);
     SetMode(ModeIdle);
-    return ready;
+    return status.ready;
 }
 
 bool ProgramFlashBuffer(std::uint32_t address, const PatternBlock& buffer) {
+    portio::WholeSequence whole;
     SetMode(ModeFlash);
-    WriteByteAt(address, 0xE8);  // write to buffer
-    bool ready = WaitFlashReady();  // the part reports its buffer available
-    if (ready) {
+    FlashStatus status = RequestBuffer(address);
+    if (status.Failed()) {  // refused: clear and ask once more
+        ClearFlashStatus(address);
+        status = RequestBuffer(address);
+        if (status.Failed()) {  // still refused: skip this buffer
+            ClearFlashStatus(address);
+            SetMode(ModeIdle);
+            return true;
+        }
+    }
+    if (status.ready) {
         SelectRegister(RegData);
         WriteDataByte(0x1F);  // count: 32 bytes
         SetMode(ModeFlashStream);
@@ -80,10 +115,11 @@ bool ProgramFlashBuffer(std::uint32_t address, const PatternBlock& buffer) {
         SetMode(ModeFlash);
         SelectRegister(RegData);
         WriteDataByte(0xD0);  // confirm
-        ready = WaitFlashReady();
+        status = WaitFlashStatus();
+        if (status.Failed()) ClearFlashStatus(address);
     }
     SetMode(ModeIdle);
-    return ready;
+    return status.ready;
 }
 
 }  // namespace cartridge

@@ -10,7 +10,7 @@
 namespace cartridge {
 
 constexpr std::uint16_t IntelCardId = 0x8917;  // one 64 Mbit part
-constexpr std::uint16_t SharpCardId = 0xB0D0;  // 32 Mbit parts
+constexpr std::uint16_t SharpCardId = 0xB0D0;  // 16 Mbit (2 MB) parts: two or four on a card
 
 // Puts the four 2 MB banks into read-array mode. The order of the banks is
 // fixed and leaves the address registers at 0x200000, which the identifier
@@ -26,17 +26,34 @@ std::uint8_t ReadIdByte(std::uint8_t offset);
 // identifier mode.
 std::uint16_t ReadCardId();
 
-// The status waits give up after this long. A block erase of these parts
-// takes up to about 5 seconds, so the default never cuts a working part short.
-constexpr std::chrono::milliseconds DefaultFlashWaitBound{10000};
+// The status waits give up after this long: 16 seconds, the Linux MTD
+// driver's ceiling for these parts when it knows no better. A block erase
+// takes up to about 5 seconds, so a slow but working part is never cut short.
+constexpr std::chrono::milliseconds DefaultFlashWaitBound{16000};
 void SetFlashWaitBound(std::chrono::milliseconds bound);
 std::chrono::milliseconds FlashWaitBound();
 
-// Reads the status until bit 7 (ready) is set. Returns false when the bound
-// ran out first.
+// Status register bits that report a failure: 5 erase, 4 program (both: a
+// bad command sequence), 3 programming voltage low, 1 block locked.
+constexpr std::uint8_t FlashStatusErrors = 0x3A;
+
+// The last status read by a wait; `ready` is false when the bound ran out.
+struct FlashStatus {
+    bool ready;
+    std::uint8_t value;
+    bool Failed() const { return ready && (value & FlashStatusErrors); }
+};
+
+// Reads the status until bit 7 (ready) is set, or the bound runs out.
+FlashStatus WaitFlashStatus();
 bool WaitFlashReady();
 
-// Both return false when the part did not become ready in time.
+// Both return false when the part did not become ready in time; a part that
+// reports a failure has its status cleared before the function returns, so
+// that its next command is taken (a part with an error bit set refuses
+// every later buffered program and takes its data as commands). A buffer
+// the part will not take is skipped, and the verify reports its bytes.
+// Each runs as a whole sequence: a stop request waits until it is done.
 bool EraseFlashBlock(std::uint32_t address);
 bool ProgramFlashBuffer(std::uint32_t address, const PatternBlock& buffer);
 

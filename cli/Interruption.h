@@ -1,14 +1,17 @@
 // Ctrl+C (SIGINT) or SIGTERM during a console run. The signal handler only
-// notes the signal; the next port access sees it and throws RunInterrupted
-// before reaching the device, so the stack unwinds: the port is released,
-// unfinished files are removed, and the runner says how far the run came.
-// A flash status wait reads the port, so it is cut short too.
+// notes the signal; the next port access outside a flash operation (a
+// portio::WholeSequence) sees it and throws RunInterrupted before reaching
+// the device, so the stack unwinds: the port is released, unfinished files
+// are removed, and the runner says how far the run came. A flash operation
+// under way is finished first, its status wait included (that wait is
+// bounded), so the card is left idle and answers the next run.
 #pragma once
 
 #include <atomic>
 #include <stdexcept>
 
 #include "portio/PortAccess.h"
+#include "portio/WholeSequence.h"
 
 namespace runner {
 
@@ -45,27 +48,36 @@ private:
     void (*previousTerm_)(int);
 };
 
-// Passes every access on to `inner` unless a signal has arrived.
+// Passes every access on to `inner` unless a signal has arrived and no flash
+// operation is under way.
 class StopOnInterrupt final : public portio::PortBackend {
 public:
     explicit StopOnInterrupt(portio::PortBackend& inner) : inner_(inner) {}
     void WriteByte(std::uint16_t port, std::uint8_t value) override {
-        InterruptWatch::Check();
+        CheckOutsideSequence();
         inner_.WriteByte(port, value);
     }
     std::uint8_t ReadByte(std::uint16_t port) override {
-        InterruptWatch::Check();
+        CheckOutsideSequence();
         return inner_.ReadByte(port);
     }
     std::uint16_t ReadWord(std::uint16_t port) override {
-        InterruptWatch::Check();
+        CheckOutsideSequence();
         return inner_.ReadWord(port);
     }
     bool Ready() const override { return inner_.Ready(); }
     void SetDirectAccess(bool on) override { inner_.SetDirectAccess(on); }
     std::uint64_t FailedTransfers() const override { return inner_.FailedTransfers(); }
+    void StopPoint() override {
+        InterruptWatch::Check();
+        inner_.StopPoint();
+    }
 
 private:
+    static void CheckOutsideSequence() {
+        if (!portio::InsideWholeSequence()) InterruptWatch::Check();
+    }
+
     portio::PortBackend& inner_;
 };
 

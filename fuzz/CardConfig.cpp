@@ -1,12 +1,14 @@
 // fuzz_card_config: the CARD text of --simulate=CARD.
 //
 // A bad CARD is sim::CardConfigError and nothing else. A CARD that parses
-// has its stuck bytes inside the flash (8 MB) and the saver (128 KB), and
-// written out again in the canonical syntax it parses into the same card.
+// has its fault addresses inside the flash (8 MB) and the saver (128 KB),
+// and written out again in the canonical syntax it parses into the same card.
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "fuzz/FuzzSupport.h"
 #include "sim/CardConfig.h"
@@ -36,6 +38,14 @@ std::string Canonical(const sim::CardConfig& card) {
     }
     if (card.noSaver) text += ",no-saver";
     if (card.flashHang) text += ",flash-hang";
+    const std::pair<const char*, const std::vector<std::uint32_t>*> addressed[] = {
+        {"flash-weak", &card.flashWeak}, {"flash-locked", &card.flashLocked}, {"erase-fail", &card.eraseFail}};
+    for (const auto& [name, addresses] : addressed)
+        for (std::uint32_t address : *addresses) {
+            std::snprintf(fault, sizeof fault, ",%s=0x%X", name, unsigned(address));
+            text += fault;
+        }
+    if (card.vppLow) text += ",vpp-low";
     return text;
 }
 
@@ -61,6 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (b.address >= 0x800000) fuzz::Fail("a flash-bad address beyond the flash was accepted", input);
     for (const sim::StuckByte& b : card.saverBad)
         if (b.address >= 0x20000) fuzz::Fail("a saver-bad address beyond the saver was accepted", input);
+    for (const auto* addresses : {&card.flashWeak, &card.flashLocked, &card.eraseFail})
+        for (std::uint32_t address : *addresses)
+            if (address >= 0x800000) fuzz::Fail("a flash fault address beyond the flash was accepted", input);
 
     const std::string canonical = Canonical(card);
     sim::CardConfig again;
@@ -71,7 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                                             "\nerror: " + e.what());
     }
     if (again.kind != card.kind || again.noSaver != card.noSaver || again.flashHang != card.flashHang ||
-        !SameStuckBytes(again.flashBad, card.flashBad) || !SameStuckBytes(again.saverBad, card.saverBad)) {
+        !SameStuckBytes(again.flashBad, card.flashBad) || !SameStuckBytes(again.saverBad, card.saverBad) ||
+        again.flashWeak != card.flashWeak || again.flashLocked != card.flashLocked ||
+        again.eraseFail != card.eraseFail || again.vppLow != card.vppLow) {
         fuzz::Fail("an accepted CARD and its canonical form give different cards", input + "\ncanonical: " + canonical);
     }
     return 0;

@@ -232,6 +232,7 @@ void WriteCommandLines() {
     const char* cards[] = {
         "intel64", "sharp64,flash-bad=0x400101:0x12,saver-bad=7:0", "sharp32,no-saver", "none,flash-hang",
         "intel64,flash-bad=8388607:255,saver-bad=0x1FFFF:0xFF,no-saver,flash-hang",
+        "sharp64,flash-weak=0x100010,flash-locked=0x210000,erase-fail=0x3F0000,vpp-low",
     };
     int i = 0;
     for (const char* card : cards) Write("fuzz_card_config", "card" + std::to_string(i++) + ".txt", std::string(card));

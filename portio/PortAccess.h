@@ -24,6 +24,10 @@ public:
     // since the backend started. Such a read gives all ones. Backends that
     // cannot tell keep 0.
     virtual std::uint64_t FailedTransfers() const { return 0; }
+    // A point between two operations where a run may be stopped (see
+    // WholeSequence.h); a backend that stops runs throws here, and one that
+    // wraps another passes the call on.
+    virtual void StopPoint() {}
 };
 
 // The backend used when none was installed: no device at all. It makes no

@@ -24,7 +24,8 @@ public:
     // no further line is written: the trace would have a hole. With
     // `stopOnWriteError` that access (which has reached the device) also
     // throws TraceWriteError, so that a run does not go on for minutes
-    // producing a trace nobody gets.
+    // producing a trace nobody gets; inside a flash operation (a
+    // WholeSequence) the throw waits for the operation's end.
     PortTracer(PortBackend& inner, std::FILE* out, bool stopOnWriteError = false)
         : inner_(inner), out_(out), stopOnWriteError_(stopOnWriteError) {}
 
@@ -34,6 +35,10 @@ public:
     bool Ready() const override { return inner_.Ready(); }
     void SetDirectAccess(bool on) override { inner_.SetDirectAccess(on); }
     std::uint64_t FailedTransfers() const override { return inner_.FailedTransfers(); }
+    void StopPoint() override {
+        StopIfDue();
+        inner_.StopPoint();
+    }
 
     // 0 while every line was written, else the error number of the line
     // that could not be.
@@ -44,11 +49,13 @@ public:
 
 private:
     void Trace(const PortAccess& access);
+    void StopIfDue() const;
 
     PortBackend& inner_;
     std::FILE* out_;
     bool stopOnWriteError_;
     int writeError_ = 0;
+    bool stopDue_ = false;
 };
 
 }  // namespace portio

@@ -71,28 +71,66 @@ const KindInfo& ParseKind(std::string_view text) {
     Fail("unknown card kind '" + std::string(text) + "' (expected intel64, sharp64, sharp32 or none)");
 }
 
+// "ADDR" of a fault that names one flash address.
+std::uint32_t ParseFlashAddress(std::string_view fault, std::string_view argument, const KindInfo& card) {
+    const std::uint32_t address = ParseNumber(argument, "address");
+    if (address >= card.flashBytes)
+        Fail("address in '" + std::string(fault) + "' is outside the flash of " + std::string(card.name) + " (" +
+             Extent(card.flashBytes) + ")");
+    return address;
+}
+
+// The faults by name: whether each takes an argument, and what it does.
+struct FaultInfo {
+    std::string_view name;
+    bool takesArgument;
+    void (*apply)(std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config);
+};
+constexpr FaultInfo kFaults[] = {
+    {"flash-bad", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+         config.flashBad.push_back(
+             ParseStuckByte(fault, argument, card.flashBytes, "the flash of " + std::string(card.name)));
+     }},
+    {"saver-bad", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
+         config.saverBad.push_back(ParseStuckByte(fault, argument, kSaverBytes, "the saver"));
+     }},
+    {"no-saver", false,
+     [](std::string_view, std::string_view, const KindInfo&, CardConfig& config) { config.noSaver = true; }},
+    {"flash-hang", false,
+     [](std::string_view, std::string_view, const KindInfo&, CardConfig& config) { config.flashHang = true; }},
+    {"flash-weak", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+         config.flashWeak.push_back(ParseFlashAddress(fault, argument, card));
+     }},
+    {"flash-locked", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+         config.flashLocked.push_back(ParseFlashAddress(fault, argument, card));
+     }},
+    {"erase-fail", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+         config.eraseFail.push_back(ParseFlashAddress(fault, argument, card));
+     }},
+    {"vpp-low", false,
+     [](std::string_view, std::string_view, const KindInfo&, CardConfig& config) { config.vppLow = true; }},
+};
+
 void ParseFault(std::string_view fault, const KindInfo& card, CardConfig& config) {
     std::size_t equals = fault.find('=');
     std::string_view name = fault.substr(0, equals);
     std::string_view argument = equals == std::string_view::npos ? "" : fault.substr(equals + 1);
     bool hasArgument = equals != std::string_view::npos;
-    const bool known = ((name == "flash-bad" || name == "saver-bad") && hasArgument) ||
-                       ((name == "no-saver" || name == "flash-hang") && !hasArgument);
-    if (!known)
+    const FaultInfo* info = nullptr;
+    for (const FaultInfo& candidate : kFaults)
+        if (candidate.name == name && candidate.takesArgument == hasArgument) info = &candidate;
+    if (!info)
         Fail("unknown fault '" + std::string(fault) +
-             "' (expected flash-bad=ADDR:VALUE, saver-bad=ADDR:VALUE, no-saver or flash-hang)");
+             "' (expected flash-bad=ADDR:VALUE, saver-bad=ADDR:VALUE, no-saver, flash-hang, flash-weak=ADDR, "
+             "flash-locked=ADDR, erase-fail=ADDR or vpp-low)");
     if (card.kind == CardKind::None)
         Fail("fault '" + std::string(fault) + "' can never act: card kind 'none' has no flash and no saver");
-    if (name == "flash-bad") {
-        config.flashBad.push_back(
-            ParseStuckByte(fault, argument, card.flashBytes, "the flash of " + std::string(card.name)));
-    } else if (name == "saver-bad") {
-        config.saverBad.push_back(ParseStuckByte(fault, argument, kSaverBytes, "the saver"));
-    } else if (name == "no-saver") {
-        config.noSaver = true;
-    } else {
-        config.flashHang = true;
-    }
+    info->apply(fault, argument, card, config);
 }
 
 }  // namespace

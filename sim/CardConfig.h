@@ -6,6 +6,11 @@
 //          no-saver               no saver RAM: saver reads give 0xFF
 //          flash-hang             the first flash part never becomes ready again
 //                                 after its first erase or program
+//          flash-weak=ADDR        a flash cell that will not program
+//          flash-locked=ADDR      the erase block holding ADDR is locked
+//          erase-fail=ADDR        the erase of the block holding ADDR fails
+//          vpp-low                the programming voltage is too low: every
+//                                 program and erase fails
 // Numbers are hexadecimal with 0x, or decimal. A fault must be able to act
 // on the kind of card: addresses lie inside its flash (8 MB for intel64 and
 // sharp64, 4 MB for sharp32) or the 128 KB saver, and `none` takes no fault.
@@ -32,6 +37,10 @@ struct CardConfig {
     std::vector<StuckByte> saverBad;  // saver byte addresses
     bool noSaver = false;
     bool flashHang = false;
+    std::vector<std::uint32_t> flashWeak;    // cells that will not program
+    std::vector<std::uint32_t> flashLocked;  // an address in each locked block
+    std::vector<std::uint32_t> eraseFail;    // an address in each block whose erase fails
+    bool vppLow = false;
 };
 
 // A CARD text that cannot be parsed, or a fault that could never act;

@@ -8,6 +8,8 @@ constexpr std::uint16_t kPortEppAddress = 0x37B;
 constexpr std::uint16_t kPortEppData = 0x37C;
 constexpr std::uint8_t kModeFlash = 0x04;
 constexpr std::uint8_t kModeSaver = 0x08;
+constexpr std::uint8_t kModeStream = 0x10;
+constexpr std::uint32_t kSharpPartBytes = 0x200000;
 }  // namespace
 
 SimulatedCard::SimulatedCard(const CardConfig& config)
@@ -18,12 +20,13 @@ SimulatedCard::SimulatedCard(const CardConfig& config)
         parts_.push_back(std::make_unique<FlashPart>(0x000000, 0x800000, 0x20000, 0x8917));
         break;
     case CardKind::Sharp64:
-        parts_.push_back(std::make_unique<FlashPart>(0x000000, 0x400000, 0x10000, 0xB0D0));
-        parts_.push_back(std::make_unique<FlashPart>(0x400000, 0x400000, 0x10000, 0xB0D0));
+    case CardKind::Sharp32: {
+        // 16 Mbit parts: two make a 32 Mbit card, four a 64 Mbit one.
+        const std::uint32_t parts = config.kind == CardKind::Sharp64 ? 4 : 2;
+        for (std::uint32_t i = 0; i < parts; ++i)
+            parts_.push_back(std::make_unique<FlashPart>(i * kSharpPartBytes, kSharpPartBytes, 0x10000, 0xB0D0));
         break;
-    case CardKind::Sharp32:
-        parts_.push_back(std::make_unique<FlashPart>(0x000000, 0x400000, 0x10000, 0xB0D0));
-        break;
+    }
     case CardKind::None:
         break;
     }
@@ -32,6 +35,14 @@ SimulatedCard::SimulatedCard(const CardConfig& config)
             if (part->Contains(slice << 21)) partBySlice_[slice] = part.get();
     for (const StuckByte& stuck : config.flashBad)
         if (FlashPart* part = PartAt(stuck.address)) part->AddStuckByte(stuck);
+    for (std::uint32_t address : config.flashWeak)
+        if (FlashPart* part = PartAt(address)) part->AddWeakCell(address);
+    for (std::uint32_t address : config.flashLocked)
+        if (FlashPart* part = PartAt(address)) part->LockBlock(address);
+    for (std::uint32_t address : config.eraseFail)
+        if (FlashPart* part = PartAt(address)) part->FailEraseOf(address);
+    if (config.vppLow)
+        for (auto& part : parts_) part->SetVppLow();
     if (config.flashHang && !parts_.empty()) parts_.front()->HangOnNextOperation();
 }
 
@@ -52,7 +63,7 @@ void SimulatedCard::WriteData(std::uint8_t value) {
     case 2: address_ = (address_ & 0x00FFFF) | (std::uint32_t{value} << 16); break;
     case 3:
         if (mode_ & kModeFlash) {
-            if (FlashPart* part = PartAt(address_)) part->Write(address_, value);
+            if (FlashPart* part = PartAt(address_)) part->Write(address_, value, (mode_ & kModeStream) != 0);
         } else if ((mode_ & kModeSaver) && hasSaver_) {
             saver_[(address_ >> 1) & kSaverMask] = value;
         }
@@ -98,6 +109,23 @@ int SimulatedCard::EraseCount() const {
     int count = 0;
     for (const auto& part : parts_) count += part->EraseCount();
     return count;
+}
+
+int SimulatedCard::StreamBytesTakenAsCommands() const {
+    int count = 0;
+    for (const auto& part : parts_) count += part->StreamBytesTakenAsCommands();
+    return count;
+}
+
+int SimulatedCard::ProtectionPrograms() const {
+    int count = 0;
+    for (const auto& part : parts_) count += part->ProtectionPrograms();
+    return count;
+}
+
+bool SimulatedCard::BlockLocked(std::uint32_t address) const {
+    FlashPart* part = PartAt(address & 0xFFFFFF);
+    return part && part->BlockLocked(address);
 }
 
 }  // namespace sim

@@ -15,8 +15,8 @@
 // answers, give 0xFF.
 //
 // The card: flash parts at their bases (one 8 MB part with 128 KB erase
-// blocks for intel64; 4 MB parts with 64 KB blocks for the Sharp cards, two
-// for sharp64), and 128 KB of saver RAM. A saver byte x sits at adapter
+// blocks for intel64; 2 MB parts with 64 KB blocks for the Sharp cards, two
+// for sharp32 and four for sharp64), and 128 KB of saver RAM. A saver byte x sits at adapter
 // address 2x; the saver ignores address bit 0, so the byte answers at 2x+1
 // too.
 #pragma once
@@ -46,6 +46,15 @@ public:
     std::uint8_t FlashCell(std::uint32_t address) const;
     std::uint8_t SaverCell(std::uint32_t saverAddress) const { return saver_[saverAddress & kSaverMask]; }
     int EraseCount() const;
+    // Summed over the parts; see FlashPart.
+    int StreamBytesTakenAsCommands() const;
+    int ProtectionPrograms() const;
+    bool BlockLocked(std::uint32_t address) const;
+    void SetBusyStatusNoise(bool on) {
+        for (auto& part : parts_) part->SetBusyStatusNoise(on);
+    }
+    // The part holding `address`, or nullptr (tests tune its busy times).
+    FlashPart* PartFor(std::uint32_t address) const { return PartAt(address & 0xFFFFFF); }
     std::uint8_t Mode() const { return mode_; }
     std::uint32_t Address() const { return address_; }
 

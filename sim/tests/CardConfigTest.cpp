@@ -18,6 +18,12 @@ TEST(CardConfigTest, KindsAndFaultsWithDecimalAndHexNumbers) {
     EXPECT_EQ(config.saverBad[0].value, 0x0A);
     EXPECT_TRUE(config.noSaver);
     EXPECT_TRUE(config.flashHang);
+
+    config = ParseCardConfig("intel64,flash-weak=0x100010,flash-locked=0x20000,erase-fail=131072,vpp-low");
+    EXPECT_EQ(config.flashWeak, std::vector<std::uint32_t>{0x100010});
+    EXPECT_EQ(config.flashLocked, std::vector<std::uint32_t>{0x20000});
+    EXPECT_EQ(config.eraseFail, std::vector<std::uint32_t>{0x20000});
+    EXPECT_TRUE(config.vppLow);
 }
 
 TEST(CardConfigTest, BadTextIsRejectedWithAMessageNamingThePart) {
@@ -42,6 +48,9 @@ TEST(CardConfigTest, BadTextIsRejectedWithAMessageNamingThePart) {
         {"intel64,flash-bad=99999999999:1", "'99999999999'"},
         {"intel64,no-saver=1", "'no-saver=1'"},
         {"intel64,melt", "'melt'"},
+        {"intel64,vpp-low=1", "'vpp-low=1'"},
+        {"intel64,flash-weak", "'flash-weak'"},
+        {"intel64,flash-locked=0x1:2", "'0x1:2'"},
     };
     for (const Case& c : cases) {
         try {
@@ -75,6 +84,11 @@ TEST(CardConfigTest, FaultsMustLieOnTheChosenCard) {
         {"none,saver-bad=7:0", "fault 'saver-bad=7:0' can never act: card kind 'none' has no flash and no saver"},
         {"none,no-saver", "fault 'no-saver' can never act: card kind 'none' has no flash and no saver"},
         {"none,flash-hang", "fault 'flash-hang' can never act: card kind 'none' has no flash and no saver"},
+        {"sharp32,flash-weak=0x400000",
+         "address in 'flash-weak=0x400000' is outside the flash of sharp32 (4 MB: 0 to 0x3FFFFF)"},
+        {"intel64,erase-fail=0x800000",
+         "address in 'erase-fail=0x800000' is outside the flash of intel64 (8 MB: 0 to 0x7FFFFF)"},
+        {"none,vpp-low", "fault 'vpp-low' can never act: card kind 'none' has no flash and no saver"},
     };
     for (const Case& c : cases) {
         try {
