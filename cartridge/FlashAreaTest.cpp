@@ -65,11 +65,17 @@ void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length
     report.ProgressStart(0, length / static_cast<std::int32_t>(PatternBytes));
     ResetFlashBanks();
 
+    // The sample is the first 32 bytes of each burst; a thorough verify
+    // compares all 256 it reads anyway, and reads on past the line limit to
+    // count every mismatch.
+    const bool thorough = report.Thorough();
+    const int compared = thorough ? 256 : 32;
     int errors = 0;
+    std::uint64_t mismatches = 0, bytesCompared = 0;
     std::uint32_t address = start;
     BurstWords burst;
     for (std::int32_t remaining = length;
-         remaining >= static_cast<std::int32_t>(PatternBytes) && errors < FlashErrorLimit;
+         remaining >= static_cast<std::int32_t>(PatternBytes) && (thorough || errors < FlashErrorLimit);
          remaining -= PatternBytes) {
         FillFlashPattern(PatternBuffer, address);
         SetMode(ModeFlash);
@@ -77,21 +83,24 @@ void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length
         for (int n = 0; n < 64; ++n) {
             ReadBurst(address, burst);
             const std::uint32_t offset = address % PatternBytes;
-            for (int j = 0; j < 32; ++j) {
+            for (int j = 0; j < compared; ++j) {
                 const std::uint8_t got = BurstByte(burst, j);
                 const std::uint8_t expected = PatternBuffer[offset + j];
-                if (got != expected) {
-                    report.AppendLine(ErrorLine(address + j, got, expected));
-                    report.ErrorFlag = true;
-                    ++errors;
-                }
+                if (got == expected) continue;
+                ++mismatches;
+                report.ErrorFlag = true;
+                if (thorough && errors >= FlashErrorLimit) continue;
+                report.AppendLine(ErrorLine(address + j, got, expected));
+                ++errors;
             }
+            bytesCompared += compared;
             address += 256;
         }
         SetMode(ModeIdle);
         report.ProgressStep();
     }
     if (errors >= FlashErrorLimit) report.AppendLine("more...");
+    if (thorough) report.AppendLine(DifferLine("Flash Area", mismatches, bytesCompared));
 }
 
 }  // namespace cartridge

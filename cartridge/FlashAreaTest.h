@@ -18,7 +18,10 @@ void ProgramFlashArea(RunReport& report, std::uint32_t start, std::int32_t lengt
 // Reads every 16 KB block back in 256-byte bursts and compares the first 32
 // bytes of each burst; one error line per mismatch, "more..." once the
 // limit is reached (checked before each block). An unknown card is logged
-// as no card and counts as an error.
+// as no card and counts as an error. With the report's Thorough(), every
+// byte read is compared, the whole area is read whatever the number of
+// mismatches, lines stop at the limit, and a last line counts them all
+// (DifferLine); the port accesses are the same.
 void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length);
 
 }  // namespace cartridge

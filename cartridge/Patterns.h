@@ -28,4 +28,8 @@ void FillSaverPattern(PatternBlock& buffer, std::uint32_t blockStart);
 // + " : " + expected byte, e.g. "err $000003 FF : 01".
 std::string ErrorLine(std::uint32_t address, std::uint8_t got, std::uint8_t expected);
 
+// The count at the end of a thorough verify: "Flash Area: 3 of 8388608
+// bytes differ".
+std::string DifferLine(const char* area, std::uint64_t mismatches, std::uint64_t compared);
+
 }  // namespace cartridge

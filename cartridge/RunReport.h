@@ -22,6 +22,10 @@ public:
     virtual void ProgressStep() = 0;
     // Read when the run reaches the check, not before.
     virtual bool IsChecked(RunCheck check) const = 0;
+    // Whether the verify passes compare every byte they read and count
+    // every mismatch (the console runner's --thorough); the window keeps
+    // its sample.
+    virtual bool Thorough() const { return false; }
 
     // Set by every error line of a verify pass; the run sequence clears it
     // before each area check and reads it to decide on the pass line.

@@ -20,7 +20,10 @@ void WriteSaverArea(RunReport& report, std::uint32_t start, std::int32_t length)
 
 // Reads 128-byte chunks back and compares the first 32 bytes of each, from
 // chunk 0 through chunk 2 * length / 512 inclusive, while at most 20
-// mismatches have been seen. One progress step every eight chunks.
+// mismatches have been seen. One progress step every eight chunks. With the
+// report's Thorough(), every byte of every chunk of the whole area is
+// compared, lines stop after the limit, and a last line counts every
+// mismatch (DifferLine).
 void VerifySaverArea(RunReport& report, std::uint32_t start, std::int32_t length);
 
 }  // namespace cartridge

@@ -7,13 +7,15 @@ namespace runner {
 const char* const CliUsage =
     "usage: flashdiag-cli [--simulate=CARD | --port=PORT] [--no-size-check] [--no-flash] [--no-saver]\n"
     "                     [--read-flash=FILE] [--backup-saver=FILE] [--restore-saver=FILE] [--force]\n"
-    "                     [--only-read] [--trace=FILE]\n"
+    "                     [--only-read] [--thorough] [--trace=FILE]\n"
     "  CARD is KIND[,FAULT]...: KIND intel64, sharp64, sharp32 or none; FAULT flash-bad=ADDR:VALUE,\n"
-    "  saver-bad=ADDR:VALUE, no-saver or flash-hang. PORT is a ppdev device (/dev/parport0, the\n"
-    "  default on Linux) or an I/O base for direct access as root (0x378). --read-flash and\n"
-    "  --backup-saver keep the card's contents before the run, --restore-saver writes a saver backup\n"
-    "  back after it, --force lets them replace a file, --only-read skips the checks that change the\n"
-    "  card. --trace=- writes the trace to stdout.\n";
+    "  saver-bad=ADDR:VALUE, no-saver, flash-hang, flash-weak=ADDR, flash-locked=ADDR,\n"
+    "  erase-fail=ADDR or vpp-low. PORT is a ppdev device (/dev/parport0, the default on Linux) or\n"
+    "  an I/O base for direct access as root (0x378). --read-flash and --backup-saver keep the card's\n"
+    "  contents before the run, --restore-saver writes a saver backup back after it, --force lets\n"
+    "  them replace a file, --only-read skips the checks that change the card. --thorough compares\n"
+    "  every byte read (the whole saver too) and counts every mismatch. --trace=- writes the trace\n"
+    "  to stdout.\n";
 
 namespace {
 // The value of "--name=value", or nullopt when `arg` is not that option.
@@ -74,6 +76,8 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
             options.force = true;
         } else if (arg == "--only-read") {
             options.onlyRead = true;
+        } else if (arg == "--thorough") {
+            options.thorough = true;
         } else if (auto card = OptionValue(arg, "--simulate")) {
             try {
                 options.card = sim::ParseCardConfig(*card);

@@ -1,7 +1,7 @@
 // Command line of the console runner:
 //   flashdiag-cli [--simulate=CARD | --port=PORT] [--no-size-check] [--no-flash] [--no-saver]
 //                 [--read-flash=FILE] [--backup-saver=FILE] [--restore-saver=FILE] [--force]
-//                 [--only-read] [--trace=FILE]
+//                 [--only-read] [--thorough] [--trace=FILE]
 #pragma once
 
 #include <optional>
@@ -26,6 +26,7 @@ struct CliOptions {
     std::optional<std::string> restoreSaverPath;
     bool force = false;
     bool onlyRead = false;  // no area checks: nothing on the card changes
+    bool thorough = false;  // verify every byte read, count every mismatch
     bool sizeCheck = true;
     bool flashCheck = true;
     bool saverCheck = true;

@@ -29,6 +29,7 @@ public:
     void ProgressStart(int min, int max) override;
     void ProgressStep() override;
     bool IsChecked(cartridge::RunCheck check) const override;
+    bool Thorough() const override { return options_.thorough; }
 
     void TransferStart(std::uint32_t totalBytes) override;
     void TransferDone(std::uint32_t bytesDone) override;

@@ -51,6 +51,37 @@ TEST(FlashAreaTest, SharpCardIsErasedEvery64KB) {
     EXPECT_TRUE(report.lines.empty());
 }
 
+// A report that asks for the thorough verify.
+class ThoroughReport : public RecordingReport {
+public:
+    bool Thorough() const override { return true; }
+};
+
+TEST(FlashAreaTest, AThoroughVerifyComparesEveryByteWithTheSameAccesses) {
+    sim::SimulatedCard card(Card("sharp32,flash-bad=0x4321:0"));
+    {
+        portio::ScopedPortBackend scope(card);
+        RecordingReport programmed;
+        ProgramFlashArea(programmed, 0, 0x8000);
+    }
+    RecordingReport sample;
+    portio::PortRecorder sampleAccesses(&card);
+    {
+        portio::ScopedPortBackend scope(sampleAccesses);
+        VerifyFlashArea(sample, 0, 0x8000);
+    }
+    ThoroughReport thorough;
+    portio::PortRecorder thoroughAccesses(&card);
+    {
+        portio::ScopedPortBackend scope(thoroughAccesses);
+        VerifyFlashArea(thorough, 0, 0x8000);
+    }
+    EXPECT_TRUE(sample.lines.empty());  // 0x4321 lies outside the sample
+    EXPECT_EQ(thorough.lines, (std::vector<std::string>{"err $004321 00 : 90", "Flash Area: 1 of 32768 bytes differ"}));
+    EXPECT_TRUE(thorough.ErrorFlag);
+    EXPECT_EQ(sampleAccesses.Accesses(), thoroughAccesses.Accesses());
+}
+
 TEST(FlashAreaTest, ShortOrUnknownAreasDoNoWork) {
     sim::SimulatedCard card(Card("intel64"));
     portio::ScopedPortBackend scope(card);
