@@ -53,8 +53,6 @@ FlashStatus WaitFlashStatus() {
     }
 }
 
-bool WaitFlashReady() { return WaitFlashStatus().ready; }
-
 namespace {
 
 // Clears the status of the part at `address` in flash mode, as the Linux
@@ -65,9 +63,10 @@ void ClearFlashStatus(std::uint32_t address) {
     WriteByteAt(address, 0x50);
 }
 
-// Write to buffer; true when the part shows its buffer available with no
-// error bit. A part that still holds an earlier failure answers 0xE8 with
-// its status and would take the count and data as commands.
+// Write to buffer, and the byte the part answers: its buffer available
+// with no error bit, or (a part that still holds an earlier failure) its
+// status with the error bits, when it would take a count and data as
+// commands.
 FlashStatus RequestBuffer(std::uint32_t address) {
     WriteByteAt(address, 0xE8);
     return WaitFlashStatus();

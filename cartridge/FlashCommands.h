@@ -46,7 +46,6 @@ struct FlashStatus {
 
 // Reads the status until bit 7 (ready) is set, or the bound runs out.
 FlashStatus WaitFlashStatus();
-bool WaitFlashReady();
 
 // Both return false when the part did not become ready in time; a part that
 // reports a failure has its status cleared before the function returns, so

@@ -95,14 +95,14 @@ TEST_F(FlashCommandsTest, ProgramTakesTheBufferBytesOfItsAddressAndCosts89Writes
 
 TEST_F(FlashCommandsTest, WaitReadsUntilBit7AndGivesUpAfterItsBound) {
     ports.QueueReads({0x00, 0x7F, 0x80});
-    EXPECT_TRUE(WaitFlashReady());
+    EXPECT_TRUE(WaitFlashStatus().ready);
     EXPECT_EQ(Count(ports.Accesses(), Kind::Read8), 3);
 
     ports.Clear();
     ports.defaultRead = 0x00;  // never ready
     SetFlashWaitBound(std::chrono::milliseconds(20));
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_FALSE(WaitFlashReady());
+    EXPECT_FALSE(WaitFlashStatus().ready);
     EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(20));
     SetFlashWaitBound(DefaultFlashWaitBound);
     EXPECT_GT(Count(ports.Accesses(), Kind::Read8), 1000);
