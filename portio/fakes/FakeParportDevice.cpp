@@ -32,6 +32,7 @@ bool FakeParportDevice::Valid(int fd) {
 }
 
 int FakeParportDevice::Open(const char* path, int flags) {
+    ++calls;
     if (!exists || path != path_) return Fail(ENOENT);
     if (openError) return Fail(openError);
     if (fd_ >= 0) return Fail(EBUSY);
@@ -42,6 +43,7 @@ int FakeParportDevice::Open(const char* path, int flags) {
 }
 
 int FakeParportDevice::Close(int fd) {
+    ++calls;
     if (!Valid(fd)) return Fail(EBADF);
     ++closes;
     fd_ = -1;
@@ -50,6 +52,7 @@ int FakeParportDevice::Close(int fd) {
 }
 
 int FakeParportDevice::Ioctl(int fd, unsigned long request, void* argument) {
+    ++calls;
     if (!Valid(fd)) return Fail(EBADF);
     switch (request) {
     case PPGETMODES: *static_cast<unsigned int*>(argument) = modes; return 0;
@@ -91,6 +94,7 @@ int FakeParportDevice::Ioctl(int fd, unsigned long request, void* argument) {
 }
 
 int FakeParportDevice::BeginTransfer(int fd) {
+    ++calls;
     if (!Valid(fd)) return Fail(EBADF);
     if (!claimed_) {
         ++misuses;
@@ -124,6 +128,7 @@ ssize_t FakeParportDevice::Write(int fd, const void* buffer, std::size_t size) {
 }
 
 int FakeParportDevice::Stat(const char* path, struct stat* info) {
+    ++calls;
     if (!exists || path != path_) return Fail(ENOENT);
     *info = {};
     info->st_mode = S_IFCHR | permissions;

@@ -48,6 +48,9 @@ public:
     bool Claimed() const { return claimed_; }
     int opens = 0, closes = 0, claims = 0, releases = 0;
     std::uint64_t transfers = 0, modeSwitches = 0;
+    // Every call the backend made to the device, each a system call on a
+    // real one (the group lookup of a message is not counted).
+    std::uint64_t calls = 0;
     // Calls the kernel would refuse (a transfer on an unclaimed port, a
     // stale descriptor, an unknown request), and a read that times out on a
     // blocking descriptor, which the kernel would repeat until a signal.
