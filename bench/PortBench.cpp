@@ -10,6 +10,7 @@
 // for every register write, then 256 data bytes), and programming the flash
 // in buffers of 32 bytes; then the system calls of a whole run against a
 // simulated card. Prints figures; it passes or fails nothing.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -50,12 +51,37 @@ public:
         ++count;
         return inner_ ? inner_->ReadWord(port) : 0;
     }
+    void ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t n) override {
+        count += n;
+        if (inner_)
+            inner_->ReadWords(port, words, n);
+        else
+            std::fill_n(words, n, 0);
+    }
     bool Ready() const override { return true; }
     void SetDirectAccess(bool) override {}
     std::uint64_t count = 0;
 
 private:
     portio::PortBackend* inner_;
+};
+
+// The ppdev backend made to call the device once per access, as it did
+// before it kept writes and read bursts whole: the figure to compare with.
+class OneCallPerAccess final : public portio::PortBackend {
+public:
+    explicit OneCallPerAccess(portio::PpdevPort& port) : port_(port) {}
+    void WriteByte(std::uint16_t port, std::uint8_t value) override {
+        port_.WriteByte(port, value);
+        port_.Flush();
+    }
+    std::uint8_t ReadByte(std::uint16_t port) override { return port_.ReadByte(port); }
+    std::uint16_t ReadWord(std::uint16_t port) override { return port_.ReadWord(port); }
+    bool Ready() const override { return true; }
+    void SetDirectAccess(bool) override {}
+
+private:
+    portio::PpdevPort& port_;
 };
 
 class NoProgress final : public cartridge::TransferProgress {
@@ -91,18 +117,21 @@ double Time(portio::PortBackend& backend, const Mix& mix, int rounds) {
 }
 
 // System calls per access of a whole run (intel64, every check) through the
-// ppdev backend, its fake device routing the cycles to a simulated card.
-double WholeRunCallsPerAccess(std::uint64_t& accesses) {
+// ppdev backend, its fake device routing the cycles to a simulated card;
+// `oneEach`: through OneCallPerAccess.
+double WholeRunCallsPerAccess(bool oneEach, std::uint64_t& accesses) {
     sim::SimulatedCard card(sim::ParseCardConfig("intel64"));
     portio::fakes::FakeParportDevice device(card);
     portio::PpdevPort ppdev("/dev/parport0", device);
-    CountingBackend counter(&ppdev);
+    OneCallPerAccess single(ppdev);
+    CountingBackend counter(oneEach ? static_cast<portio::PortBackend*>(&single) : &ppdev);
     const std::uint64_t callsBefore = device.calls;
     {
         portio::ScopedPortBackend scope(counter);
         QuietReport report;
         cartridge::RunDiagnostic(report);
     }
+    ppdev.Flush();
     accesses = counter.count;
     return static_cast<double>(device.calls - callsBefore) / static_cast<double>(accesses);
 }
@@ -144,9 +173,16 @@ int main() {
         NothingBackend behindPpdev;
         portio::fakes::FakeParportDevice device(behindPpdev);
         portio::PpdevPort ppdev("/dev/parport0", device);
-        const std::uint64_t callsBefore = device.calls;
+        std::uint64_t callsBefore = device.calls;
         const double ppdevTime = Time(ppdev, mix, kRounds);
+        ppdev.Flush();
         const double calls = static_cast<double>(device.calls - callsBefore) / (accesses * kRounds);
+        const std::uint64_t switches = device.modeSwitches;
+
+        OneCallPerAccess single(ppdev);
+        callsBefore = device.calls;
+        const double singleTime = Time(single, mix, kRounds);
+        const double singleCalls = static_cast<double>(device.calls - callsBefore) / (accesses * kRounds);
 
         NothingBackend behindRaw;
         portio::fakes::FakeRawIo io(behindRaw, 0xD010);
@@ -159,6 +195,7 @@ int main() {
             double calls;
         } rows[] = {{"backend doing nothing", floor, -1},
                     {"ppdev (fake device)", ppdevTime, calls},
+                    {"ppdev, call per access", singleTime, singleCalls},
                     {"raw (fake ioperm)", rawTime, -1}};
         for (const auto& row : rows) {
             std::printf("  %-26s %-22s %12.2f %12.2f", mix.name, row.name, row.seconds * 1e9 / accesses,
@@ -169,14 +206,15 @@ int main() {
                 std::printf("\n");
         }
         std::printf("  %-26s %.0f accesses; ppdev mode switches per access %.3f\n", "", accesses,
-                    static_cast<double>(device.modeSwitches) / (accesses * kRounds));
+                    static_cast<double>(switches) / (accesses * kRounds));
     }
     std::uint64_t runAccesses = 0;
-    const double runCalls = WholeRunCallsPerAccess(runAccesses);
-    std::printf("  whole run (intel64, every check, simulated card behind the fake device): %llu accesses,\n"
-                "  %.3f ppdev system calls per access\n",
-                static_cast<unsigned long long>(runAccesses), runCalls);
+    const double runCalls = WholeRunCallsPerAccess(false, runAccesses);
+    const double runSingleCalls = WholeRunCallsPerAccess(true, runAccesses);
+    std::printf("  whole run (intel64, every check, a simulated card behind the fake device): %llu accesses,\n"
+                "  %.3f ppdev system calls per access (%.3f with a call per access)\n",
+                static_cast<unsigned long long>(runAccesses), runCalls, runSingleCalls);
     std::printf("  target: under 50 ns per access (5 %% of a 1 us EPP cycle), the system call of a real\n"
-                "  ppdev device not counted\n");
+                "  ppdev device not counted; system calls per access: under 0.15 where the accesses allow\n");
     return 0;
 }
