@@ -36,6 +36,7 @@ RunEnd RunWithPort(const CliOptions& options, std::FILE* out, std::FILE* err, st
     InterruptWatch interrupts;
     PortSelection ports(options.card, options.tracePath, PortSelection::TraceWriteFailure::StopRun, options.port);
     if (!portio::DriverReady()) std::fputs("NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n", err);
+    for (const std::string& note : ports.PortNotes()) std::fprintf(err, "flashdiag-cli: %s\n", note.c_str());
     portio::SetDirectAccess(true);
     StopOnInterrupt stopOnInterrupt(portio::ActivePortBackend());
     portio::ScopedPortBackend interruptible(stopOnInterrupt);

@@ -18,7 +18,7 @@ PortSelection::PortSelection(const std::optional<sim::CardConfig>& card,
         card_ = std::make_unique<sim::SimulatedCard>(*card);
         backend = card_.get();
     } else if (port) {
-        named_ = portio::OpenNamedPort(*port);
+        named_ = portio::OpenNamedPort(*port, &portNotes_);
         backend = named_.get();
     } else if (portio::HasPlatformPortLayer()) {
         backend = platform_.Start();

@@ -10,6 +10,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "portio/PortAccess.h"
 #include "portio/PortAddress.h"
@@ -56,6 +57,9 @@ public:
     void CloseTrace();
 
     bool Simulated() const { return card_ != nullptr; }
+    // What the user should know about the named port before the run (see
+    // portio::OpenNamedPort); empty for other ports.
+    const std::vector<std::string>& PortNotes() const { return portNotes_; }
     sim::SimulatedCard* Card() const { return card_.get(); }
 
 private:
@@ -98,6 +102,7 @@ private:
     // Members end in reverse order: the trace is closed before the layer
     // shuts down or the named port is released.
     StartedPlatformLayer platform_;
+    std::vector<std::string> portNotes_;
     std::unique_ptr<portio::PortBackend> named_;
     std::unique_ptr<sim::SimulatedCard> card_;
     TraceFile trace_;

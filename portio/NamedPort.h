@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "portio/PortAccess.h"
 #include "portio/PortAddress.h"
@@ -14,7 +16,9 @@ namespace portio {
 bool HasNamedPorts();
 
 // Opens, claims and prepares the port; the backend releases it when it is
-// destroyed. Throws PortOpenError with a message for the user.
-std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress& address);
+// destroyed. Throws PortOpenError with a message for the user. `notes`,
+// when given, receives what the user should know about the port before the
+// run (a warning on an ECP+EPP port, an ECR switched to EPP mode).
+std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress& address, std::vector<std::string>* notes = nullptr);
 
 }  // namespace portio

@@ -7,14 +7,19 @@ namespace portio {
 
 bool HasNamedPorts() { return true; }
 
-std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress& address) {
-    if (address.kind == PortAddress::Kind::Device)
-        return std::make_unique<PpdevPort>(address.device, CurrentPpdevSystem());
+std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress& address, std::vector<std::string>* notes) {
+    if (address.kind == PortAddress::Kind::Device) {
+        auto port = std::make_unique<PpdevPort>(address.device, CurrentPpdevSystem());
+        if (notes) notes->insert(notes->end(), port->Warnings().begin(), port->Warnings().end());
+        return port;
+    }
     RawIoSystem* system = CurrentRawIoSystem();
     if (!system)
         throw PortOpenError("direct port access needs an x86 processor; use the port's ppdev device with "
                             "--port=/dev/parportN");
-    return std::make_unique<RawPort>(address.base, *system);
+    auto port = std::make_unique<RawPort>(address.base, *system);
+    if (notes && !port->Note().empty()) notes->push_back(port->Note());
+    return port;
 }
 
 }  // namespace portio

@@ -5,7 +5,7 @@ namespace portio {
 
 bool HasNamedPorts() { return false; }
 
-std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress&) {
+std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress&, std::vector<std::string>*) {
     throw PortOpenError("this build has no backend for a named port; it uses the platform's port layer at 0x378");
 }
 

@@ -6,6 +6,7 @@
 // run) as short as the interface allows.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace portio {
@@ -17,6 +18,14 @@ public:
     virtual void WriteByte(std::uint16_t port, std::uint8_t value) = 0;
     virtual std::uint8_t ReadByte(std::uint16_t port) = 0;
     virtual std::uint16_t ReadWord(std::uint16_t port) = 0;
+    // `count` consecutive 16-bit reads of `port`, in order: the same
+    // accesses as that many ReadWord calls, which is what this default
+    // makes. A backend whose every call to the device is costly (a system
+    // call) makes them in one; one that records or traces accesses still
+    // records each.
+    virtual void ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) words[i] = ReadWord(port);
+    }
     // True when port accesses reach a device.
     virtual bool Ready() const = 0;
     virtual void SetDirectAccess(bool on) = 0;
@@ -37,6 +46,9 @@ public:
     void WriteByte(std::uint16_t, std::uint8_t) override {}
     std::uint8_t ReadByte(std::uint16_t) override { return 0xFF; }
     std::uint16_t ReadWord(std::uint16_t) override { return 0xFFFF; }
+    void ReadWords(std::uint16_t, std::uint16_t* words, std::size_t count) override {
+        for (std::size_t i = 0; i < count; ++i) words[i] = 0xFFFF;
+    }
     bool Ready() const override { return false; }
     void SetDirectAccess(bool) override {}
 };
@@ -58,6 +70,9 @@ inline std::uint8_t PortReadByte(std::uint16_t port) {
 }
 inline std::uint16_t PortReadWord(std::uint16_t port) {
     return detail::activeBackend->ReadWord(port);
+}
+inline void PortReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) {
+    detail::activeBackend->ReadWords(port, words, count);
 }
 inline bool DriverReady() { return detail::activeBackend->Ready(); }
 inline void SetDirectAccess(bool on) { detail::activeBackend->SetDirectAccess(on); }

@@ -41,6 +41,16 @@ std::uint16_t PortRecorder::ReadWord(std::uint16_t port) {
     return value;
 }
 
+void PortRecorder::ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) {
+    ++bulkReads;
+    if (inner_) {
+        inner_->ReadWords(port, words, count);
+    } else {
+        for (std::size_t i = 0; i < count; ++i) words[i] = NextScripted();
+    }
+    for (std::size_t i = 0; i < count; ++i) accesses_.push_back({PortAccess::Kind::Read16, port, words[i]});
+}
+
 void PortRecorder::SetDirectAccess(bool on) {
     ++directAccessCalls;
     if (inner_) inner_->SetDirectAccess(on);

@@ -33,6 +33,8 @@ public:
     void WriteByte(std::uint16_t port, std::uint8_t value) override;
     std::uint8_t ReadByte(std::uint16_t port) override;
     std::uint16_t ReadWord(std::uint16_t port) override;
+    // One call to the inner backend; each word recorded as a 16-bit read.
+    void ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) override;
     bool Ready() const override { return inner_ ? inner_->Ready() : true; }
     void SetDirectAccess(bool on) override;
     std::uint64_t FailedTransfers() const override { return inner_ ? inner_->FailedTransfers() : 0; }
@@ -46,6 +48,7 @@ public:
     const std::vector<PortAccess>& Accesses() const { return accesses_; }
     void Clear() { accesses_.clear(); }
     int directAccessCalls = 0;
+    int bulkReads = 0;  // ReadWords calls
 
 private:
     std::uint16_t NextScripted();

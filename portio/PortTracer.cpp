@@ -42,4 +42,9 @@ std::uint16_t PortTracer::ReadWord(std::uint16_t port) {
     return value;
 }
 
+void PortTracer::ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) {
+    inner_.ReadWords(port, words, count);
+    for (std::size_t i = 0; i < count; ++i) Trace({PortAccess::Kind::Read16, port, words[i]});
+}
+
 }  // namespace portio

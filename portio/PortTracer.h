@@ -32,6 +32,10 @@ public:
     void WriteByte(std::uint16_t port, std::uint8_t value) override;
     std::uint8_t ReadByte(std::uint16_t port) override;
     std::uint16_t ReadWord(std::uint16_t port) override;
+    // One call to the inner backend, then one line per word. A line that
+    // cannot be written stops the lines there; the rest of the burst has
+    // reached the device already.
+    void ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) override;
     bool Ready() const override { return inner_.Ready(); }
     void SetDirectAccess(bool on) override { inner_.SetDirectAccess(on); }
     std::uint64_t FailedTransfers() const override { return inner_.FailedTransfers(); }

@@ -80,4 +80,29 @@ std::string NoEppMessage(const std::string& device, unsigned int modes) {
            "/modes lists what the kernel found";
 }
 
+std::string PortHeldMessage(const std::string& device, const std::string& holder, const std::string& file) {
+    std::string who;
+    if (holder.rfind("lp", 0) == 0)
+        who = "that is the printer driver: wait for its print job to end, or unload it (sudo rmmod lp)";
+    else if (holder.rfind("ppdev", 0) == 0)
+        who = "that is another program on a /dev/parport device: end it ('sudo fuser -v /dev/parport*' names it)";
+    else
+        who = "end the program or unload the driver that uses it";
+    return Quoted(device) + " is in use: the kernel names " + Quoted(holder) + " as the port's holder (" + file +
+           "); " + who + ", then try again. Claiming the port now would wait, without a word, until it lets go";
+}
+
+std::string ClaimInterruptedMessage(const std::string& device) {
+    return "waiting to claim " + Quoted(device) + " was interrupted: another program holds the port (the kernel "
+           "names it in /proc/sys/dev/parport/" + PortName(device) + "/devices/active)";
+}
+
+std::string EcpEppWarning(const std::string& device) {
+    return "warning: the port behind " + Quoted(device) + " is an ECP+EPP port: the kernel sets its control register to "
+           "0x04 before every EPP write and to 0x24 before every EPP read, so the adapter sees those instead of "
+           "the 0x01 and 0x00 the diagnostic writes; if the card is not found or reads wrong, set the port to EPP "
+           "in the firmware setup, or use direct access as root (--port=0xBASE), which puts the port into EPP "
+           "mode itself";
+}
+
 }  // namespace portio

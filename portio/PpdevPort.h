@@ -1,6 +1,7 @@
 // A port backend on the kernel's parallel-port character device
 // (/dev/parportN, ppdev). The device is opened, claimed and put into EPP
-// mode when the backend is made, and released and closed when it ends.
+// mode when the backend is made, and put back into compatibility mode,
+// released and closed when it ends.
 //
 // Accesses are mapped by their offset from CartridgeBase, whatever base the
 // port really has: +1 status (PPRSTATUS), +2 control (PPWCONTROL, PPRCONTROL),
@@ -9,10 +10,21 @@
 // half. The device switches between address and data cycles with
 // PPSETMODE; the backend switches only when the next cycle needs the other
 // kind.
+//
+// Every call to the device is a system call, about as long as an EPP cycle.
+// So consecutive writes of one kind of cycle are kept and made in one
+// write() just before any other access, when FailedTransfers is asked and
+// when the backend ends; a burst of 16-bit reads (ReadWords) is one read().
+// The cycles on the wire are the same, in the same order.
+//
+// A transfer that times out inside (the kernel returns a short count) is
+// counted as failed, even when the rest goes through on a second try: a
+// byte the peripheral did not take or give may have shifted what follows.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "portio/PortAccess.h"
 #include "portio/PortAddress.h"
@@ -23,8 +35,9 @@ namespace portio {
 class PpdevPort final : public PortBackend {
 public:
     // Throws PortOpenError: no such device, no permission (naming the
-    // device's group), no EPP mode on that port, or the port cannot be
-    // claimed. Nothing stays open after a failure.
+    // device's group), no EPP mode on that port, another program holding
+    // the port (naming it, instead of waiting for it), or the port cannot
+    // be claimed. Nothing stays open after a failure.
     PpdevPort(std::string device, PpdevSystem& system);
     ~PpdevPort() override;
     PpdevPort(const PpdevPort&) = delete;
@@ -33,18 +46,31 @@ public:
     void WriteByte(std::uint16_t port, std::uint8_t value) override;
     std::uint8_t ReadByte(std::uint16_t port) override;
     std::uint16_t ReadWord(std::uint16_t port) override;
+    void ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) override;
     bool Ready() const override { return true; }
     void SetDirectAccess(bool) override {}
-    std::uint64_t FailedTransfers() const override { return failed_; }
+    // Counted in accesses: each access whose cycles did not all go through.
+    // Makes the kept writes first, so that their failures count.
+    std::uint64_t FailedTransfers() const override;
+
+    // Makes the kept writes now.
+    void Flush();
+    // What the user should know about the port before a run (an ECP+EPP
+    // port, whose control register the kernel rewrites around every
+    // transfer).
+    const std::vector<std::string>& Warnings() const { return warnings_; }
 
     // Kinds of EPP cycle a device read or write makes.
     enum class Cycle : std::uint8_t { Data, Address };
 
 private:
+    void Claim();
     void Use(Cycle cycle);
-    // One EPP transfer of `size` bytes; a short or failed one is counted,
-    // and the bytes not read are all ones.
-    void Transfer(Cycle cycle, std::uint8_t* bytes, std::size_t size, bool read);
+    // One EPP transfer of `size` bytes made of accesses of `width` bytes
+    // each; every access not wholly made is counted, and bytes not read are
+    // all ones.
+    void Transfer(Cycle cycle, std::uint8_t* bytes, std::size_t size, bool read, std::size_t width);
+    void Keep(Cycle cycle, std::uint8_t value);
     std::uint8_t ReadRegister(unsigned long request);
     void Release();
 
@@ -54,6 +80,9 @@ private:
     bool claimed_ = false;
     Cycle cycle_ = Cycle::Data;
     std::uint64_t failed_ = 0;
+    std::vector<std::uint8_t> kept_;  // writes not made yet, all of cycle keptCycle_
+    Cycle keptCycle_ = Cycle::Data;
+    std::vector<std::string> warnings_;
 };
 
 }  // namespace portio

@@ -5,6 +5,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <vector>
 
 namespace portio {
@@ -24,6 +25,30 @@ public:
         struct group* found = nullptr;
         if (getgrgid_r(group, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return std::nullopt;
         return std::string(found->gr_name);
+    }
+    std::optional<std::string> ReadTextFile(const char* path) override {
+        const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return std::nullopt;
+        // The files read here hold a line or two; more is not looked at.
+        std::string text(4096, '\0');
+        std::size_t size = 0;
+        int error = 0;
+        while (size < text.size()) {
+            const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
+            if (n > 0) {
+                size += static_cast<std::size_t>(n);
+            } else if (n == 0 || errno != EINTR) {
+                if (n < 0) error = errno;
+                break;
+            }
+        }
+        ::close(fd);
+        if (error != 0) {
+            errno = error;
+            return std::nullopt;
+        }
+        text.resize(size);
+        return text;
     }
 };
 

@@ -20,9 +20,13 @@ public:
     virtual int Ioctl(int fd, unsigned long request, void* argument) = 0;
     virtual ssize_t Read(int fd, void* buffer, std::size_t size) = 0;
     virtual ssize_t Write(int fd, const void* buffer, std::size_t size) = 0;
-    // For the messages: who may open a device.
+    // Which port a device is (its minor number), and for the messages: who
+    // may open it.
     virtual int Stat(const char* path, struct stat* info) = 0;
     virtual std::optional<std::string> GroupName(gid_t group) = 0;
+    // The whole of a small text file (the kernel's files under /proc), or
+    // nullopt with errno.
+    virtual std::optional<std::string> ReadTextFile(const char* path) = 0;
 };
 
 // The system the named ports use: the kernel's unless a test put another

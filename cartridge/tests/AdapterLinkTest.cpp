@@ -60,6 +60,7 @@ TEST_F(AdapterLinkTest, ReadBurstIsFifteenWritesThen128WordReadsInOrder) {
         EXPECT_EQ(a[i].port, 0x37C);
     }
     EXPECT_EQ(words[5], 0x0505);
+    EXPECT_EQ(ports.bulkReads, 1);  // the 128 reads reach the backend in one call
     EXPECT_EQ(BurstByte(words, 10), 0x05);  // low half first
     words[7] = 0xABCD;
     EXPECT_EQ(BurstByte(words, 14), 0xCD);

@@ -1,6 +1,7 @@
 // Runs without --simulate through the real ppdev and direct-port backends,
 // with fake devices in the kernel's and the processor's place that route
 // the EPP cycles to a simulated card.
+#include <linux/parport.h>
 #include <sys/resource.h>
 
 #include <cerrno>
@@ -46,6 +47,7 @@ struct FakeHardware {
         EXPECT_EQ(device.releases, device.claims);
         EXPECT_EQ(device.closes, device.opens);
         EXPECT_EQ(device.misuses, 0);
+        EXPECT_EQ(device.closeNegotiations, 0);  // no strobes on the adapter's lines at the end
         EXPECT_FALSE(io.Granted());
         EXPECT_EQ(io.ungranted, 0);
     }
@@ -82,7 +84,7 @@ void ExpectSameAsSimulated(const char* kind, const std::string& port, const std:
     EXPECT_TRUE(FileContents(trace) == expectedTrace) << port << ": the traces differ";
     EXPECT_TRUE(FileContents(saves) == expectedSaves) << port;
     hardware.ExpectReleased();
-    EXPECT_EQ(hardware.device.opens + hardware.io.grants, 1) << port;
+    EXPECT_EQ(hardware.device.opens + (hardware.io.grants > 0 ? 1 : 0), 1) << port;
 }
 
 TEST(RealHardwareTest, RunsThroughEitherBackendMatchTheSimulatorsLogsAndTraces) {
@@ -163,6 +165,12 @@ TEST(RealHardwareTest, APortThatCannotBeUsedIsExit2WithWhatIsMissing) {
          "flashdiag-cli: no parallel port device '/dev/parport0': load the kernel's ppdev module"},
         {"not root", [](FakeHardware& h) { h.io.permitError = EPERM; }, {"--port=0xD010"},
          "flashdiag-cli: no permission for direct access to the ports 0xD010-0xD017: run as root"},
+        {"held by the printer driver", [](FakeHardware& h) { h.device.holder = "lp0"; }, {},
+         "flashdiag-cli: '/dev/parport0' is in use: the kernel names 'lp0' as the port's holder"},
+        {"an ECR without EPP mode", [](FakeHardware& h) { h.io.ecr = portio::fakes::FakeRawIo::Ecr::NoEppMode; },
+         {"--port=0xD010"},
+         "flashdiag-cli: the port at 0xD010 is an ECP port whose extended control register (0xD412) does not "
+         "take EPP mode"},
     };
     for (const auto& refusal : refusals) {
         FakeHardware hardware("intel64");
@@ -175,24 +183,62 @@ TEST(RealHardwareTest, APortThatCannotBeUsedIsExit2WithWhatIsMissing) {
         EXPECT_EQ(run.err.rfind(refusal.said, 0), 0u) << run.err;
         EXPECT_EQ(run.out, "") << refusal.what;
         EXPECT_TRUE(dir.Names().empty()) << refusal.what;
+        EXPECT_EQ(hardware.device.blockedClaims, 0) << refusal.what;
         hardware.ExpectReleased();
     }
 }
 
 TEST(RealHardwareTest, ABackupThatFailsStopsBeforeAnyErase) {
-    FakeHardware hardware("intel64");
-    // The saver does not answer: every read in the saver stream mode times out.
-    hardware.device.timesOut = [&hardware](bool read) { return read && hardware.card.Mode() == 0x98; };
-    ScratchDirectory dir("real-failed-backup");
-    const CliRun run = Cli({"--backup-saver=" + dir.File("saves.bin")});
-    EXPECT_EQ(run.status, ExitProblem);
-    EXPECT_EQ(run.out,
-              "64Mbit(Intel) Card Found\n* backup SAVER Area\nSAVER Area not saved: the port reported 131072 failed "
-              "transfers (is the adapter connected and powered, the port in EPP mode?)\n"
-              "Run stopped before anything was erased.\nEnd of Diagnostic.      \n");
-    EXPECT_EQ(hardware.card.EraseCount(), 0);
-    EXPECT_EQ(hardware.card.FlashCell(0), 0xFF);
-    EXPECT_TRUE(dir.Names().empty());
+    for (const char* port : {"/dev/parport0", "0xD010"}) {
+        FakeHardware hardware("intel64");
+        // The saver does not answer: every read in the saver stream mode times out.
+        const auto silentSaver = [&hardware](bool read) { return read && hardware.card.Mode() == 0x98; };
+        hardware.device.timesOut = silentSaver;
+        hardware.io.timesOut = silentSaver;
+        ScratchDirectory dir("real-failed-backup");
+        const CliRun run = Cli({std::string("--port=") + port, "--backup-saver=" + dir.File("saves.bin")});
+        EXPECT_EQ(run.status, ExitProblem) << port;
+        EXPECT_EQ(run.out,
+                  "64Mbit(Intel) Card Found\n* backup SAVER Area\nSAVER Area not saved: the port reported 131072 "
+                  "failed transfers (is the adapter connected and powered, the port in EPP mode?)\n"
+                  "Run stopped before anything was erased.\nEnd of Diagnostic.      \n")
+            << port;
+        EXPECT_EQ(hardware.card.EraseCount(), 0) << port;
+        EXPECT_EQ(hardware.card.FlashCell(0), 0xFF) << port;
+        EXPECT_TRUE(dir.Names().empty()) << port;
+        hardware.ExpectReleased();
+    }
+}
+
+// Firmware and the kernel's probe leave an ECP port's ECR out of EPP mode;
+// direct access puts it there for the run, says so, and puts it back.
+TEST(RealHardwareTest, AnEcpPortThroughDirectAccessIsSwitchedToEppModeAndFindsTheCard) {
+    FakeHardware hardware("sharp32");
+    hardware.io.ecr = portio::fakes::FakeRawIo::Ecr::Present;
+    hardware.io.ecrValue = 0x34;  // mode 001
+    const CliRun run = Cli({"--port=0xD010", "--no-flash", "--no-saver"});
+    EXPECT_EQ(run.status, ExitClean) << run.err;
+    EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\nEnd of Diagnostic.      \n");
+    EXPECT_EQ(run.err, "flashdiag-cli: the port at 0xD010 is an ECP port: its extended control register (0xD412) is "
+                       "set to EPP mode for the run and back to 0x35 afterwards\n");
+    EXPECT_EQ(hardware.io.ecrValue, 0x34);
+    hardware.ExpectReleased();
+}
+
+// Through ppdev the kernel itself drives such a port, rewriting the control
+// register around every transfer: the run goes on and says so.
+TEST(RealHardwareTest, AnEcpEppPortThroughPpdevIsWarnedAbout) {
+    const CliRun expected = Cli({"--simulate=sharp32", "--no-flash", "--no-saver"});
+    FakeHardware hardware("sharp32");
+    hardware.device.modes |= PARPORT_MODE_ECP;
+    const CliRun run = Cli({"--no-flash", "--no-saver"});
+    EXPECT_EQ(run.status, ExitClean);
+    EXPECT_EQ(run.out, expected.out);
+    EXPECT_EQ(run.err.rfind("flashdiag-cli: warning: the port behind '/dev/parport0' is an ECP+EPP port: the "
+                            "kernel sets its control register to 0x04 before every EPP write and to 0x24",
+                            0),
+              0u)
+        << run.err;
     hardware.ExpectReleased();
 }
 
@@ -239,8 +285,13 @@ TEST(RealHardwareTest, CtrlCReleasesThePortAndSaysHowFarTheRunCame) {
 
     // Through the direct port instructions, while the backup is read: no file.
     FakeHardware raw("sharp32");
-    raw.io.beforeInstruction = [](std::uint64_t n) {
-        if (n == 60000) std::raise(SIGINT);
+    // Ctrl+C once the backup has read 52 KB (the saver's byte x sits at adapter address 2x).
+    bool raised = false;
+    raw.io.beforeInstruction = [&raw, &raised](std::uint64_t) {
+        const std::uint32_t address = raw.card.Address();
+        if (raised || raw.card.Mode() != 0x98 || address < 2 * 52 * 1024 || address >= 2 * 128 * 1024) return;
+        raised = true;
+        std::raise(SIGINT);
     };
     const CliRun during = Cli({"--port=0xD010", "--backup-saver=" + saves, "--force"});
     EXPECT_EQ(during.status, 130);

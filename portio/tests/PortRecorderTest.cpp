@@ -60,6 +60,37 @@ TEST(PortTracerTest, WritesOneFixedWidthLinePerAccessAndPassesValuesThrough) {
     EXPECT_EQ(inner.Accesses().size(), 3u);
 }
 
+// A burst goes down as one call, so that a device that pays per call is
+// called once; what is recorded and traced is still one access per word.
+TEST(PortTracerTest, ABurstIsOneCallToTheDeviceAndOneLinePerWord) {
+    PortRecorder device;
+    device.QueueReads({0x1111, 0x2222, 0x3333});
+    PortRecorder recorder(&device);
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    PortTracer tracer(recorder, out);
+    std::uint16_t words[3] = {};
+    tracer.ReadWords(0x37C, words, 3);
+    EXPECT_EQ(words[0], 0x1111);
+    EXPECT_EQ(words[2], 0x3333);
+    EXPECT_EQ(device.bulkReads, 1);
+    EXPECT_EQ(recorder.bulkReads, 1);
+    const std::vector<PortAccess> expected = {{PortAccess::Kind::Read16, 0x37C, 0x1111},
+                                              {PortAccess::Kind::Read16, 0x37C, 0x2222},
+                                              {PortAccess::Kind::Read16, 0x37C, 0x3333}};
+    EXPECT_EQ(recorder.Accesses(), expected);
+    EXPECT_EQ(device.Accesses(), expected);
+    std::rewind(out);
+    std::string text;
+    for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
+    std::fclose(out);
+    EXPECT_EQ(text, "R16 037C 1111\nR16 037C 2222\nR16 037C 3333\n");
+
+    NoPortBackend noDevice;
+    noDevice.ReadWords(0x37C, words, 3);
+    EXPECT_EQ(words[1], 0xFFFF);
+}
+
 TEST(PortTracerTest, AccessesThatReachNoDeviceAreNotTraced) {
     NoPortBackend noDevice;
     std::FILE* out = std::tmpfile();
