@@ -65,6 +65,11 @@ public:
         CheckOutsideSequence();
         return inner_.ReadWord(port);
     }
+    // A burst is one call on: a backend that reads it in one transfer still can.
+    void ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) override {
+        CheckOutsideSequence();
+        inner_.ReadWords(port, words, count);
+    }
     bool Ready() const override { return inner_.Ready(); }
     void SetDirectAccess(bool on) override { inner_.SetDirectAccess(on); }
     std::uint64_t FailedTransfers() const override { return inner_.FailedTransfers(); }

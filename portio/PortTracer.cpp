@@ -43,6 +43,7 @@ std::uint16_t PortTracer::ReadWord(std::uint16_t port) {
 }
 
 void PortTracer::ReadWords(std::uint16_t port, std::uint16_t* words, std::size_t count) {
+    StopIfDue();
     inner_.ReadWords(port, words, count);
     for (std::size_t i = 0; i < count; ++i) Trace({PortAccess::Kind::Read16, port, words[i]});
 }

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "cartridge/AdapterLink.h"
 #include "cartridge/CardIdentification.h"
 #include "cartridge/FlashCommands.h"
 #include "cartridge/Patterns.h"
@@ -123,6 +124,30 @@ TEST(StopPointsTest, ATraceThatFailsInsideAFlashOperationStopsTheRunAfterIt) {
     cartridge::testing::RecordingReport report;
     cartridge::DetectCard(report);
     EXPECT_EQ(report.lines, std::vector<std::string>{"64Mbit(Sharp) Card Found"});
+}
+
+// The stop wrapper passes a burst on whole, so that a backend that reads it
+// in one transfer (one system call through ppdev) still does.
+TEST(StopPointsTest, ABurstPassesThroughTheStopAsOneCall) {
+    class Bursts final : public portio::PortBackend {
+    public:
+        void WriteByte(std::uint16_t, std::uint8_t) override {}
+        std::uint8_t ReadByte(std::uint16_t) override { return 0; }
+        std::uint16_t ReadWord(std::uint16_t) override { return ++words, 0; }
+        void ReadWords(std::uint16_t, std::uint16_t* out, std::size_t count) override {
+            ++calls;
+            for (std::size_t i = 0; i < count; ++i) out[i] = 0;
+        }
+        bool Ready() const override { return true; }
+        void SetDirectAccess(bool) override {}
+        int calls = 0, words = 0;
+    } device;
+    StopOnInterrupt stopper(device);
+    portio::ScopedPortBackend scope(stopper);
+    cartridge::BurstWords burst;
+    cartridge::ReadBurst(0x1000, burst);
+    EXPECT_EQ(device.calls, 1);
+    EXPECT_EQ(device.words, 0);
 }
 
 }  // namespace
