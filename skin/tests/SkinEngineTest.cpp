@@ -12,6 +12,7 @@
 #include "framework/ObjectText.h"
 #include "skin/HueShift.h"
 #include "skin/SkinEngine.h"
+#include "skin/SkinFilters.h"
 #include "skin/SkinObject.h"
 
 namespace skin {
@@ -163,6 +164,31 @@ TEST_F(EngineTest, SkinFilesReplaceTheSkinWhileTheSourceIsLocked) {
     EXPECT_THROW(engine.SetSkinFile(file), framework::EStreamError);
     EXPECT_TRUE(engine.SkinSource()->Locked());
     EXPECT_EQ(engine.SkinSource()->SkinObjects(0), nullptr);
+    std::remove(file.c_str());
+}
+
+void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    std::fclose(file);
+}
+
+// A compressed skin file that zlib cannot confirm is an error, not a change
+// to a skin that may have parts missing or wrong.
+TEST_F(EngineTest, ACutCompressedSkinFileIsAnErrorAndNoChange) {
+    TSeSkinEngine engine(nullptr);
+    GiveSkin(*engine.SkinSource());
+    framework::TMemoryStream stored;
+    engine.SkinSource()->SaveToStream(stored);
+    std::vector<std::uint8_t> bytes = stored.Bytes();
+    bytes.resize(bytes.size() - 4);  // without zlib's checksum
+    const std::string file = ::testing::TempDir() + "engine-test-cut.ztkn";
+    WriteFile(file, bytes);
+    Record(engine);
+    EXPECT_THROW(engine.SetSkinFile(file), EDecompressionError);
+    EXPECT_EQ(events, std::vector<std::string>{"before locked-or-empty"});
+    EXPECT_TRUE(engine.SkinSource()->Locked());
     std::remove(file.c_str());
 }
 

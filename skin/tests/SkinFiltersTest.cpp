@@ -1,6 +1,7 @@
 // The stored forms of a skin: both contents, the four filters, files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -220,6 +221,64 @@ TEST_F(FiltersTest, CountsTheDataCannotHoldEndWithTheData) {
     negative.WriteInt32(2);
     negative.SetPosition(0);
     EXPECT_THROW(plain.ReadData(negative), framework::EStreamError);
+}
+
+// The standard content inside stored deflate blocks, which hold it byte for
+// byte: a field can be changed where it lies, and only zlib's checksum at
+// the end of the stream tells that anything changed.
+std::vector<std::uint8_t> StoredBlocks(const std::vector<std::uint8_t>& content) {
+    TMemoryStream stream;
+    stream.WriteBuffer(TSeSkinFilterCompressed::kSignature, sizeof TSeSkinFilterCompressed::kSignature);
+    TCompressionStream deflate(TCompressionLevel::clNone, stream);
+    deflate.WriteBuffer(content.data(), content.size());
+    deflate.Finish();
+    return stream.Bytes();
+}
+
+// A damaged compressed skin used to load as far as a damaged length or size
+// that looked larger than the rest of the data, as if the skin ended there.
+TEST_F(FiltersTest, DamagedOrCutCompressedSkinsFailWithTheZlibError) {
+    TSeSkinFilterUncompressed plain;
+    const auto intact = StoredBlocks(Saved(plain, original));
+    TSeSkinFilterCompressed compressed;
+    {
+        TSeSkinSource copy(nullptr);
+        Load(compressed, copy, intact);
+        ASSERT_EQ(copy.Count(), 2);
+    }
+    const std::string name = "t_body";  // the first bitmap's name
+    const std::size_t nameAt = std::size_t(std::search(intact.begin(), intact.end(), name.begin(), name.end()) - intact.begin());
+    ASSERT_LT(nameAt, intact.size());
+    const auto changed = [&](std::size_t at, std::uint32_t value) {
+        auto bytes = intact;
+        for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = std::uint8_t(value >> (8 * i));
+        return bytes;
+    };
+    const auto deflated = Saved(compressed, original);
+    auto checksum = deflated;
+    checksum.back() ^= 1;
+    const std::pair<const char*, std::vector<std::uint8_t>> damaged[] = {
+        {"a string length beyond the data", changed(nameAt - 4, 0x7FFFFFF0)},
+        {"a bitmap width beyond the data", changed(nameAt + name.size(), 0x7FFFFFFF)},
+        {"a wrong checksum", checksum},
+        {"the checksum cut off", std::vector<std::uint8_t>(deflated.begin(), deflated.end() - 4)},
+    };
+    for (const auto& [what, bytes] : damaged) {
+        SCOPED_TRACE(what);
+        for (const SkinFilterClass* filterClass : {&SkinFilters()[1], &SkinFilters()[3]}) {
+            auto filter = filterClass->create();
+            TSeSkinSource copy(nullptr);
+            try {
+                Load(*filter, copy, bytes);
+                ADD_FAILURE() << filterClass->className << " loaded " << copy.Bitmaps().Count() << " bitmaps and "
+                              << copy.Count() << " objects";
+            } catch (const EDecompressionError& e) {
+                EXPECT_STREQ(e.what(), kZlibError);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << filterClass->className << " failed with another error: " << e.what();
+            }
+        }
+    }
 }
 
 TEST_F(FiltersTest, UnregisteredClassesAreReadPastAndBadTextsStopTheLoad) {
