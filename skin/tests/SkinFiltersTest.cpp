@@ -16,6 +16,7 @@
 #include "skin/SkinObjects.h"
 #include "skin/SkinSource.h"
 #include "skin/StreamString.h"
+#include "skin/WindowsBitmapFile.h"
 
 namespace skin {
 namespace {
@@ -279,6 +280,67 @@ TEST_F(FiltersTest, DamagedOrCutCompressedSkinsFailWithTheZlibError) {
             }
         }
     }
+}
+
+// A 0 x 0 bitmap is written as a bitmap file of no pixels, which the
+// reader of the same filter must take back, with everything after it.
+TEST_F(FiltersTest, AnEmptyBitmapTravelsThroughTheBitmapFileFilter) {
+    auto empty = std::make_unique<TSeBitmap>();
+    empty->SetName("nothing");
+    original.Bitmaps().Add(std::move(empty));
+    TSeSkinFilterMaxCompression max;
+    const auto bytes = Saved(max, original);
+    TSeSkinSource copy(nullptr);
+    Load(max, copy, bytes);
+    ASSERT_EQ(copy.Bitmaps().Count(), 4);
+    EXPECT_EQ(copy.Bitmaps().Items(3)->Name(), "nothing");
+    EXPECT_TRUE(copy.Bitmaps().Items(3)->Empty());
+    EXPECT_EQ(ObjectBytes(copy), ObjectBytes(original));
+    EXPECT_EQ(Saved(max, copy), bytes);
+}
+
+// A 1-bit bitmap file of 32768 x 2048 pixels is 8 MB of zeros, a few
+// kilobytes once compressed; its pixels would take 256 MB.
+TEST_F(FiltersTest, ASmallBitmapFileSkinCannotClaimAHugeBitmap) {
+    TMemoryStream content;
+    for (int i = 0; i < 5; ++i) WriteStreamString(content, "");
+    content.WriteInt32(1);
+    WriteStreamString(content, "huge");
+    const std::uint32_t width = 32768, height = 2048, stride = width / 8, offset = 14 + 40 + 8;
+    std::vector<std::uint8_t> file(offset + std::size_t(stride) * height);
+    const auto put = [&](std::size_t at, std::uint32_t v) {
+        for (std::size_t i = 0; i < 4; ++i) file[at + i] = std::uint8_t(v >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put(2, std::uint32_t(file.size()));
+    put(10, offset);
+    put(14, 40);
+    put(18, width);
+    put(22, height);
+    put(26, 1 | 1 << 16);  // one plane, 1 bit per pixel
+    put(46, 2);            // two palette entries
+    put(58, 0xFFFFFF);
+    content.WriteInt32(std::int32_t(file.size()));
+    content.WriteBuffer(file.data(), file.size());
+    content.WriteInt32(0);
+    TMemoryStream stored;
+    stored.WriteBuffer(TSeSkinFilterCompressed::kSignature, sizeof TSeSkinFilterCompressed::kSignature);
+    {
+        TCompressionStream deflate(TCompressionLevel::clMax, stored);
+        deflate.WriteBuffer(content.Bytes().data(), content.Bytes().size());
+        deflate.Finish();
+    }
+    ASSERT_LT(stored.Size(), 16384);
+    TSeSkinFilterMaxCompression max;
+    TSeSkinSource copy(nullptr);
+    try {
+        Load(max, copy, stored.Bytes());
+        FAIL() << "loaded a bitmap of " << copy.Bitmaps().Items(0)->Width() << " x " << copy.Bitmaps().Items(0)->Height();
+    } catch (const EInvalidBitmapFile& e) {
+        EXPECT_STREQ(e.what(), "Invalid bitmap file: more pixels than a skin bitmap may have");
+    }
+    EXPECT_EQ(copy.Bitmaps().Count(), 0);
 }
 
 TEST_F(FiltersTest, UnregisteredClassesAreReadPastAndBadTextsStopTheLoad) {
