@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -341,6 +342,17 @@ TEST_F(FiltersTest, ASmallBitmapFileSkinCannotClaimAHugeBitmap) {
         EXPECT_STREQ(e.what(), "Invalid bitmap file: more pixels than a skin bitmap may have");
     }
     EXPECT_EQ(copy.Bitmaps().Count(), 0);
+}
+
+// An object with more children than the stored count can hold is not
+// saved at all, rather than as a file that has lost most of them.
+TEST_F(FiltersTest, TooManyChildrenFailTheSaveAndLeaveNoFile) {
+    TSeSkinObject* bar = original.SkinObjects(1);
+    for (int i = 0; i < 65541; ++i) framework::NewComponent<TSeSkinObject>(bar);
+    const std::string file = ::testing::TempDir() + "filters-test-children.uskn";
+    std::remove(file.c_str());
+    EXPECT_THROW(original.SaveToFile(file), framework::EWriteError);
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(FiltersTest, UnregisteredClassesAreReadPastAndBadTextsStopTheLoad) {
