@@ -99,15 +99,14 @@ void TSeSkinEngine::BroadcastMessage(unsigned message) { BroadcastSkinMessage(me
 
 void TSeSkinEngine::SetSkinFile(const std::string& name) {
     skinFile_ = name;
-    if (source_->Count() == 0) {
-        source_->LoadFromFile(name);
-    } else {
+    if (source_->Count() > 0) {
         source_->SetLocked(true);
         NotifyBeforeChange();
         source_->Clear();
-        source_->LoadFromFile(name);
-        source_->SetLocked(false);
     }
+    source_->LoadFromFile(name);
+    // Also when a failed load before left the source Locked and empty.
+    source_->SetLocked(false);
     source_->ChangeHue(deltaHue_);
     NotifyAfterChange();
 }

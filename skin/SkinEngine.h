@@ -45,7 +45,8 @@ public:
     void SetDeltaHue(int value);
     // Loads the named skin file (see TSeSkinSource::LoadFromFile) in place
     // of the present skin, announced before (when there was a skin) and
-    // after. A load error propagates and leaves the source Locked.
+    // after. A load error propagates, is not announced as a change, and
+    // leaves the source Locked until a later skin loads.
     const std::string& SkinFile() const { return skinFile_; }
     void SetSkinFile(const std::string& name);
     // Reads "(none)"; what is written is ignored.

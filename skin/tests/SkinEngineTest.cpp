@@ -192,5 +192,33 @@ TEST_F(EngineTest, ACutCompressedSkinFileIsAnErrorAndNoChange) {
     std::remove(file.c_str());
 }
 
+// A failed skin file leaves the source Locked and without objects; the next
+// good one must unlock it, though it replaces no objects.
+TEST_F(EngineTest, AGoodSkinFileAfterAFailedOneUnlocksTheSource) {
+    const std::string good = ::testing::TempDir() + "engine-test-good.uskn";
+    const std::string bad = ::testing::TempDir() + "engine-test-bad.uskn";
+    {
+        TSeSkinSource source(nullptr);
+        GiveSkin(source);
+        source.SaveToFile(good);
+    }
+    // Five empty strings, then a bitmap of width -2.
+    WriteFile(bad, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                    1, 0, 0, 0, 0, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0});
+    TSeSkinEngine engine(nullptr);
+    engine.SetSkinFile(good);
+    EXPECT_THROW(engine.SetSkinFile(bad), framework::EStreamError);
+    ASSERT_TRUE(engine.SkinSource()->Locked());
+    ASSERT_EQ(engine.SkinSource()->Count(), 0);
+    Record(engine);
+    engine.SetSkinFile(good);
+    EXPECT_FALSE(engine.SkinSource()->Locked());
+    ASSERT_NE(engine.SkinSource()->SkinObjects(0), nullptr);
+    EXPECT_EQ(engine.SkinSource()->SkinObjects(0)->Name(), "Form");
+    EXPECT_EQ(events, std::vector<std::string>{"after 1"});
+    std::remove(good.c_str());
+    std::remove(bad.c_str());
+}
+
 }  // namespace
 }  // namespace skin
