@@ -63,6 +63,9 @@ public:
     // skin that follows without a hue change and empties SkinFile; a skin
     // that fails to load leaves what was read of it (see LoadError) and
     // the form description goes on, so that the window still opens.
+    // Replacing a skin that has objects is announced before (while the
+    // source is Locked and the old skin still there) and after; a first
+    // skin is announced by Loaded.
     std::vector<std::uint8_t> SkinStream() const;
     void SetSkinStream(std::span<const std::uint8_t> data);
     // Why the last stored skin did not load completely; empty when it did.

@@ -220,5 +220,44 @@ TEST_F(EngineTest, AGoodSkinFileAfterAFailedOneUnlocksTheSource) {
     std::remove(bad.c_str());
 }
 
+// A stored skin given to an engine that shows one replaces it as a skin
+// file does: controls hear of it while the old bitmaps still exist, and
+// again once the new skin is there.
+TEST_F(EngineTest, AStoredSkinReplacingALiveOneIsAnnouncedBeforeAndAfter) {
+    TSeSkinEngine engine(nullptr);
+    GiveSkin(*engine.SkinSource());
+    const std::vector<std::uint8_t> stored = engine.SkinStream();
+    const TSeBitmap* old = engine.SkinSource()->Bitmaps().Items(0);
+    Record(engine);
+    bool oldBitmapsThere = false;
+    engine.onBeforeChange = [&](framework::TComponent&) {
+        events.push_back(std::string("before") + (engine.SkinSource()->Locked() ? " locked" : ""));
+        oldBitmapsThere = engine.SkinSource()->Bitmaps().Items(0) == old;
+    };
+    engine.SetSkinStream(stored);
+    EXPECT_EQ(events, (std::vector<std::string>{"before locked", "after 1"}));
+    EXPECT_TRUE(oldBitmapsThere);
+    EXPECT_FALSE(engine.SkinSource()->Locked());
+    EXPECT_NE(engine.SkinSource()->SkinObjects(0), nullptr);
+
+    // A broken one is announced the same way and keeps what was read.
+    events.clear();
+    std::vector<std::uint8_t> broken = stored;
+    broken[5] = 0;  // the zlib header
+    engine.SetSkinStream(broken);
+    EXPECT_EQ(events, (std::vector<std::string>{"before locked", "after 0"}));
+    EXPECT_EQ(engine.LoadError(), "error");
+    EXPECT_FALSE(engine.SkinSource()->Locked());
+
+    // Without a skin before, nothing is announced: Loaded does that for a
+    // form description.
+    TSeSkinEngine fresh(nullptr);
+    Record(fresh);
+    events.clear();
+    fresh.SetSkinStream(stored);
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(fresh.SkinSource()->Count(), 1);
+}
+
 }  // namespace
 }  // namespace skin
