@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <typeinfo>
 
 #include "framework/FrameworkError.h"
 #include "framework/TextUtil.h"
@@ -13,8 +14,15 @@ const PropertyTable& TPersistent::ClassProperties() {
     return table;
 }
 
+namespace {
+std::uint64_t handedOn = 0;
+}  // namespace
+
+std::uint64_t NotificationsHandedOn() { return handedOn; }
+
 TComponent::TComponent(TComponent* owner) {
     if (owner) owner->InsertComponent(this);
+    constructed_ = true;
 }
 
 TComponent::~TComponent() {
@@ -146,7 +154,21 @@ void TComponent::DropFreeNotification(TComponent* component) {
 
 void TComponent::SetHandlesNotifications(bool handles) {
     handlesNotifications_ = handles;
+    classChecked_ = true;  // the caller knows the class
     UpdateListening();
+}
+
+bool TComponent::HearsNotifications() {
+    // Until its TComponent part is complete, and again in TComponent's
+    // destructor, every component is of type TComponent: judge it in between.
+    if (!classChecked_ && constructed_ && !destroying_) {
+        classChecked_ = true;
+        if (handlesNotifications_ && typeid(*this) == typeid(TComponent)) {
+            handlesNotifications_ = false;
+            UpdateListening();
+        }
+    }
+    return MustHearNotifications();
 }
 
 bool TComponent::MustHearNotifications() const {
@@ -177,7 +199,11 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
     const std::uint64_t end = nextOrder_;
     for (auto it = listeners_.begin(); it != listeners_.end() && it->first < end;) {
         const std::uint64_t order = it->first;
-        if (it->second != component) it->second->Notification(component, operation);
+        TComponent* listener = it->second;
+        if (listener != component && listener->HearsNotifications()) {
+            ++handedOn;
+            listener->Notification(component, operation);
+        }
         it = listeners_.upper_bound(order);
     }
 }

@@ -19,7 +19,9 @@
 // removing a component takes logarithmic time and a notification walks only
 // the components that can act on it. A component whose class keeps the
 // inherited Notification (made through NewComponent, as the class registries
-// do) must hear one only when it owns or links to a component that must.
+// do) must hear one only when it owns or links to a component that must. A
+// plain TComponent made with `new` is found out the first time it would be
+// told something, and is treated the same from then on.
 #pragma once
 
 #include <cstddef>
@@ -118,6 +120,9 @@ protected:
 
 private:
     bool MustHearNotifications() const;
+    // Whether the walk of the owner's listeners tells this component; a
+    // plain TComponent leaves the listeners here unless it must hear.
+    bool HearsNotifications();
     // Brings this component's place in its owner's listener set up to date,
     // and the owner's in its own owner's, as far as anything changes.
     void UpdateListening();
@@ -142,10 +147,20 @@ private:
     std::map<std::uint64_t, TComponent*> listeners_;
     std::vector<TComponent*> freeNotifies_;
     bool handlesNotifications_ = true;
+    // Whether handlesNotifications_ was set by the class or found from it.
+    bool classChecked_ = false;
+    // Set at the end of TComponent's constructor: before that the dynamic
+    // type is TComponent whatever the class.
+    bool constructed_ = false;
     bool listedWithOwner_ = false;
     bool destroying_ = false;
     bool loading_ = false;
 };
+
+// How many times an owner has handed a notification on to one of its
+// components since the program started: what a change cost, for tests and
+// benchmarks.
+std::uint64_t NotificationsHandedOn();
 
 // Whether T, or a class between T and TComponent, overrides Notification.
 template <class T>

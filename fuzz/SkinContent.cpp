@@ -6,8 +6,9 @@
 //   1  the alternative content read directly (bitmap files, binary records)
 //   2  the compressed filter (signature, zlib, standard content)
 //   3  the maximum-compression filter (signature, zlib, alternative content)
-// Rejections are the library's exceptions. Whatever was read, complete or
-// not, must be a consistent skin: written with the uncompressed filter, it
+// Rejections are the library's exceptions, and the compressed readers
+// accept only what zlib accepts whole. Whatever was read, complete or not,
+// must be a consistent skin: written with the uncompressed filter, it
 // reads back. The standard reader may change what it reads once (pixels near
 // magenta become the key colour; the alternative content keeps them), so a
 // second round must then give the same bytes.
@@ -19,6 +20,7 @@
 #include "framework/FrameworkError.h"
 #include "framework/Stream.h"
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/ZlibCheck.h"
 #include "skin/SkinError.h"
 #include "skin/SkinFilters.h"
 #include "skin/SkinObjectClasses.h"
@@ -60,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t reader = data[0] % 4;
     framework::TMemoryStream input(std::span(data + 1, size - 1));
     skin::TSeSkinSource source(nullptr);
-    Accepted([&] {
+    const bool accepted = Accepted([&] {
         std::unique_ptr<skin::TSeSkinFilter> filter;
         switch (reader) {
             case 0: filter = std::make_unique<skin::TSeSkinFilterUncompressed>(); break;
@@ -75,6 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             filter->LoadFromStream(input);
         }
     });
+
+    if (accepted && (reader == 2 || reader == 3)) {
+        const std::size_t zlibAt = size < 5 ? size : 5;  // the reader's byte, then the signature
+        if (!fuzz::ZlibAcceptsWhole(std::span(data + zlibAt, size - zlibAt))) {
+            fuzz::Fail("a compressed skin that zlib rejects loaded without an error");
+        }
+    }
 
     // What was read, complete or not, is a skin that can be stored again.
     std::vector<std::uint8_t> written;

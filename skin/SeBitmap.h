@@ -53,6 +53,8 @@ public:
     // empty and SkinError carries one of the three creation texts.
     void SetSize(int width, int height);
     bool Empty() const { return surface_.handle == nullptr; }
+    // Frees the pixels: the bitmap is empty, 0 x 0.
+    void Clear() { Release(); }
 
     void Fill(TPixel value);
     void FillRect(const TRect& rect, TPixel value);

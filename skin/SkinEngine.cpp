@@ -69,6 +69,13 @@ std::vector<std::uint8_t> TSeSkinEngine::SkinStream() const {
 void TSeSkinEngine::SetSkinStream(std::span<const std::uint8_t> data) {
     loadError_.clear();
     if (data.empty() || data[0] == 0) return;
+    // Controls of a skin in use draw from its bitmaps: they let go of its
+    // objects before the bitmaps are freed, as for a skin file.
+    const bool replacing = source_->Count() > 0;
+    if (replacing) {
+        source_->SetLocked(true);
+        NotifyBeforeChange();
+    }
     framework::TBytesReader stream(data.subspan(1));
     try {
         source_->LoadFromStream(stream);
@@ -78,6 +85,8 @@ void TSeSkinEngine::SetSkinStream(std::span<const std::uint8_t> data) {
         loadError_ = error.what();
     }
     skinFile_.clear();
+    source_->SetLocked(false);
+    if (replacing) NotifyAfterChange();
 }
 
 void TSeSkinEngine::Loaded() {
@@ -99,15 +108,14 @@ void TSeSkinEngine::BroadcastMessage(unsigned message) { BroadcastSkinMessage(me
 
 void TSeSkinEngine::SetSkinFile(const std::string& name) {
     skinFile_ = name;
-    if (source_->Count() == 0) {
-        source_->LoadFromFile(name);
-    } else {
+    if (source_->Count() > 0) {
         source_->SetLocked(true);
         NotifyBeforeChange();
         source_->Clear();
-        source_->LoadFromFile(name);
-        source_->SetLocked(false);
     }
+    source_->LoadFromFile(name);
+    // Also when a failed load before left the source Locked and empty.
+    source_->SetLocked(false);
     source_->ChangeHue(deltaHue_);
     NotifyAfterChange();
 }

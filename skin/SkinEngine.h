@@ -45,7 +45,8 @@ public:
     void SetDeltaHue(int value);
     // Loads the named skin file (see TSeSkinSource::LoadFromFile) in place
     // of the present skin, announced before (when there was a skin) and
-    // after. A load error propagates and leaves the source Locked.
+    // after. A load error propagates, is not announced as a change, and
+    // leaves the source Locked until a later skin loads.
     const std::string& SkinFile() const { return skinFile_; }
     void SetSkinFile(const std::string& name);
     // Reads "(none)"; what is written is ignored.
@@ -62,6 +63,9 @@ public:
     // skin that follows without a hue change and empties SkinFile; a skin
     // that fails to load leaves what was read of it (see LoadError) and
     // the form description goes on, so that the window still opens.
+    // Replacing a skin that has objects is announced before (while the
+    // source is Locked and the old skin still there) and after; a first
+    // skin is announced by Loaded.
     std::vector<std::uint8_t> SkinStream() const;
     void SetSkinStream(std::span<const std::uint8_t> data);
     // Why the last stored skin did not load completely; empty when it did.

@@ -20,7 +20,19 @@ void TSeSkinFilterCompressed::LoadFromStream(framework::TStream& stream) {
     char signature[sizeof kSignature];
     stream.Read(signature, sizeof signature);
     TDecompressionStream inflate(stream);
-    ReadData(inflate);
+    // The content's reader stops where the data seems to end, and damaged
+    // data can seem to end early (a length beyond the rest of it). Only zlib
+    // can tell, once it has checked the whole stream: nothing is accepted
+    // before that, and when both fail its error is the one reported.
+    try {
+        ReadData(inflate);
+    } catch (const EZlibError&) {
+        throw;
+    } catch (...) {
+        inflate.CheckToEnd();
+        throw;
+    }
+    inflate.CheckToEnd();
 }
 
 void TSeSkinFilterCompressed::SaveToStream(framework::TStream& stream) {

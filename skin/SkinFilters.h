@@ -14,6 +14,9 @@
 // 16-bit Windows bitmap files and objects as binary records (both with byte
 // counts); its reader fails on a short stream. See SkinObjectRecords.h for
 // the object records. The signature is written but not checked on reading.
+// A compressed stored form is accepted only once zlib has checked it to its
+// end (its checksum): damaged or cut compressed data is EDecompressionError,
+// also where the content read so far looked complete or merely short.
 #pragma once
 
 #include <memory>

@@ -88,6 +88,10 @@ void WriteObjectBinary(framework::TStream& stream, const TSeSkinObject& object) 
 
 std::vector<std::uint8_t> WriteChildren(const TSeSkinObject& object) {
     NestingGuard guard(false);
+    if (object.ChildCount() > kMaxStoredChildren) {
+        throw framework::EWriteError("An object has more than " + std::to_string(kMaxStoredChildren) +
+                                     " children, more than its stored form can hold");
+    }
     framework::TMemoryStream stream;
     stream.WriteUInt32(std::uint32_t(object.ChildCount()) | kObjectsMarker);
     for (int i = 0; i < object.ChildCount(); ++i) {

@@ -7,7 +7,9 @@
 //                  bytes of the object's binary component stream
 // "Objects": an unsigned 32-bit header, the child count OR 0x000F0000 (the
 // marker of binary child records, which writers always use), then one
-// record per child. A header without the marker counts text records.
+// record per child. A header without the marker counts text records. The
+// count has the low 16 bits to itself: writing an object of more than
+// 65535 children is EWriteError, since its count would come back as another.
 //
 // A record of a class that is not registered is read past and dropped: the
 // readers return nullptr. Every font of an object read is given character
@@ -29,6 +31,7 @@ namespace skin {
 class TSeSkinObject;
 
 inline constexpr std::uint32_t kObjectsMarker = 0x000F0000;
+inline constexpr int kMaxStoredChildren = 0xFFFF;
 
 // Each reader returns the object read, owned by `owner` (by the caller when
 // owner is nullptr), or nullptr for a class that is not registered. The

@@ -111,8 +111,12 @@ void TSeSkinSource::LoadFromFile(const std::string& fileName) {
 void TSeSkinSource::SaveToFile(const std::string& fileName) {
     if (fileName.empty()) return;
     const SkinFilterClass* filter = FindSkinFilter(fileName);
+    // The whole stored form first: a skin that cannot be stored leaves no
+    // part of itself in the file, and the file as it was.
+    framework::TMemoryStream stored;
+    SaveWith(filter ? *filter : DefaultSkinFilter(), *this, stored);
     framework::TFileStream file(fileName, framework::TFileStream::Mode::Create);
-    SaveWith(filter ? *filter : DefaultSkinFilter(), *this, file);
+    file.WriteBuffer(stored.Bytes().data(), stored.Bytes().size());
     file.Close();  // a write that fails shows here at the latest
 }
 

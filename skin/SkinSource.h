@@ -84,7 +84,8 @@ public:
     // or the filter propagate.
     void LoadFromFile(const std::string& fileName);
     // An empty name does nothing; an extension that is no filter's takes the
-    // default filter. An existing file is replaced.
+    // default filter. An existing file is replaced, once the whole stored
+    // form has been made: a skin that cannot be stored leaves it untouched.
     void SaveToFile(const std::string& fileName);
 
     // While set, SkinObjects answers nothing (a skin is being replaced).

@@ -137,7 +137,8 @@ void DecodeWindowsBitmap(std::span<const std::uint8_t> file, TSeBitmap& bitmap) 
     }
     const bool topDown = height < 0;
     if (topDown) height = -height;
-    if (width <= 0 || height <= 0) Invalid("no pixels");
+    const bool none = width == 0 && height == 0;  // how an empty bitmap is written
+    if (!none && (width <= 0 || height <= 0)) Invalid("no pixels");
     if (compression != kBiRgb && !(compression == kBiBitFields && (bpp == 16 || bpp == 32))) {
         Invalid("compressed bitmaps are not supported");
     }
@@ -147,6 +148,12 @@ void DecodeWindowsBitmap(std::span<const std::uint8_t> file, TSeBitmap& bitmap) 
     } else if (compression == kBiRgb && bpp == 32) {
         masks[0] = 0xFF0000, masks[1] = 0x00FF00, masks[2] = 0x0000FF;
     }
+
+    if (none) {
+        bitmap.Clear();
+        return;
+    }
+    if (width * height > kMaxBitmapFilePixels) Invalid("more pixels than a skin bitmap may have");
 
     const std::int64_t stride = ((width * bpp + 31) / 32) * 4;
     // Each factor is checked against the file's size first, so the product fits.

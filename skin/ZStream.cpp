@@ -205,6 +205,14 @@ void TDecompressionStream::Skip(std::int64_t count) {
     }
 }
 
+void TDecompressionStream::CheckToEnd() {
+    std::uint8_t piece[kSkipPiece];
+    while (!ended_) {
+        // Nothing more before the end: the underlying stream is exhausted.
+        if (Read(piece, sizeof piece) == 0 && !ended_) throw EDecompressionError(kZlibError);
+    }
+}
+
 void TDecompressionStream::SetPosition(std::int64_t position) {
     if (position == 0) {
         Restart();

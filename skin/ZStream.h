@@ -104,6 +104,12 @@ public:
     // EDecompressionError("Invalid stream operation").
     void SetPosition(std::int64_t position) override;
 
+    // Reads on to the end of the compressed data, dropping what comes, so
+    // that zlib has checked all of it up to its Adler-32 checksum. Throws
+    // EDecompressionError("error") when the data is damaged or the
+    // underlying stream ends before the compressed data does.
+    void CheckToEnd();
+
 private:
     void Restart();
     void Skip(std::int64_t count);

@@ -232,6 +232,53 @@ TEST(ComponentNotificationTest, QuietComponentsHearOnlyWhileTheyOwnOrLinkAListen
     EXPECT_EQ(quiet->heard, 1);
 }
 
+// A plain component acts on no notification. Made with `new`, each used to
+// be told of every later sibling: 16,000 of them took seconds, growing with
+// the square of the count.
+TEST(ComponentNotificationTest, PlainComponentsAreNotToldOfTheirSiblings) {
+    constexpr int kCount = 50000;
+    TComponent owner(nullptr);
+    auto* listener = new Listener(&owner);
+    int heard = 0;
+    listener->onHear = [&](TComponent*, TOperation) { ++heard; };
+    const std::uint64_t before = NotificationsHandedOn();
+    for (int i = 0; i < kCount; ++i) new TComponent(&owner);
+    EXPECT_EQ(heard, kCount);
+    EXPECT_EQ(NotificationsHandedOn() - before, std::uint64_t(kCount));  // the listener's alone
+
+    // One that comes to own a listener passes the news on to it.
+    TComponent* plain = owner.Components(1);
+    std::vector<std::string> journal;
+    auto* inner = new Listener(plain);
+    inner->SetName("inner");
+    inner->journal = &journal;
+    new TComponent(&owner);
+    EXPECT_EQ(journal, std::vector<std::string>{"inner+"});
+    delete inner;
+    new TComponent(&owner);
+    EXPECT_EQ(journal, std::vector<std::string>{"inner+"});
+}
+
+// Until its TComponent part is built, every component looks like a plain
+// one: one told of a sibling then must still hear as its own class later.
+TEST(ComponentNotificationTest, AComponentToldOfASiblingWhileBeingMadeKeepsHearing) {
+    Listener owner(nullptr);
+    bool adding = false;
+    owner.onHear = [&](TComponent*, TOperation operation) {
+        if (operation != TOperation::opInsert || adding) return;
+        adding = true;
+        new TComponent(&owner);  // reaches the newcomer inside its TComponent constructor
+        adding = false;
+    };
+    std::vector<std::string> journal;
+    auto* newcomer = new Listener(&owner);
+    newcomer->SetName("newcomer");
+    newcomer->journal = &journal;
+    owner.onHear = nullptr;
+    new TComponent(&owner);
+    EXPECT_EQ(journal, std::vector<std::string>{"newcomer+"});
+}
+
 // A component told that a partner left its owner drops the link on both
 // sides, so neither keeps a pointer to the other when one goes later.
 TEST(ComponentTest, ALinkDroppedOnRemovalIsDroppedOnBothSides) {

@@ -12,6 +12,7 @@
 #include "framework/ObjectText.h"
 #include "skin/HueShift.h"
 #include "skin/SkinEngine.h"
+#include "skin/SkinFilters.h"
 #include "skin/SkinObject.h"
 
 namespace skin {
@@ -164,6 +165,98 @@ TEST_F(EngineTest, SkinFilesReplaceTheSkinWhileTheSourceIsLocked) {
     EXPECT_TRUE(engine.SkinSource()->Locked());
     EXPECT_EQ(engine.SkinSource()->SkinObjects(0), nullptr);
     std::remove(file.c_str());
+}
+
+void WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    std::fclose(file);
+}
+
+// A compressed skin file that zlib cannot confirm is an error, not a change
+// to a skin that may have parts missing or wrong.
+TEST_F(EngineTest, ACutCompressedSkinFileIsAnErrorAndNoChange) {
+    TSeSkinEngine engine(nullptr);
+    GiveSkin(*engine.SkinSource());
+    framework::TMemoryStream stored;
+    engine.SkinSource()->SaveToStream(stored);
+    std::vector<std::uint8_t> bytes = stored.Bytes();
+    bytes.resize(bytes.size() - 4);  // without zlib's checksum
+    const std::string file = ::testing::TempDir() + "engine-test-cut.ztkn";
+    WriteFile(file, bytes);
+    Record(engine);
+    EXPECT_THROW(engine.SetSkinFile(file), EDecompressionError);
+    EXPECT_EQ(events, std::vector<std::string>{"before locked-or-empty"});
+    EXPECT_TRUE(engine.SkinSource()->Locked());
+    std::remove(file.c_str());
+}
+
+// A failed skin file leaves the source Locked and without objects; the next
+// good one must unlock it, though it replaces no objects.
+TEST_F(EngineTest, AGoodSkinFileAfterAFailedOneUnlocksTheSource) {
+    const std::string good = ::testing::TempDir() + "engine-test-good.uskn";
+    const std::string bad = ::testing::TempDir() + "engine-test-bad.uskn";
+    {
+        TSeSkinSource source(nullptr);
+        GiveSkin(source);
+        source.SaveToFile(good);
+    }
+    // Five empty strings, then a bitmap of width -2.
+    WriteFile(bad, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                    1, 0, 0, 0, 0, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0});
+    TSeSkinEngine engine(nullptr);
+    engine.SetSkinFile(good);
+    EXPECT_THROW(engine.SetSkinFile(bad), framework::EStreamError);
+    ASSERT_TRUE(engine.SkinSource()->Locked());
+    ASSERT_EQ(engine.SkinSource()->Count(), 0);
+    Record(engine);
+    engine.SetSkinFile(good);
+    EXPECT_FALSE(engine.SkinSource()->Locked());
+    ASSERT_NE(engine.SkinSource()->SkinObjects(0), nullptr);
+    EXPECT_EQ(engine.SkinSource()->SkinObjects(0)->Name(), "Form");
+    EXPECT_EQ(events, std::vector<std::string>{"after 1"});
+    std::remove(good.c_str());
+    std::remove(bad.c_str());
+}
+
+// A stored skin given to an engine that shows one replaces it as a skin
+// file does: controls hear of it while the old bitmaps still exist, and
+// again once the new skin is there.
+TEST_F(EngineTest, AStoredSkinReplacingALiveOneIsAnnouncedBeforeAndAfter) {
+    TSeSkinEngine engine(nullptr);
+    GiveSkin(*engine.SkinSource());
+    const std::vector<std::uint8_t> stored = engine.SkinStream();
+    const TSeBitmap* old = engine.SkinSource()->Bitmaps().Items(0);
+    Record(engine);
+    bool oldBitmapsThere = false;
+    engine.onBeforeChange = [&](framework::TComponent&) {
+        events.push_back(std::string("before") + (engine.SkinSource()->Locked() ? " locked" : ""));
+        oldBitmapsThere = engine.SkinSource()->Bitmaps().Items(0) == old;
+    };
+    engine.SetSkinStream(stored);
+    EXPECT_EQ(events, (std::vector<std::string>{"before locked", "after 1"}));
+    EXPECT_TRUE(oldBitmapsThere);
+    EXPECT_FALSE(engine.SkinSource()->Locked());
+    EXPECT_NE(engine.SkinSource()->SkinObjects(0), nullptr);
+
+    // A broken one is announced the same way and keeps what was read.
+    events.clear();
+    std::vector<std::uint8_t> broken = stored;
+    broken[5] = 0;  // the zlib header
+    engine.SetSkinStream(broken);
+    EXPECT_EQ(events, (std::vector<std::string>{"before locked", "after 0"}));
+    EXPECT_EQ(engine.LoadError(), "error");
+    EXPECT_FALSE(engine.SkinSource()->Locked());
+
+    // Without a skin before, nothing is announced: Loaded does that for a
+    // form description.
+    TSeSkinEngine fresh(nullptr);
+    Record(fresh);
+    events.clear();
+    fresh.SetSkinStream(stored);
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(fresh.SkinSource()->Count(), 1);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The stored forms of a skin: both contents, the four filters, files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -15,6 +17,7 @@
 #include "skin/SkinObjects.h"
 #include "skin/SkinSource.h"
 #include "skin/StreamString.h"
+#include "skin/WindowsBitmapFile.h"
 
 namespace skin {
 namespace {
@@ -220,6 +223,136 @@ TEST_F(FiltersTest, CountsTheDataCannotHoldEndWithTheData) {
     negative.WriteInt32(2);
     negative.SetPosition(0);
     EXPECT_THROW(plain.ReadData(negative), framework::EStreamError);
+}
+
+// The standard content inside stored deflate blocks, which hold it byte for
+// byte: a field can be changed where it lies, and only zlib's checksum at
+// the end of the stream tells that anything changed.
+std::vector<std::uint8_t> StoredBlocks(const std::vector<std::uint8_t>& content) {
+    TMemoryStream stream;
+    stream.WriteBuffer(TSeSkinFilterCompressed::kSignature, sizeof TSeSkinFilterCompressed::kSignature);
+    TCompressionStream deflate(TCompressionLevel::clNone, stream);
+    deflate.WriteBuffer(content.data(), content.size());
+    deflate.Finish();
+    return stream.Bytes();
+}
+
+// A damaged compressed skin used to load as far as a damaged length or size
+// that looked larger than the rest of the data, as if the skin ended there.
+TEST_F(FiltersTest, DamagedOrCutCompressedSkinsFailWithTheZlibError) {
+    TSeSkinFilterUncompressed plain;
+    const auto intact = StoredBlocks(Saved(plain, original));
+    TSeSkinFilterCompressed compressed;
+    {
+        TSeSkinSource copy(nullptr);
+        Load(compressed, copy, intact);
+        ASSERT_EQ(copy.Count(), 2);
+    }
+    const std::string name = "t_body";  // the first bitmap's name
+    const std::size_t nameAt = std::size_t(std::search(intact.begin(), intact.end(), name.begin(), name.end()) - intact.begin());
+    ASSERT_LT(nameAt, intact.size());
+    const auto changed = [&](std::size_t at, std::uint32_t value) {
+        auto bytes = intact;
+        for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = std::uint8_t(value >> (8 * i));
+        return bytes;
+    };
+    const auto deflated = Saved(compressed, original);
+    auto checksum = deflated;
+    checksum.back() ^= 1;
+    const std::pair<const char*, std::vector<std::uint8_t>> damaged[] = {
+        {"a string length beyond the data", changed(nameAt - 4, 0x7FFFFFF0)},
+        {"a bitmap width beyond the data", changed(nameAt + name.size(), 0x7FFFFFFF)},
+        {"a wrong checksum", checksum},
+        {"the checksum cut off", std::vector<std::uint8_t>(deflated.begin(), deflated.end() - 4)},
+    };
+    for (const auto& [what, bytes] : damaged) {
+        SCOPED_TRACE(what);
+        for (const SkinFilterClass* filterClass : {&SkinFilters()[1], &SkinFilters()[3]}) {
+            auto filter = filterClass->create();
+            TSeSkinSource copy(nullptr);
+            try {
+                Load(*filter, copy, bytes);
+                ADD_FAILURE() << filterClass->className << " loaded " << copy.Bitmaps().Count() << " bitmaps and "
+                              << copy.Count() << " objects";
+            } catch (const EDecompressionError& e) {
+                EXPECT_STREQ(e.what(), kZlibError);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << filterClass->className << " failed with another error: " << e.what();
+            }
+        }
+    }
+}
+
+// A 0 x 0 bitmap is written as a bitmap file of no pixels, which the
+// reader of the same filter must take back, with everything after it.
+TEST_F(FiltersTest, AnEmptyBitmapTravelsThroughTheBitmapFileFilter) {
+    auto empty = std::make_unique<TSeBitmap>();
+    empty->SetName("nothing");
+    original.Bitmaps().Add(std::move(empty));
+    TSeSkinFilterMaxCompression max;
+    const auto bytes = Saved(max, original);
+    TSeSkinSource copy(nullptr);
+    Load(max, copy, bytes);
+    ASSERT_EQ(copy.Bitmaps().Count(), 4);
+    EXPECT_EQ(copy.Bitmaps().Items(3)->Name(), "nothing");
+    EXPECT_TRUE(copy.Bitmaps().Items(3)->Empty());
+    EXPECT_EQ(ObjectBytes(copy), ObjectBytes(original));
+    EXPECT_EQ(Saved(max, copy), bytes);
+}
+
+// A 1-bit bitmap file of 32768 x 2048 pixels is 8 MB of zeros, a few
+// kilobytes once compressed; its pixels would take 256 MB.
+TEST_F(FiltersTest, ASmallBitmapFileSkinCannotClaimAHugeBitmap) {
+    TMemoryStream content;
+    for (int i = 0; i < 5; ++i) WriteStreamString(content, "");
+    content.WriteInt32(1);
+    WriteStreamString(content, "huge");
+    const std::uint32_t width = 32768, height = 2048, stride = width / 8, offset = 14 + 40 + 8;
+    std::vector<std::uint8_t> file(offset + std::size_t(stride) * height);
+    const auto put = [&](std::size_t at, std::uint32_t v) {
+        for (std::size_t i = 0; i < 4; ++i) file[at + i] = std::uint8_t(v >> (8 * i));
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put(2, std::uint32_t(file.size()));
+    put(10, offset);
+    put(14, 40);
+    put(18, width);
+    put(22, height);
+    put(26, 1 | 1 << 16);  // one plane, 1 bit per pixel
+    put(46, 2);            // two palette entries
+    put(58, 0xFFFFFF);
+    content.WriteInt32(std::int32_t(file.size()));
+    content.WriteBuffer(file.data(), file.size());
+    content.WriteInt32(0);
+    TMemoryStream stored;
+    stored.WriteBuffer(TSeSkinFilterCompressed::kSignature, sizeof TSeSkinFilterCompressed::kSignature);
+    {
+        TCompressionStream deflate(TCompressionLevel::clMax, stored);
+        deflate.WriteBuffer(content.Bytes().data(), content.Bytes().size());
+        deflate.Finish();
+    }
+    ASSERT_LT(stored.Size(), 16384);
+    TSeSkinFilterMaxCompression max;
+    TSeSkinSource copy(nullptr);
+    try {
+        Load(max, copy, stored.Bytes());
+        FAIL() << "loaded a bitmap of " << copy.Bitmaps().Items(0)->Width() << " x " << copy.Bitmaps().Items(0)->Height();
+    } catch (const EInvalidBitmapFile& e) {
+        EXPECT_STREQ(e.what(), "Invalid bitmap file: more pixels than a skin bitmap may have");
+    }
+    EXPECT_EQ(copy.Bitmaps().Count(), 0);
+}
+
+// An object with more children than the stored count can hold is not
+// saved at all, rather than as a file that has lost most of them.
+TEST_F(FiltersTest, TooManyChildrenFailTheSaveAndLeaveNoFile) {
+    TSeSkinObject* bar = original.SkinObjects(1);
+    for (int i = 0; i < 65541; ++i) framework::NewComponent<TSeSkinObject>(bar);
+    const std::string file = ::testing::TempDir() + "filters-test-children.uskn";
+    std::remove(file.c_str());
+    EXPECT_THROW(original.SaveToFile(file), framework::EWriteError);
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(FiltersTest, UnregisteredClassesAreReadPastAndBadTextsStopTheLoad) {

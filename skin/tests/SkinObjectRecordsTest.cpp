@@ -220,5 +220,25 @@ TEST_F(RecordsTest, NestingIsBoundedInBothDirections) {
     EXPECT_THROW(framework::ComponentToBinary(deep), framework::EWriteError);
 }
 
+// The child count shares its word with the marker: 65535 children is the
+// most it holds, and one more is refused instead of being written as 0.
+TEST_F(RecordsTest, ChildCountsBeyondTheHeaderAreAWriteError) {
+    TSeSkinObject parent(nullptr);
+    for (int i = 0; i < 0xFFFF; ++i) framework::NewComponent<TSeSkinObject>(&parent);
+    parent.Child(0xFFFE)->SetName("Last");
+    TSeSkinObject copy(nullptr);
+    framework::ComponentFromBinary(framework::ComponentToBinary(parent), copy);
+    ASSERT_EQ(copy.ChildCount(), 0xFFFF);
+    EXPECT_EQ(copy.Child(0xFFFE)->Name(), "Last");
+
+    framework::NewComponent<TSeSkinObject>(&parent);
+    try {
+        framework::ComponentToBinary(parent);
+        FAIL() << "written";
+    } catch (const framework::EWriteError& e) {
+        EXPECT_STREQ(e.what(), "An object has more than 65535 children, more than its stored form can hold");
+    }
+}
+
 }  // namespace
 }  // namespace skin

@@ -117,5 +117,20 @@ TEST(WindowsBitmapFileTest, MalformedFilesAreRefusedBeforeAnythingIsAllocated) {
     refused(wrong);
 }
 
+// The writer gives an empty bitmap a file of 0 x 0 pixels; such a file reads
+// as an empty bitmap, whatever the bitmap held before.
+TEST(WindowsBitmapFileTest, AFileOfNoPixelsReadsAsAnEmptyBitmap) {
+    const auto file = EncodeBitmap565(TSeBitmap());
+    ASSERT_EQ(file.size(), 66u);
+    TSeBitmap bitmap;
+    bitmap.SetSize(4, 4);
+    DecodeWindowsBitmap(file, bitmap);
+    EXPECT_TRUE(bitmap.Empty());
+    EXPECT_EQ(bitmap.Width(), 0);
+    EXPECT_EQ(bitmap.Height(), 0);
+    DecodeWindowsBitmap(File(0, 0, 8, 0, {}, {}), bitmap);  // no palette needed for no pixels
+    EXPECT_TRUE(bitmap.Empty());
+}
+
 }  // namespace
 }  // namespace skin
