@@ -10,12 +10,13 @@ const char* const CliUsage =
     "                     [--only-read] [--thorough] [--trace=FILE]\n"
     "  CARD is KIND[,FAULT]...: KIND intel64, sharp64, sharp32 or none; FAULT flash-bad=ADDR:VALUE,\n"
     "  saver-bad=ADDR:VALUE, no-saver, flash-hang, flash-weak=ADDR, flash-locked=ADDR,\n"
-    "  erase-fail=ADDR or vpp-low. PORT is a ppdev device (/dev/parport0, the default on Linux) or\n"
+    "  erase-fail=ADDR, vpp-low, data-stuck=BIT:0|1, addr-stuck=LINE:0|1, addr-short=A:B,\n"
+    "  flash-image=FILE or saver-image=FILE. PORT is a ppdev device (/dev/parport0, the default on Linux) or\n"
     "  an I/O base for direct access as root (0x378). --read-flash and --backup-saver keep the card's\n"
     "  contents before the run, --restore-saver writes a saver backup back after it, --force lets\n"
     "  them replace a file, --only-read skips the checks that change the card. --thorough compares\n"
-    "  every byte read (the whole saver too) and counts every mismatch. --trace=- writes the trace\n"
-    "  to stdout.\n";
+    "  every byte read (the whole saver too), counts every mismatch and names the likely fault.\n"
+    "  --trace=- writes the trace to stdout.\n";
 
 namespace {
 // The value of "--name=value", or nullopt when `arg` is not that option.
