@@ -12,15 +12,6 @@
 namespace cartridge {
 namespace {
 
-// Erase block size of the identified card, or 0 for an unknown card.
-std::uint32_t EraseBlockSize(std::uint16_t id) {
-    switch (id) {
-    case IntelCardId: return 0x20000;
-    case SharpCardId: return 0x10000;
-    default: return 0;
-    }
-}
-
 std::string NotReadyLine(std::uint32_t address) {
     char line[48];
     std::snprintf(line, sizeof line, "err $%06X flash not ready", static_cast<unsigned>(address));
@@ -31,7 +22,7 @@ std::string NotReadyLine(std::uint32_t address) {
 
 void ProgramFlashArea(RunReport& report, std::uint32_t start, std::int32_t length) {
     ResetFlashBanks();
-    const std::uint32_t eraseBlock = EraseBlockSize(ReadCardId());
+    const std::uint32_t eraseBlock = EraseBlockBytes(ReadCardId());
     if (eraseBlock == 0) return;
     report.ProgressStart(0, length / static_cast<std::int32_t>(PatternBytes));
     ResetFlashBanks();
@@ -58,7 +49,7 @@ void ProgramFlashArea(RunReport& report, std::uint32_t start, std::int32_t lengt
 
 void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length) {
     ResetFlashBanks();
-    const std::uint32_t eraseBlock = EraseBlockSize(ReadCardId());
+    const std::uint32_t eraseBlock = EraseBlockBytes(ReadCardId());
     if (eraseBlock == 0) {
         // Nothing was tested: that must not end in a pass line.
         report.AppendLine(NoCardLine);
