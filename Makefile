@@ -94,6 +94,7 @@ bench: native
 	$(NATIVE)/bin/port-bench
 	$(NATIVE)/bin/skin-bench $(NATIVE)/skins/builtin.stream
 	$(NATIVE)/bin/skinui-bench
+	$(NATIVE)/bin/diagnosis-bench
 
 # A whole window run against the console runner, both under Wine, and the
 # skinned frame's paint and background capture next to a BitBlt; on the

@@ -13,19 +13,26 @@ constexpr std::uint32_t kBurstBytes = 256;
 constexpr std::uint32_t kSaverChunk = 128;  // saver bytes per burst and per written chunk
 }  // namespace
 
+void ReadFlashRange(std::uint32_t start, std::span<std::uint8_t> out) {
+    BurstWords burst;
+    for (std::uint32_t block = 0; block < out.size(); block += PatternBytes) {
+        const auto blockEnd = static_cast<std::uint32_t>(std::min<std::size_t>(block + PatternBytes, out.size()));
+        SetMode(ModeFlash);
+        SetMode(ModeFlashStream);
+        for (std::uint32_t offset = block; offset < blockEnd; offset += kBurstBytes) {
+            ReadBurst(start + offset, burst);
+            for (std::uint32_t i = 0; i < kBurstBytes; ++i) out[offset + i] = BurstByte(burst, static_cast<int>(i));
+        }
+        SetMode(ModeIdle);
+    }
+}
+
 void ReadFlashContents(std::span<std::uint8_t> out, TransferProgress& progress) {
     const auto total = static_cast<std::uint32_t>(out.size() - out.size() % PatternBytes);
     progress.TransferStart(total);
     ResetFlashBanks();
-    BurstWords burst;
     for (std::uint32_t block = 0; block < total; block += PatternBytes) {
-        SetMode(ModeFlash);
-        SetMode(ModeFlashStream);
-        for (std::uint32_t address = block; address < block + PatternBytes; address += kBurstBytes) {
-            ReadBurst(address, burst);
-            for (std::uint32_t i = 0; i < kBurstBytes; ++i) out[address + i] = BurstByte(burst, static_cast<int>(i));
-        }
-        SetMode(ModeIdle);
+        ReadFlashRange(block, out.subspan(block, PatternBytes));
         progress.TransferDone(block + PatternBytes);
     }
 }

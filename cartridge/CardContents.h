@@ -25,6 +25,11 @@ public:
 // of the flash stream mode, the adapter idle after every block.
 void ReadFlashContents(std::span<std::uint8_t> out, TransferProgress& progress);
 
+// Reads `out.size()` bytes (a whole number of 256-byte bursts) from flash
+// address `start`, 16 KB at a time, the adapter idle after each; the parts
+// must be in read-array mode.
+void ReadFlashRange(std::uint32_t start, std::span<std::uint8_t> out);
+
 // Reads the whole saver in the saver stream mode: a burst of 128 words per
 // 128 saver bytes, each byte the low half of its word.
 void ReadSaverContents(SaverImage out, TransferProgress& progress);

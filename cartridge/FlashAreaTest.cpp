@@ -1,23 +1,16 @@
 #include "cartridge/FlashAreaTest.h"
 
 #include "cartridge/AdapterLink.h"
+#include "cartridge/AreaDiagnosis.h"
 #include "cartridge/CardIdentification.h"
 #include "cartridge/FlashCommands.h"
 #include "cartridge/Patterns.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace cartridge {
 namespace {
-
-// Erase block size of the identified card, or 0 for an unknown card.
-std::uint32_t EraseBlockSize(std::uint16_t id) {
-    switch (id) {
-    case IntelCardId: return 0x20000;
-    case SharpCardId: return 0x10000;
-    default: return 0;
-    }
-}
 
 std::string NotReadyLine(std::uint32_t address) {
     char line[48];
@@ -29,7 +22,7 @@ std::string NotReadyLine(std::uint32_t address) {
 
 void ProgramFlashArea(RunReport& report, std::uint32_t start, std::int32_t length) {
     ResetFlashBanks();
-    const std::uint32_t eraseBlock = EraseBlockSize(ReadCardId());
+    const std::uint32_t eraseBlock = EraseBlockBytes(ReadCardId());
     if (eraseBlock == 0) return;
     report.ProgressStart(0, length / static_cast<std::int32_t>(PatternBytes));
     ResetFlashBanks();
@@ -56,7 +49,8 @@ void ProgramFlashArea(RunReport& report, std::uint32_t start, std::int32_t lengt
 
 void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length) {
     ResetFlashBanks();
-    if (EraseBlockSize(ReadCardId()) == 0) {
+    const std::uint32_t eraseBlock = EraseBlockBytes(ReadCardId());
+    if (eraseBlock == 0) {
         // Nothing was tested: that must not end in a pass line.
         report.AppendLine(NoCardLine);
         report.ErrorFlag = true;
@@ -73,6 +67,12 @@ void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length
     int errors = 0;
     std::uint64_t mismatches = 0, bytesCompared = 0;
     std::uint32_t address = start;
+    // A thorough verify keeps what it read for the diagnosis.
+    std::vector<std::uint8_t> readBack, wanted;
+    if (thorough) {
+        readBack.resize(length / PatternBytes * PatternBytes);
+        wanted.resize(readBack.size());
+    }
     BurstWords burst;
     for (std::int32_t remaining = length;
          remaining >= static_cast<std::int32_t>(PatternBytes) && (thorough || errors < FlashErrorLimit);
@@ -86,6 +86,10 @@ void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length
             for (int j = 0; j < compared; ++j) {
                 const std::uint8_t got = BurstByte(burst, j);
                 const std::uint8_t expected = PatternBuffer[offset + j];
+                if (thorough) {
+                    readBack[address - start + j] = got;
+                    wanted[address - start + j] = expected;
+                }
                 if (got == expected) continue;
                 ++mismatches;
                 report.ErrorFlag = true;
@@ -100,7 +104,11 @@ void VerifyFlashArea(RunReport& report, std::uint32_t start, std::int32_t length
         report.ProgressStep();
     }
     if (errors >= FlashErrorLimit) report.AppendLine("more...");
-    if (thorough) report.AppendLine(DifferLine("Flash Area", mismatches, bytesCompared));
+    if (!thorough) return;
+    report.AppendLine(DifferLine("Flash Area", mismatches, bytesCompared));
+    for (const std::string& line :
+         DiagnoseArea({.start = start, .expected = wanted, .got = readBack, .lineOfBit0 = 0, .eraseBlockBytes = eraseBlock}))
+        report.AppendLine(line);
 }
 
 }  // namespace cartridge

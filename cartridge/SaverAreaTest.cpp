@@ -1,6 +1,9 @@
 #include "cartridge/SaverAreaTest.h"
 
 #include "cartridge/AdapterLink.h"
+#include "cartridge/AreaDiagnosis.h"
+
+#include <vector>
 
 namespace cartridge {
 
@@ -45,6 +48,12 @@ void VerifySaverArea(RunReport& report, std::uint32_t start, std::int32_t length
     int errors = 0;
     int chunk = 0;
     std::uint64_t mismatches = 0, bytesCompared = 0;
+    // A thorough verify keeps what it read for the diagnosis.
+    std::vector<std::uint8_t> readBack, wanted;
+    if (thorough) {
+        readBack.resize(static_cast<std::size_t>(lastChunk + 1) * 128);
+        wanted.resize(readBack.size());
+    }
     do {
         const std::uint32_t saverAddress = adapterAddress >> 1;
         ReadBurst(adapterAddress, burst);
@@ -52,6 +61,10 @@ void VerifySaverArea(RunReport& report, std::uint32_t start, std::int32_t length
         for (std::uint32_t j = 0; j < compared; ++j) {
             const std::uint8_t got = static_cast<std::uint8_t>(burst[j]);
             const std::uint8_t expected = SaverPattern(saverAddress + j);
+            if (thorough) {
+                readBack[saverAddress + j - start] = got;
+                wanted[saverAddress + j - start] = expected;
+            }
             if (got == expected) continue;
             ++mismatches;
             report.ErrorFlag = true;
@@ -65,7 +78,10 @@ void VerifySaverArea(RunReport& report, std::uint32_t start, std::int32_t length
         ++chunk;
     } while (chunk <= lastChunk && (thorough || errors <= SaverErrorLimit));
     SetMode(ModeIdle);
-    if (thorough) report.AppendLine(DifferLine("SAVER Area", mismatches, bytesCompared));
+    if (!thorough) return;
+    report.AppendLine(DifferLine("SAVER Area", mismatches, bytesCompared));
+    for (const std::string& line : DiagnoseArea({.start = start, .expected = wanted, .got = readBack, .lineOfBit0 = 1}))
+        report.AppendLine(line);
 }
 
 }  // namespace cartridge

@@ -27,6 +27,7 @@ struct RunEnd {
     int signal = 0;           // the signal that interrupted it, or 0
     std::string whereabouts;  // how far an interrupted run came
     std::optional<std::string> backup;
+    std::string keptAdvice;  // how to write a kept card back, or ""
 };
 
 RunEnd RunWithPort(const CliOptions& options, std::FILE* out, std::FILE* err, std::FILE* progress) {
@@ -51,12 +52,23 @@ RunEnd RunWithPort(const CliOptions& options, std::FILE* out, std::FILE* err, st
     } catch (const RunInterrupted& interrupted) {
         end.signal = interrupted.Signal();
         end.whereabouts = report.Whereabouts();
+        if (keeping.WriteBackPending()) {
+            // The card's contents are in files: put them back before
+            // leaving, unless told again to stop.
+            InterruptWatch::Clear();
+            try {
+                keeping.WriteBack(report);
+            } catch (const RunInterrupted&) {
+                report.AppendLine("Write-back interrupted.");
+            }
+        }
     }
     if (progress) std::fputs("\r\033[K", progress);
     ports.CloseTrace();
     if (report.LogWriteError() != 0)
         throw std::runtime_error(std::string("cannot write the log: ") + std::strerror(report.LogWriteError()));
     end.backup = keeping.Backup();
+    end.keptAdvice = keeping.WriteBackAdvice();
     if (end.signal) return end;
     for (const std::string& path : keeping.Unwritten())
         std::fprintf(err, "flashdiag-cli: no card to read: '%s' was not written\n", path.c_str());
@@ -99,6 +111,7 @@ int RunCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
     }
     if (end.signal) {
         std::fprintf(err, "flashdiag-cli: interrupted %s; the port is released\n", end.whereabouts.c_str());
+        if (!end.keptAdvice.empty()) std::fprintf(err, "flashdiag-cli: the card is not as before the run. %s\n", end.keptAdvice.c_str());
         if (end.backup)
             std::fprintf(err,
                          "flashdiag-cli: the saver's contents are in '%s'; --restore-saver=%s --no-flash "

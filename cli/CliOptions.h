@@ -1,6 +1,7 @@
 // Command line of the console runner:
 //   flashdiag-cli [--simulate=CARD | --port=PORT] [--no-size-check] [--no-flash] [--no-saver]
 //                 [--read-flash=FILE] [--backup-saver=FILE] [--restore-saver=FILE] [--force]
+//                 [--write-flash=FILE] [--verify-flash=FILE] [--keep[=DIR]]
 //                 [--only-read] [--thorough] [--trace=FILE]
 #pragma once
 
@@ -24,6 +25,13 @@ struct CliOptions {
     std::optional<std::string> backupSaverPath;
     // Written back into the saver after the run, and verified.
     std::optional<std::string> restoreSaverPath;
+    // Programmed into the flash after the checks; compared with the flash
+    // at the end of the run.
+    std::optional<std::string> writeFlashPath;
+    std::optional<std::string> verifyFlashPath;
+    // Dump and back up the card into this directory before the checks and
+    // write both back after them ("." for the working directory).
+    std::optional<std::string> keepDirectory;
     bool force = false;
     bool onlyRead = false;  // no area checks: nothing on the card changes
     bool thorough = false;  // verify every byte read, count every mismatch

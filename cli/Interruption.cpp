@@ -10,7 +10,12 @@ static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may only 
 }  // namespace detail
 
 namespace {
-extern "C" void NoteSignal(int signal) { detail::arrivedSignal.store(signal, std::memory_order_relaxed); }
+// Puts itself back: the Windows runtime resets a handler to the default
+// before calling it, and a second Ctrl+C must stop a write-back the same way.
+extern "C" void NoteSignal(int signal) {
+    detail::arrivedSignal.store(signal, std::memory_order_relaxed);
+    std::signal(signal, NoteSignal);
+}
 }  // namespace
 
 InterruptWatch::InterruptWatch() {

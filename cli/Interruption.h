@@ -38,6 +38,9 @@ public:
 
     // The signal that arrived, or 0.
     static int Arrived() { return detail::arrivedSignal.load(std::memory_order_relaxed); }
+    // Forgets the signal that arrived, so that work that must still be done
+    // (writing a kept card back) can run; another signal stops it again.
+    static void Clear() { detail::arrivedSignal.store(0, std::memory_order_relaxed); }
     // Throws RunInterrupted once a signal has arrived.
     static void Check() {
         if (const int signal = Arrived()) throw RunInterrupted(signal);

@@ -2,6 +2,7 @@
 //
 // A bad CARD is sim::CardConfigError and nothing else. A CARD that parses
 // has its fault addresses inside the flash (8 MB) and the saver (128 KB),
+// its lines on the card's buses,
 // and written out again in the canonical syntax it parses into the same card.
 #include <cstdint>
 #include <cstdio>
@@ -46,7 +47,28 @@ std::string Canonical(const sim::CardConfig& card) {
             text += fault;
         }
     if (card.vppLow) text += ",vpp-low";
+    for (const sim::StuckLine& line : card.dataStuck) text += ",data-stuck=" + std::to_string(line.line) + ":" + std::to_string(line.value);
+    for (const sim::StuckLine& line : card.addressStuck)
+        text += ",addr-stuck=" + std::to_string(line.line) + ":" + std::to_string(line.value);
+    for (const sim::LinePair& pair : card.addressShorts)
+        text += ",addr-short=" + std::to_string(pair.a) + ":" + std::to_string(pair.b);
+    if (!card.flashImagePath.empty()) text += ",flash-image=" + card.flashImagePath;
+    if (!card.saverImagePath.empty()) text += ",saver-image=" + card.saverImagePath;
     return text;
+}
+
+bool SameLines(const std::vector<sim::StuckLine>& a, const std::vector<sim::StuckLine>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].line != b[i].line || a[i].value != b[i].value) return false;
+    return true;
+}
+
+bool SamePairs(const std::vector<sim::LinePair>& a, const std::vector<sim::LinePair>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].a != b[i].a || a[i].b != b[i].b) return false;
+    return true;
 }
 
 bool SameStuckBytes(const std::vector<sim::StuckByte>& a, const std::vector<sim::StuckByte>& b) {
@@ -74,6 +96,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto* addresses : {&card.flashWeak, &card.flashLocked, &card.eraseFail})
         for (std::uint32_t address : *addresses)
             if (address >= 0x800000) fuzz::Fail("a flash fault address beyond the flash was accepted", input);
+    for (const sim::StuckLine& line : card.dataStuck)
+        if (line.line < 0 || line.line > 7 || line.value < 0 || line.value > 1)
+            fuzz::Fail("a data line off the bus or a value other than 0 or 1 was accepted", input);
+    for (const sim::StuckLine& line : card.addressStuck)
+        if (line.line < 0 || line.line > 22 || line.value < 0 || line.value > 1)
+            fuzz::Fail("an address line off the bus or a value other than 0 or 1 was accepted", input);
+    for (const sim::LinePair& pair : card.addressShorts)
+        if (pair.a < 0 || pair.a > 22 || pair.b < 0 || pair.b > 22 || pair.a == pair.b)
+            fuzz::Fail("a short of lines off the bus or of one line with itself was accepted", input);
+    for (const std::string* path : {&card.flashImagePath, &card.saverImagePath})
+        if (path->find(',') != std::string::npos) fuzz::Fail("an image path with a comma was accepted", input);
 
     const std::string canonical = Canonical(card);
     sim::CardConfig again;
@@ -86,7 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (again.kind != card.kind || again.noSaver != card.noSaver || again.flashHang != card.flashHang ||
         !SameStuckBytes(again.flashBad, card.flashBad) || !SameStuckBytes(again.saverBad, card.saverBad) ||
         again.flashWeak != card.flashWeak || again.flashLocked != card.flashLocked ||
-        again.eraseFail != card.eraseFail || again.vppLow != card.vppLow) {
+        again.eraseFail != card.eraseFail || again.vppLow != card.vppLow || !SameLines(again.dataStuck, card.dataStuck) ||
+        !SameLines(again.addressStuck, card.addressStuck) || !SamePairs(again.addressShorts, card.addressShorts) ||
+        again.flashImagePath != card.flashImagePath || again.saverImagePath != card.saverImagePath) {
         fuzz::Fail("an accepted CARD and its canonical form give different cards", input + "\ncanonical: " + canonical);
     }
     return 0;

@@ -1,6 +1,7 @@
 #include "sim/CardConfig.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cstdio>
 
 namespace sim {
@@ -80,6 +81,39 @@ std::uint32_t ParseFlashAddress(std::string_view fault, std::string_view argumen
     return address;
 }
 
+// A line number below `lines`; `bus` names the bus in the message.
+int ParseLine(std::string_view fault, std::string_view text, int lines, const std::string& bus) {
+    const std::uint32_t line = ParseNumber(text, "line");
+    if (line >= static_cast<std::uint32_t>(lines))
+        Fail("line in '" + std::string(fault) + "' is not on " + bus + " (0 to " + std::to_string(lines - 1) + ")");
+    return static_cast<int>(line);
+}
+
+// "LINE:0|1" of a stuck-line fault.
+StuckLine ParseStuckLine(std::string_view fault, std::string_view argument, int lines, const std::string& bus) {
+    std::size_t colon = argument.find(':');
+    if (colon == std::string_view::npos) Fail("bad fault '" + std::string(fault) + "' (expected LINE:0 or LINE:1 after '=')");
+    const int line = ParseLine(fault, argument.substr(0, colon), lines, bus);
+    const std::uint32_t value = ParseNumber(argument.substr(colon + 1), "value");
+    if (value > 1) Fail("value in '" + std::string(fault) + "' is not 0 or 1");
+    return {line, static_cast<int>(value)};
+}
+
+// The card's address lines a fault can act on: those below the flash's size
+// and the saver's A1..A17.
+int AddressLines(const KindInfo& card) {
+    int lines = 0;
+    while ((std::uint32_t{1} << lines) < card.flashBytes) ++lines;
+    return std::max(lines, 18);
+}
+
+std::string AddressBus(const KindInfo& card) { return "the address bus of " + std::string(card.name); }
+
+std::string ImagePath(std::string_view fault, std::string_view argument) {
+    if (argument.empty()) Fail("fault '" + std::string(fault) + "' needs a file name after '='");
+    return std::string(argument);
+}
+
 // The faults by name: whether each takes an argument, and what it does.
 struct FaultInfo {
     std::string_view name;
@@ -114,6 +148,32 @@ constexpr FaultInfo kFaults[] = {
      }},
     {"vpp-low", false,
      [](std::string_view, std::string_view, const KindInfo&, CardConfig& config) { config.vppLow = true; }},
+    {"data-stuck", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
+         config.dataStuck.push_back(ParseStuckLine(fault, argument, 8, "the card's data bus"));
+     }},
+    {"addr-stuck", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+         config.addressStuck.push_back(ParseStuckLine(fault, argument, AddressLines(card), AddressBus(card)));
+     }},
+    {"addr-short", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+         std::size_t colon = argument.find(':');
+         if (colon == std::string_view::npos) Fail("bad fault '" + std::string(fault) + "' (expected A:B after '=')");
+         const int lines = AddressLines(card);
+         const int a = ParseLine(fault, argument.substr(0, colon), lines, AddressBus(card));
+         const int b = ParseLine(fault, argument.substr(colon + 1), lines, AddressBus(card));
+         if (a == b) Fail("fault '" + std::string(fault) + "' names one line twice");
+         config.addressShorts.push_back({a, b});
+     }},
+    {"flash-image", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
+         config.flashImagePath = ImagePath(fault, argument);
+     }},
+    {"saver-image", true,
+     [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
+         config.saverImagePath = ImagePath(fault, argument);
+     }},
 };
 
 void ParseFault(std::string_view fault, const KindInfo& card, CardConfig& config) {
@@ -127,7 +187,8 @@ void ParseFault(std::string_view fault, const KindInfo& card, CardConfig& config
     if (!info)
         Fail("unknown fault '" + std::string(fault) +
              "' (expected flash-bad=ADDR:VALUE, saver-bad=ADDR:VALUE, no-saver, flash-hang, flash-weak=ADDR, "
-             "flash-locked=ADDR, erase-fail=ADDR or vpp-low)");
+             "flash-locked=ADDR, erase-fail=ADDR, vpp-low, data-stuck=BIT:0|1, addr-stuck=LINE:0|1, addr-short=A:B, "
+             "flash-image=FILE or saver-image=FILE)");
     if (card.kind == CardKind::None)
         Fail("fault '" + std::string(fault) + "' can never act: card kind 'none' has no flash and no saver");
     info->apply(fault, argument, card, config);

@@ -11,6 +11,21 @@
 //          erase-fail=ADDR        the erase of the block holding ADDR fails
 //          vpp-low                the programming voltage is too low: every
 //                                 program and erase fails
+//          data-stuck=BIT:0|1     data line D0..D7 between adapter and card
+//                                 holds one value, for every byte written and
+//                                 read, commands to the flash included
+//          addr-stuck=LINE:0|1    card address line A0..A22 holds one value
+//          addr-short=A:B         address lines A and B shorted: both carry 0
+//                                 where either is driven low
+//          flash-image=FILE       the flash holds FILE's bytes from address 0
+//                                 before the run (the rest erased)
+//          saver-image=FILE       the saver holds FILE's bytes from saver
+//                                 address 0 (the rest 0x00)
+// The card's address lines are those of its own bus: flash byte address bit
+// n is line An, and saver byte x sits at card address 2x, so saver address
+// bit n is line A(n+1). A line must reach the flash (below its size) or the
+// saver (A1..A17). FILE ends at the next comma; an image larger than its
+// area is refused when the card is built.
 // Numbers are hexadecimal with 0x, or decimal. A fault must be able to act
 // on the kind of card: addresses lie inside its flash (8 MB for intel64 and
 // sharp64, 4 MB for sharp32) or the 128 KB saver, and `none` takes no fault.
@@ -31,6 +46,15 @@ struct StuckByte {
     std::uint8_t value;
 };
 
+struct StuckLine {
+    int line;
+    int value;  // 0 or 1
+};
+
+struct LinePair {
+    int a, b;
+};
+
 struct CardConfig {
     CardKind kind = CardKind::Intel64;
     std::vector<StuckByte> flashBad;  // flash byte addresses
@@ -41,6 +65,11 @@ struct CardConfig {
     std::vector<std::uint32_t> flashLocked;  // an address in each locked block
     std::vector<std::uint32_t> eraseFail;    // an address in each block whose erase fails
     bool vppLow = false;
+    std::vector<StuckLine> dataStuck;
+    std::vector<StuckLine> addressStuck;
+    std::vector<LinePair> addressShorts;
+    std::string flashImagePath;  // empty: an erased flash
+    std::string saverImagePath;  // empty: a cleared saver
 };
 
 // A CARD text that cannot be parsed, or a fault that could never act;

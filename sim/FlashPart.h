@@ -50,6 +50,9 @@ public:
     FlashPart(std::uint32_t base, std::uint32_t size, std::uint32_t eraseBlock, std::uint16_t identifier);
 
     bool Contains(std::uint32_t address) const { return address - base_ < size_; }
+    std::uint32_t Size() const { return size_; }
+    // Contents before the run (a card that holds a game), set directly.
+    void SetCell(std::uint32_t address, std::uint8_t value) { cells_[address - base_] = value; }
     // `streamed`: the byte came from an adapter stream (data of a buffered
     // program), so taking it as a command is counted.
     void Write(std::uint32_t address, std::uint8_t value, bool streamed = false);

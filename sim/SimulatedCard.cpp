@@ -1,5 +1,8 @@
 #include "sim/SimulatedCard.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace sim {
 namespace {
 constexpr std::uint16_t kPortStatus = 0x379;
@@ -10,6 +13,19 @@ constexpr std::uint8_t kModeFlash = 0x04;
 constexpr std::uint8_t kModeSaver = 0x08;
 constexpr std::uint8_t kModeStream = 0x10;
 constexpr std::uint32_t kSharpPartBytes = 0x200000;
+
+// The bytes of an image file, at most `limit` of them.
+std::vector<std::uint8_t> ReadImage(const std::string& path, std::uint32_t limit, const char* area) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw CardConfigError("cannot read the " + std::string(area) + " image '" + path + "'");
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) throw CardConfigError("cannot read the " + std::string(area) + " image '" + path + "'");
+    if (bytes.size() > limit)
+        throw CardConfigError("the " + std::string(area) + " image '" + path + "' holds " +
+                              std::to_string(bytes.size()) + " bytes, more than the " + area + "'s " +
+                              std::to_string(limit));
+    return bytes;
+}
 }  // namespace
 
 SimulatedCard::SimulatedCard(const CardConfig& config)
@@ -44,6 +60,36 @@ SimulatedCard::SimulatedCard(const CardConfig& config)
     if (config.vppLow)
         for (auto& part : parts_) part->SetVppLow();
     if (config.flashHang && !parts_.empty()) parts_.front()->HangOnNextOperation();
+    for (const StuckLine& stuck : config.dataStuck) {
+        dataStuckMask_ |= 1u << stuck.line;
+        if (stuck.value) dataStuckValue_ |= 1u << stuck.line;
+    }
+    for (const StuckLine& stuck : config.addressStuck) {
+        addressStuckMask_ |= 1u << stuck.line;
+        if (stuck.value) addressStuckValue_ |= 1u << stuck.line;
+    }
+    addressShorts_ = config.addressShorts;
+    if (!config.flashImagePath.empty()) {
+        std::uint32_t flashBytes = 0;
+        for (const auto& part : parts_) flashBytes += part->Size();
+        const std::vector<std::uint8_t> image = ReadImage(config.flashImagePath, flashBytes, "flash");
+        for (std::uint32_t address = 0; address < image.size(); ++address)
+            PartAt(address)->SetCell(address, image[address]);
+    }
+    if (!config.saverImagePath.empty()) {
+        const std::vector<std::uint8_t> image = ReadImage(config.saverImagePath, kSaverBytes, "saver");
+        std::copy(image.begin(), image.end(), saver_.begin());
+    }
+}
+
+std::uint32_t SimulatedCard::CardAddress() const {
+    std::uint32_t address = address_;
+    // A driven-low line pulls the line shorted to it low.
+    for (const LinePair& pair : addressShorts_) {
+        const std::uint32_t both = (1u << pair.a) | (1u << pair.b);
+        if ((address & both) != both) address &= ~both;
+    }
+    return (address & ~addressStuckMask_) | addressStuckValue_;
 }
 
 void SimulatedCard::WriteByte(std::uint16_t port, std::uint8_t value) {
@@ -61,14 +107,17 @@ void SimulatedCard::WriteData(std::uint8_t value) {
     case 0: address_ = (address_ & 0xFFFF00) | value; break;
     case 1: address_ = (address_ & 0xFF00FF) | (std::uint32_t{value} << 8); break;
     case 2: address_ = (address_ & 0x00FFFF) | (std::uint32_t{value} << 16); break;
-    case 3:
+    case 3: {
+        const std::uint32_t address = CardAddress();
+        value = DataLines(value);
         if (mode_ & kModeFlash) {
-            if (FlashPart* part = PartAt(address_)) part->Write(address_, value, (mode_ & kModeStream) != 0);
+            if (FlashPart* part = PartAt(address)) part->Write(address, value, (mode_ & kModeStream) != 0);
         } else if ((mode_ & kModeSaver) && hasSaver_) {
-            saver_[(address_ >> 1) & kSaverMask] = value;
+            saver_[(address >> 1) & kSaverMask] = value;
         }
         StepInStream();
         break;
+    }
     case 6: mode_ = value; break;
     default: break;
     }
@@ -77,16 +126,17 @@ void SimulatedCard::WriteData(std::uint8_t value) {
 std::uint8_t SimulatedCard::ReadData() {
     if (selected_ != 3) return 0xFF;
     std::uint8_t value = 0xFF;
+    const std::uint32_t address = CardAddress();
     if (mode_ & kModeFlash) {
-        if (FlashPart* part = PartAt(address_)) value = part->Read(address_);
+        if (FlashPart* part = PartAt(address)) value = part->Read(address);
     } else if ((mode_ & kModeSaver) && hasSaver_) {
-        std::uint32_t saverAddress = (address_ >> 1) & kSaverMask;
+        std::uint32_t saverAddress = (address >> 1) & kSaverMask;
         value = saver_[saverAddress];
         for (const StuckByte& stuck : saverStuck_)
             if (stuck.address == saverAddress) value = stuck.value;
     }
     StepInStream();
-    return value;
+    return DataLines(value);
 }
 
 std::uint8_t SimulatedCard::ReadByte(std::uint16_t port) {

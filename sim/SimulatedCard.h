@@ -19,6 +19,11 @@
 // for sharp32 and four for sharp64), and 128 KB of saver RAM. A saver byte x sits at adapter
 // address 2x; the saver ignores address bit 0, so the byte answers at 2x+1
 // too.
+//
+// Line faults sit between the adapter and the card: the card sees the
+// adapter's address with stuck and shorted lines applied, and every data
+// byte crossing to or from the card window with stuck data lines applied;
+// the adapter's own registers and its stream counter are not affected.
 #pragma once
 
 #include <array>
@@ -34,6 +39,8 @@ namespace sim {
 
 class SimulatedCard final : public portio::PortBackend {
 public:
+    // Throws CardConfigError when an image file cannot be read or is larger
+    // than its area.
     explicit SimulatedCard(const CardConfig& config);
 
     void WriteByte(std::uint16_t port, std::uint8_t value) override;
@@ -67,6 +74,11 @@ private:
     std::uint8_t ReadData();
     // Flash parts by 2 MB slice of the 16 MB address space.
     FlashPart* PartAt(std::uint32_t address) const { return partBySlice_[address >> 21]; }
+    // The address the card sees, and a data byte as it crosses the lines.
+    std::uint32_t CardAddress() const;
+    std::uint8_t DataLines(std::uint8_t value) const {
+        return static_cast<std::uint8_t>((value & ~dataStuckMask_) | dataStuckValue_);
+    }
     void StepInStream() {
         if (mode_ & 0x10) address_ = (address_ & 0xFFFF00) | ((address_ + 1) & 0xFF);
     }
@@ -76,6 +88,9 @@ private:
     std::vector<std::uint8_t> saver_;
     std::vector<StuckByte> saverStuck_;
     bool hasSaver_;
+    std::uint8_t dataStuckMask_ = 0, dataStuckValue_ = 0;
+    std::uint32_t addressStuckMask_ = 0, addressStuckValue_ = 0;
+    std::vector<LinePair> addressShorts_;
 
     std::uint8_t control_ = 0;
     std::uint8_t selected_ = 0;

@@ -77,7 +77,8 @@ TEST(FlashAreaTest, AThoroughVerifyComparesEveryByteWithTheSameAccesses) {
         VerifyFlashArea(thorough, 0, 0x8000);
     }
     EXPECT_TRUE(sample.lines.empty());  // 0x4321 lies outside the sample
-    EXPECT_EQ(thorough.lines, (std::vector<std::string>{"err $004321 00 : 90", "Flash Area: 1 of 32768 bytes differ"}));
+    EXPECT_EQ(thorough.lines, (std::vector<std::string>{"err $004321 00 : 90", "Flash Area: 1 of 32768 bytes differ",
+                                                        "1 byte differs at 0x004321: a single bad cell"}));
     EXPECT_TRUE(thorough.ErrorFlag);
     EXPECT_EQ(sampleAccesses.Accesses(), thoroughAccesses.Accesses());
 }

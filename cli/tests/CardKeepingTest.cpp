@@ -13,6 +13,7 @@
 #include "cli/CliOptions.h"
 #include "cli/ConsoleReport.h"
 #include "cli/OutputFile.h"
+#include "cli/tests/CardOnThePort.h"
 #include "cli/tests/CliRun.h"
 #include "portio/PlatformPort.h"
 #include "sim/SimulatedCard.h"
@@ -20,6 +21,7 @@
 namespace runner {
 namespace {
 
+using testing::CardOnThePort;
 using testing::Cli;
 using testing::CliRun;
 using testing::FileContents;
@@ -38,33 +40,6 @@ std::string SavesImage() {
     return image;
 }
 
-// The platform's layer with a simulated card behind it, as the real
-// hardware would stand there; the card outlives single runs.
-class CardOnThePort final : public portio::PlatformPortLayerStandIn {
-public:
-    explicit CardOnThePort(const char* card) : card(sim::ParseCardConfig(card)) {
-        portio::SetPlatformPortLayerStandIn(this);
-    }
-    ~CardOnThePort() override { portio::SetPlatformPortLayerStandIn(nullptr); }
-    portio::PortBackend* Start() override { return &card; }
-    void Shutdown() override {}
-    // Puts `image` into the saver through the adapter.
-    void FillSaver(const std::string& image) {
-        portio::ScopedPortBackend scope(card);
-        cartridge::PatternBlock block;
-        for (std::uint32_t start = 0; start < cartridge::SaverBytes; start += cartridge::PatternBytes) {
-            std::copy_n(image.begin() + start, cartridge::PatternBytes, block.begin());
-            for (std::uint32_t chunk = start; chunk < start + cartridge::PatternBytes; chunk += 128)
-                cartridge::WriteSaverChunk(chunk, block);
-        }
-    }
-    std::string Saver() const {
-        std::string bytes(cartridge::SaverBytes, '\0');
-        for (std::uint32_t x = 0; x < cartridge::SaverBytes; ++x) bytes[x] = static_cast<char>(card.SaverCell(x));
-        return bytes;
-    }
-    sim::SimulatedCard card;
-};
 
 TEST(CardKeepingTest, ASaverBackedUpBeforeTheRunIsRestoredAfterItAndVerified) {
     ScratchDirectory dir("keeping-roundtrip");
@@ -74,8 +49,8 @@ TEST(CardKeepingTest, ASaverBackedUpBeforeTheRunIsRestoredAfterItAndVerified) {
 
     CliRun run = Cli({"--no-flash", "--backup-saver=" + saves, "--restore-saver=" + saves});
     EXPECT_EQ(run.status, ExitClean) << run.err;
-    EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\n* backup SAVER Area\nSAVER Area saved to '" + saves +
-                           "'.\n* write SAVER Area\n* verify SAVER Area\nSAVER Area Pass.\n"
+    EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\n* backup SAVER Area\nSAVER Area saved to '" + saves + "'.\n" +
+                           testing::DigestLineOf(saves) + "* write SAVER Area\n* verify SAVER Area\nSAVER Area Pass.\n"
                            "* restore SAVER Area\n* verify SAVER restore\nSAVER Area restored.\n" + kEnd);
     EXPECT_EQ(FileContents(saves), SavesImage());
     EXPECT_EQ(port.Saver(), SavesImage());  // the test's pattern is gone again

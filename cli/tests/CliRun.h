@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/CliMain.h"
+#include "cli/Digests.h"
 
 namespace runner::testing {
 
@@ -26,6 +27,12 @@ inline std::string FileContents(const std::filesystem::path& path) {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// The log line that names a file the run wrote, with its checksums.
+inline std::string DigestLineOf(const std::string& path) {
+    const std::string bytes = FileContents(path);
+    return DigestLine(path, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}) + "\n";
 }
 
 struct CliRun {

@@ -132,9 +132,9 @@ TEST(RealHardwareTest, ADumpOfEachCardKindIsWhatTheCardHolds) {
         const std::string dump = dir.File("flash.bin"), saves = dir.File("saves.bin");
         const CliRun run = Cli({"--only-read", "--read-flash=" + dump, "--backup-saver=" + saves});
         EXPECT_EQ(run.status, ExitClean) << card.kind << ": " << run.err;
-        EXPECT_EQ(run.out, std::string(card.found) + "\n* read Flash Area\nFlash Area saved to '" + dump +
-                               "'.\n* backup SAVER Area\nSAVER Area saved to '" + saves +
-                               "'.\nEnd of Diagnostic.      \n");
+        EXPECT_EQ(run.out, std::string(card.found) + "\n* read Flash Area\nFlash Area saved to '" + dump + "'.\n" +
+                               testing::DigestLineOf(dump) + "* backup SAVER Area\nSAVER Area saved to '" + saves +
+                               "'.\n" + testing::DigestLineOf(saves) + "End of Diagnostic.      \n");
         // Reading only: the saver keeps what it held (the simulator's RAM starts cleared).
         EXPECT_EQ(FileContents(saves), std::string(0x20000, '\0')) << card.kind;
         EXPECT_EQ(hardware.card.SaverCell(0x1234), 0x00) << card.kind;
@@ -274,8 +274,8 @@ TEST(RealHardwareTest, CtrlCReleasesThePortAndSaysHowFarTheRunCame) {
     };
     const CliRun run = Cli({"--backup-saver=" + saves});
     EXPECT_EQ(run.status, 130);
-    EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\n* backup SAVER Area\nSAVER Area saved to '" + saves +
-                           "'.\n* Program Flash Area\n");
+    EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\n* backup SAVER Area\nSAVER Area saved to '" + saves + "'.\n" +
+                           testing::DigestLineOf(saves) + "* Program Flash Area\n");
     EXPECT_EQ(run.err, "flashdiag-cli: interrupted during 'Program Flash Area' at step 8 of 256; the port is "
                        "released\nflashdiag-cli: the saver's contents are in '" + saves + "'; --restore-saver=" +
                        saves + " --no-flash --no-saver writes them back\n");

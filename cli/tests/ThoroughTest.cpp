@@ -30,8 +30,9 @@ TEST(ThoroughTest, ABadByteOutsideTheSampleIsFoundAndCounted) {
     EXPECT_EQ(run.status, ExitProblem);
     EXPECT_EQ(run.out,
               "64Mbit(Intel) Card Found\n* Program Flash Area\n* Verify Flash Area\nerr $001234 00 : 09\n"
-              "Flash Area: 1 of 8388608 bytes differ\n"
+              "Flash Area: 1 of 8388608 bytes differ\n1 byte differs at 0x001234: a single bad cell\n"
               "* write SAVER Area\n* verify SAVER Area\nerr $01FFFF 00 : FF\nSAVER Area: 1 of 131072 bytes differ\n"
+              "1 byte differs at 0x01FFFF: a single bad cell\n"
               "End of Diagnostic.      \n");
 
     CliRun clean = Cli({"--simulate=sharp32", "--thorough"});
@@ -44,11 +45,14 @@ TEST(ThoroughTest, LinesStopAtTheLimitButEveryMismatchIsCounted) {
     CliRun run = Cli({"--simulate=sharp32,no-saver", "--thorough", "--no-flash", "--no-size-check"});
     // No saver: every byte reads 0xFF; the pattern is 0xFF once in 256.
     EXPECT_EQ(LinesStartingWith(run.out, "err $"), 21);
-    EXPECT_NE(run.out.find("SAVER Area: 130560 of 131072 bytes differ\n"), std::string::npos);
+    EXPECT_NE(run.out.find("SAVER Area: 130560 of 131072 bytes differ\n"
+                           "every byte reads 0xFF: nothing answers at these addresses\n"),
+              std::string::npos);
 
     CliRun flash = Cli({"--simulate=sharp32,vpp-low", "--thorough", "--no-saver"});
     EXPECT_EQ(LinesStartingWith(flash.out, "err $"), 100);
     EXPECT_NE(flash.out.find("more...\nFlash Area: "), std::string::npos);
+    EXPECT_NE(flash.out.find(" bytes differ\nevery byte reads 0xFF: the flash took no program\n"), std::string::npos);
 }
 
 }  // namespace

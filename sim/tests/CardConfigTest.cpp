@@ -24,6 +24,18 @@ TEST(CardConfigTest, KindsAndFaultsWithDecimalAndHexNumbers) {
     EXPECT_EQ(config.flashLocked, std::vector<std::uint32_t>{0x20000});
     EXPECT_EQ(config.eraseFail, std::vector<std::uint32_t>{0x20000});
     EXPECT_TRUE(config.vppLow);
+
+    config = ParseCardConfig("sharp32,data-stuck=7:1,addr-stuck=0x15:0,addr-short=12:17,flash-image=a b.bin");
+    ASSERT_EQ(config.dataStuck.size(), 1u);
+    EXPECT_EQ(config.dataStuck[0].line, 7);
+    EXPECT_EQ(config.dataStuck[0].value, 1);
+    ASSERT_EQ(config.addressStuck.size(), 1u);
+    EXPECT_EQ(config.addressStuck[0].line, 21);  // the last line of a 4 MB flash
+    EXPECT_EQ(config.addressStuck[0].value, 0);
+    ASSERT_EQ(config.addressShorts.size(), 1u);
+    EXPECT_EQ(config.addressShorts[0].a, 12);
+    EXPECT_EQ(config.addressShorts[0].b, 17);
+    EXPECT_EQ(config.flashImagePath, "a b.bin");
 }
 
 TEST(CardConfigTest, BadTextIsRejectedWithAMessageNamingThePart) {
@@ -89,6 +101,14 @@ TEST(CardConfigTest, FaultsMustLieOnTheChosenCard) {
         {"intel64,erase-fail=0x800000",
          "address in 'erase-fail=0x800000' is outside the flash of intel64 (8 MB: 0 to 0x7FFFFF)"},
         {"none,vpp-low", "fault 'vpp-low' can never act: card kind 'none' has no flash and no saver"},
+        {"intel64,data-stuck=8:0", "line in 'data-stuck=8:0' is not on the card's data bus (0 to 7)"},
+        {"intel64,data-stuck=3:2", "value in 'data-stuck=3:2' is not 0 or 1"},
+        {"intel64,data-stuck=3", "bad fault 'data-stuck=3' (expected LINE:0 or LINE:1 after '=')"},
+        {"sharp32,addr-stuck=22:1", "line in 'addr-stuck=22:1' is not on the address bus of sharp32 (0 to 21)"},
+        {"intel64,addr-short=5:5", "fault 'addr-short=5:5' names one line twice"},
+        {"intel64,addr-short=5:23", "line in 'addr-short=5:23' is not on the address bus of intel64 (0 to 22)"},
+        {"intel64,flash-image=", "fault 'flash-image=' needs a file name after '='"},
+        {"none,saver-image=x", "fault 'saver-image=x' can never act: card kind 'none' has no flash and no saver"},
     };
     for (const Case& c : cases) {
         try {
