@@ -44,7 +44,11 @@ public:
     }
 
 private:
-    std::string Line(int bit) const { return "A" + std::to_string(bit + r_.lineOfBit0); }
+    std::string Line(int bit) const {
+        char name[8];
+        std::snprintf(name, sizeof name, "A%d", bit + r_.lineOfBit0);
+        return name;
+    }
 
     // Every byte the same: an erased flash that took no program, or a chip
     // that does not drive the bus.

@@ -120,7 +120,7 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
         } else if (auto compared = OptionValue(arg, "--verify-flash")) {
             options.verifyFlashPath = CardFile("--verify-flash", *compared);
         } else if (arg == "--keep") {
-            options.keepDirectory = ".";
+            options.keepDirectory.emplace(1, '.');  // the working directory
         } else if (auto directory = OptionValue(arg, "--keep")) {
             if (directory->empty()) throw UsageError("--keep= needs a directory (or --keep for the working directory)");
             options.keepDirectory = *directory;

@@ -174,8 +174,9 @@ TEST_F(KeepTest, ADiagnosisLeavesTheCardAsItWas) {
     EXPECT_EQ(port.Saver(), saves);
     const std::vector<std::string> kept = Kept("intel64");
     ASSERT_EQ(kept.size(), 2u);
-    EXPECT_EQ(FileContents(dir.File("kept/" + kept[0])), game);
-    EXPECT_EQ(FileContents(dir.File("kept/" + kept[1])), saves);
+    const std::filesystem::path keptDir = dir.File("kept");
+    EXPECT_EQ(FileContents(keptDir / kept[0]), game);
+    EXPECT_EQ(FileContents(keptDir / kept[1]), saves);
 }
 
 TEST_F(KeepTest, AWriteBackThatFailsSaysWhereTheContentsAreAndHowToWriteThemBack) {
@@ -189,7 +190,8 @@ TEST_F(KeepTest, AWriteBackThatFailsSaysWhereTheContentsAreAndHowToWriteThemBack
     EXPECT_EQ(run.status, ExitProblem);
     const std::vector<std::string> kept = Kept("sharp64");
     ASSERT_EQ(kept.size(), 2u);
-    const std::string flash = dir.File("kept/" + kept[0]), saver = dir.File("kept/" + kept[1]);
+    const std::filesystem::path keptDir = dir.File("kept");
+    const std::string flash = (keptDir / kept[0]).string(), saver = (keptDir / kept[1]).string();
     EXPECT_NE(run.out.find("Flash Area not written: not as the image in the erase block at 0x000000.\n"),
               std::string::npos)
         << run.out;
