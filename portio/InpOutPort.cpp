@@ -50,7 +50,7 @@ std::string WhatToDo() {
 class InpOutPort final : public PortBackend {
 public:
     InpOutPort(std::unique_ptr<InpOutLibrary> library, std::uint16_t base)
-        : library_(std::move(library)), port_(base, *library_) {}
+        : library_(std::move(library)), port_(base, *library_, "") {}
 
     void WriteByte(std::uint16_t port, std::uint8_t value) override { port_.WriteByte(port, value); }
     std::uint8_t ReadByte(std::uint16_t port) override { return port_.ReadByte(port); }

@@ -13,6 +13,7 @@
 
 #include "cli/CliMain.h"
 #include "cli/tests/CliRun.h"
+#include "cli/tests/SameAsSimulated.h"
 #include "portio/InpOutPort.h"
 #include "portio/PlatformPort.h"
 
@@ -66,28 +67,7 @@ private:
 // the DLL: the logs, the traces and the saver backups are the same.
 void ExpectSameAsSimulated(const char* kind, const std::string& port, const std::vector<std::string>& args) {
     FakeInpOut fake(kind);
-    const std::string trace = fake.Files().File("trace.txt"), saves = fake.Files().File("saves.bin");
-    std::vector<std::string> common = args;
-    common.push_back("--trace=" + trace);
-    common.push_back("--backup-saver=" + saves);
-    common.push_back("--restore-saver=" + saves);
-
-    std::vector<std::string> simulated = common;
-    simulated.push_back(std::string("--simulate=") + kind);
-    const CliRun expected = Cli(simulated);
-    const std::string expectedTrace = FileContents(trace), expectedSaves = FileContents(saves);
-    std::filesystem::remove(trace);
-    std::filesystem::remove(saves);
-
-    std::vector<std::string> real = common;
-    real.push_back("--port=" + port);
-    const CliRun run = Cli(real);
-    EXPECT_EQ(run.status, expected.status) << port << ": " << run.err;
-    EXPECT_EQ(run.err, expected.err) << port;
-    EXPECT_EQ(run.out, expected.out) << port;
-    EXPECT_GT(expectedTrace.size(), 1000000u);
-    EXPECT_TRUE(FileContents(trace) == expectedTrace) << port << ": the traces differ";
-    EXPECT_TRUE(FileContents(saves) == expectedSaves) << port;
+    testing::ExpectSameAsSimulated(fake.Files(), kind, port, args);
     // Every access reached the chip's own ports, and no time-out was left set.
     const std::string report = fake.Report();
     EXPECT_EQ(report.find("calls 0 "), std::string::npos) << report;
@@ -173,14 +153,24 @@ TEST(InpOutTest, ABackupWithTimedOutTransfersIsRefusedBeforeAnyErase) {
 }
 
 TEST(InpOutTest, AnEcpPortIsSwitchedToEppModeForTheRunAndBack) {
+    {
+        FakeInpOut fake("sharp32");
+        FakeInpOut::Set("FLASHDIAG_FAKE_INPOUT_ECR", "present");
+        const CliRun run = Cli({"--port=inpout", "--no-flash", "--no-saver"});
+        EXPECT_EQ(run.status, ExitClean) << run.err;
+        EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\nEnd of Diagnostic.      \n");
+        EXPECT_EQ(run.err, "flashdiag-cli: the port at 0x378 is an ECP port: its extended control register (0x77A) "
+                           "is set to EPP mode for the run and back to 0x15 afterwards\n");
+        EXPECT_NE(fake.Report().find(" ecr 14\n"), std::string::npos) << fake.Report();
+    }
+    // One without EPP mode is refused, with advice for this platform.
     FakeInpOut fake("sharp32");
-    FakeInpOut::Set("FLASHDIAG_FAKE_INPOUT_ECR", "present");
+    FakeInpOut::Set("FLASHDIAG_FAKE_INPOUT_ECR", "no-epp");
     const CliRun run = Cli({"--port=inpout", "--no-flash", "--no-saver"});
-    EXPECT_EQ(run.status, ExitClean) << run.err;
-    EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\nEnd of Diagnostic.      \n");
-    EXPECT_EQ(run.err, "flashdiag-cli: the port at 0x378 is an ECP port: its extended control register (0x77A) is "
-                       "set to EPP mode for the run and back to 0x15 afterwards\n");
-    EXPECT_NE(fake.Report().find(" ecr 14\n"), std::string::npos) << fake.Report();
+    EXPECT_EQ(run.status, ExitUsage);
+    EXPECT_EQ(run.err, "flashdiag-cli: the port at 0x378 is an ECP port whose extended control register (0x77A) "
+                       "does not take EPP mode: set the port to EPP or ECP+EPP in the firmware setup\n");
+    EXPECT_EQ(run.out, "");
 }
 
 // Without --port the platform's driver is used as before; where it cannot

@@ -12,7 +12,8 @@
 //                                   saver's stream mode times out
 //   FLASHDIAG_FAKE_INPOUT_CLEAR     how the chip clears its time-out flag:
 //                                   write-one (default), write-zero, double-read
-//   FLASHDIAG_FAKE_INPOUT_ECR       "present": the chip is an ECP port
+//   FLASHDIAG_FAKE_INPOUT_ECR       "present": the chip is an ECP port;
+//                                   "no-epp": one whose ECR has no EPP mode
 //   FLASHDIAG_FAKE_INPOUT_REPORT    a file that gets, when the DLL is
 //                                   unloaded, one line: port calls made,
 //                                   calls outside the chip's ports, the
@@ -56,6 +57,7 @@ struct Chip {
         if (clear == "write-zero") io.timeoutClear = portio::fakes::FakeRawIo::TimeoutClear::WriteZero;
         if (clear == "double-read") io.timeoutClear = portio::fakes::FakeRawIo::TimeoutClear::DoubleRead;
         if (Env("FLASHDIAG_FAKE_INPOUT_ECR") == "present") io.ecr = portio::fakes::FakeRawIo::Ecr::Present;
+        if (Env("FLASHDIAG_FAKE_INPOUT_ECR") == "no-epp") io.ecr = portio::fakes::FakeRawIo::Ecr::NoEppMode;
     }
     std::uint16_t base;
     sim::SimulatedCard card;
