@@ -812,9 +812,9 @@ TEST(FlashdiagProgramTest, TheWindowThroughTheInpOutDllLogsAsTheSimulatedOne) {
     std::remove("simulated.log");
     std::remove("inpout.log");
     MessageBoxCloser closer("flashdiag");
-    ASSERT_EQ(RunProgram("--simulate=sharp32,flash-bad=0x1234:0x00 --autorun --exit-after-run --log=simulated.log"),
+    ASSERT_EQ(RunProgram("--simulate=sharp32,flash-bad=0x1210:0x00 --autorun --exit-after-run --log=simulated.log"),
               0u);
-    SetEnvironmentVariableA("FLASHDIAG_FAKE_INPOUT_CARD", "sharp32,flash-bad=0x1234:0x00");
+    SetEnvironmentVariableA("FLASHDIAG_FAKE_INPOUT_CARD", "sharp32,flash-bad=0x1210:0x00");
     const DWORD status =
         RunProgram("--port=inpout --autorun --exit-after-run --log=inpout.log", folder.string() + "\\");
     SetEnvironmentVariableA("FLASHDIAG_FAKE_INPOUT_CARD", nullptr);
@@ -823,7 +823,7 @@ TEST(FlashdiagProgramTest, TheWindowThroughTheInpOutDllLogsAsTheSimulatedOne) {
     EXPECT_EQ(status, 0u);
     EXPECT_EQ(closer.boxes, 0);
     const std::string log = ReadFile("inpout.log");
-    EXPECT_NE(log.find("err $001234 00 : "), std::string::npos) << log;
+    EXPECT_NE(log.find("err $001210 00 : "), std::string::npos) << log;
     EXPECT_EQ(log, ReadFile("simulated.log"));
 }
 
