@@ -2,10 +2,12 @@
 
 #include <string_view>
 
+#include "cli/CliOptions.h"
+
 namespace app {
 
 const char* const AppUsage =
-    "usage: flashdiag [--simulate=CARD] [--trace=FILE] [--autorun] [--exit-after-run]\n"
+    "usage: flashdiag [--simulate=CARD | --port=inpout[:0xBASE]] [--trace=FILE] [--autorun] [--exit-after-run]\n"
     "                 [--screenshot=FILE.bmp] [--log=FILE]\n";
 
 namespace {
@@ -26,6 +28,14 @@ AppOptions ParseAppOptions(const std::vector<std::string>& args) {
             } catch (const sim::CardConfigError& e) {
                 throw AppUsageError(e.what());
             }
+        } else if (auto p = Value(arg, "--port=")) {
+            try {
+                options.port = runner::ParsePortAddress(*p);
+            } catch (const runner::UsageError& e) {
+                throw AppUsageError(e.what());
+            }
+            if (options.port->kind != portio::PortAddress::Kind::InpOut)
+                throw AppUsageError("the window drives a named port only through the InpOut DLL: --port=inpout[:0xBASE]");
         } else if (auto t = Value(arg, "--trace=")) {
             options.tracePath = *t;
         } else if (auto s = Value(arg, "--screenshot=")) {
@@ -40,6 +50,7 @@ AppOptions ParseAppOptions(const std::vector<std::string>& args) {
             throw AppUsageError("unknown option '" + arg + "'");
         }
     }
+    if (options.card && options.port) throw AppUsageError("--simulate and --port exclude each other");
     if (!options.autorun && (options.exitAfterRun || options.screenshotPath || options.logPath)) {
         throw AppUsageError("--exit-after-run, --screenshot and --log act after a run: they need --autorun");
     }

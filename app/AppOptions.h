@@ -3,6 +3,9 @@
 // machine without a display or a parallel port:
 //
 //   --simulate=CARD     use a simulated card (see sim/CardConfig.h)
+//   --port=inpout[:0xBASE]  drive the port at 0x378 (or BASE) through the
+//                       InpOut DLL next to the program instead of the port
+//                       driver
 //   --trace=FILE        write every port access to FILE
 //   --autorun           press RUN once the window shows
 //   --exit-after-run    close the window after that run
@@ -15,12 +18,14 @@
 #include <string>
 #include <vector>
 
+#include "portio/PortAddress.h"
 #include "sim/CardConfig.h"
 
 namespace app {
 
 struct AppOptions {
     std::optional<sim::CardConfig> card;
+    std::optional<portio::PortAddress> port;  // always of the InpOut kind
     std::optional<std::string> tracePath;
     bool autorun = false;
     bool exitAfterRun = false;
@@ -34,6 +39,7 @@ public:
 };
 
 // Throws AppUsageError for an unknown flag, an empty file name, a bad CARD,
+// a --port other than inpout[:BASE], --port with --simulate,
 // or an after-run flag without --autorun (there would be no run to follow).
 AppOptions ParseAppOptions(const std::vector<std::string>& args);
 

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,16 @@ int main(int argc, char** argv) {
         // A run happens inside the window procedure, where no exception may
         // pass: a trace that fails goes on without lines and is reported
         // when the window is gone.
-        runner::PortSelection ports(options.card, options.tracePath,
-                                    runner::PortSelection::TraceWriteFailure::FinishRun);
+        std::optional<runner::PortSelection> selection;
+        try {
+            selection.emplace(options.card, options.tracePath, runner::PortSelection::TraceWriteFailure::FinishRun,
+                              options.port);
+        } catch (const portio::PortOpenError& e) {
+            // The InpOut DLL cannot be used: nothing was touched.
+            ShowError(e.what());
+            return 2;
+        }
+        runner::PortSelection& ports = *selection;
         framework::Application().Initialize();
         framework::RegisterStandardControls();
         skin::RegisterSkinClasses();

@@ -36,7 +36,14 @@ RunEnd RunWithPort(const CliOptions& options, std::FILE* out, std::FILE* err, st
     CardKeeping keeping(options, report);
     InterruptWatch interrupts;
     PortSelection ports(options.card, options.tracePath, PortSelection::TraceWriteFailure::StopRun, options.port);
-    if (!portio::DriverReady()) std::fputs("NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n", err);
+    if (!portio::DriverReady()) {
+        std::fputs("NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n", err);
+        // Only a hint: the run goes on as the user asked for it.
+        if (!options.card && !options.port) {
+            if (const std::string hint = portio::OtherPortHint(); !hint.empty())
+                std::fprintf(err, "flashdiag-cli: %s\n", hint.c_str());
+        }
+    }
     for (const std::string& note : ports.PortNotes()) std::fprintf(err, "flashdiag-cli: %s\n", note.c_str());
     portio::SetDirectAccess(true);
     StopOnInterrupt stopOnInterrupt(portio::ActivePortBackend());
@@ -89,8 +96,15 @@ int RunCli(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
         std::fputs(CliUsage, out);
         return ExitClean;
     }
-    if (options.port && !portio::HasNamedPorts())
-        return UsageFailure(err, "--port needs the Linux port backends; this build uses the platform's port layer");
+    if (options.port && !portio::CanOpenNamedPort(options.port->kind)) {
+        if (options.port->kind == portio::PortAddress::Kind::InpOut)
+            return UsageFailure(err, "--port=inpout needs a Windows build: the InpOut DLL is a Windows library");
+        return UsageFailure(err, portio::CanOpenNamedPort(portio::PortAddress::Kind::InpOut)
+                                     ? "this build drives a named port only through the InpOut DLL: "
+                                       "--port=inpout[:0xBASE]"
+                                     : "--port needs the Linux port backends; this build uses the platform's port "
+                                       "layer");
+    }
     if (!options.card && !options.port && !portio::HasPlatformPortLayer()) {
         if (!portio::HasNamedPorts())
             return UsageFailure(err,

@@ -13,7 +13,9 @@ const char* const CliUsage =
     "  saver-bad=ADDR:VALUE, no-saver, flash-hang, flash-weak=ADDR, flash-locked=ADDR,\n"
     "  erase-fail=ADDR, vpp-low, data-stuck=BIT:0|1, addr-stuck=LINE:0|1, addr-short=A:B,\n"
     "  flash-image=FILE or saver-image=FILE. PORT is a ppdev device (/dev/parport0, the default\n"
-    "  on Linux) or an I/O base for direct access as root (0x378). --read-flash and --backup-saver keep the card's\n"
+    "  on Linux) or an I/O base for direct access as root (0x378); on Windows inpout[:0xBASE]\n"
+    "  drives the port at 0x378 (or BASE) through the InpOut DLL next to the program.\n"
+    "  --read-flash and --backup-saver keep the card's\n"
     "  contents before the run, --restore-saver writes a saver backup back after it, --force lets\n"
     "  them replace a file, --only-read skips the checks that change the card. --write-flash\n"
     "  programs an image into the flash after the checks (only the blocks that differ) and\n"
@@ -60,11 +62,9 @@ void CheckCombination(const CliOptions& options) {
                              "--read-flash, --backup-saver, --restore-saver or --write-flash");
     }
 }
-}  // namespace
 
-portio::PortAddress ParsePortAddress(const std::string& text) {
-    if (!text.empty() && text[0] == '/') return portio::PortAddress::Device(text);
-    std::string_view digits = text;
+// An I/O base in decimal or hexadecimal with 0x, as --port gives it.
+std::uint16_t ParseIoBase(const std::string& text, std::string_view digits) {
     int base = 10;
     if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
         base = 16;
@@ -75,10 +75,23 @@ portio::PortAddress ParsePortAddress(const std::string& text) {
     const bool number = !digits.empty() && ec == std::errc() && end == digits.data() + digits.size();
     if (!number)
         throw UsageError("bad --port '" + text +
-                         "' (expected a device such as /dev/parport0 or an I/O base such as 0x378)");
+                         "' (expected a device such as /dev/parport0, an I/O base such as 0x378, or inpout with "
+                         "an optional base such as inpout:0xD010)");
     if (value == 0 || value > 0xFFFFu - (portio::PortSpan - 1))
         throw UsageError("bad --port '" + text + "' (an I/O base lies between 0x1 and 0xFFF8)");
-    return portio::PortAddress::IoBase(static_cast<std::uint16_t>(value));
+    return static_cast<std::uint16_t>(value);
+}
+}  // namespace
+
+portio::PortAddress ParsePortAddress(const std::string& text) {
+    if (!text.empty() && text[0] == '/') return portio::PortAddress::Device(text);
+    const std::string_view inpout = "inpout";
+    if (text.compare(0, inpout.size(), inpout) == 0) {
+        if (text.size() == inpout.size()) return portio::PortAddress::InpOut();
+        if (text[inpout.size()] == ':')
+            return portio::PortAddress::InpOut(ParseIoBase(text, std::string_view(text).substr(inpout.size() + 1)));
+    }
+    return portio::PortAddress::IoBase(ParseIoBase(text, text));
 }
 
 CliOptions ParseCliOptions(const std::vector<std::string>& args) {

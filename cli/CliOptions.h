@@ -50,7 +50,8 @@ public:
 // Throws UsageError (also for a bad CARD, with the card's own message).
 CliOptions ParseCliOptions(const std::vector<std::string>& args);
 
-// "/dev/parportN" (a path) or an I/O base in decimal or hexadecimal with 0x.
+// "/dev/parportN" (a path), an I/O base in decimal or hexadecimal with 0x,
+// or "inpout" with an optional ":BASE" (0x378 without one).
 portio::PortAddress ParsePortAddress(const std::string& text);
 
 extern const char* const CliUsage;

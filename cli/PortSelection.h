@@ -1,5 +1,6 @@
 // Chooses the port backend of a program run: the simulated card of
-// --simulate=CARD, a named port (--port, Linux) or the platform's port
+// --simulate=CARD, a named port (--port: a Linux backend, or the InpOut
+// DLL's on Windows) or the platform's port
 // layer, optionally wrapped in a tracer for --trace=FILE. The selection installs its backend and keeps it
 // installed for its lifetime; when it ends it shuts down the platform's
 // layer if it started it, also when its constructor fails half-way.

@@ -28,7 +28,7 @@ bool ModeUsesFifo(std::uint8_t ecr) { return (ecr & kModeMask) >= 0x40; }
 
 }  // namespace
 
-EcrSwitch::EcrSwitch(RawIoSystem& system, std::uint16_t base)
+EcrSwitch::EcrSwitch(RawIoSystem& system, std::uint16_t base, const std::string& otherWay)
     : system_(system), base_(base), ecr_(static_cast<std::uint16_t>(base + EcrOffset)) {
     original_ = system_.In8(ecr_);
     if (original_ == 0xFF || (original_ & kFifoBits) != kFifoEmpty) return;
@@ -49,7 +49,7 @@ EcrSwitch::EcrSwitch(RawIoSystem& system, std::uint16_t base)
     found_ = Found::None;
     throw PortOpenError("the port at " + Hex(base_, 3) + " is an ECP port whose extended control register (" +
                         Hex(ecr_, 3) + ") does not take EPP mode: set the port to EPP or ECP+EPP in the firmware "
-                        "setup, or use its ppdev device with --port=/dev/parportN");
+                        "setup" + otherWay);
 }
 
 EcrSwitch::~EcrSwitch() {

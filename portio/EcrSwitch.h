@@ -27,6 +27,9 @@ constexpr std::uint16_t EcrOffset = 0x402;
 // The ECP registers: base + 0x400 to base + 0x402.
 constexpr std::uint16_t EcpRegistersOffset = 0x400, EcpRegistersSpan = 3;
 
+// Linux: a port the kernel's driver can run in its own way.
+inline const std::string kUsePpdevInstead = ", or use its ppdev device with --port=/dev/parportN";
+
 class EcrSwitch {
 public:
     enum class Found : std::uint8_t {
@@ -37,8 +40,9 @@ public:
 
     // `system` must hold the permission for the port's ECP registers. Throws
     // PortOpenError when the port has an ECR that does not take EPP mode; the
-    // ECR then holds its old value again.
-    EcrSwitch(RawIoSystem& system, std::uint16_t base);
+    // ECR then holds its old value again. `otherWay` ends that message: what
+    // else the user can try on this platform (", or ...").
+    EcrSwitch(RawIoSystem& system, std::uint16_t base, const std::string& otherWay = kUsePpdevInstead);
     ~EcrSwitch();
     EcrSwitch(const EcrSwitch&) = delete;
     EcrSwitch& operator=(const EcrSwitch&) = delete;

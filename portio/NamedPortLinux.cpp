@@ -7,7 +7,13 @@ namespace portio {
 
 bool HasNamedPorts() { return true; }
 
+bool CanOpenNamedPort(PortAddress::Kind kind) { return kind != PortAddress::Kind::InpOut; }
+
+std::string OtherPortHint() { return ""; }
+
 std::unique_ptr<PortBackend> OpenNamedPort(const PortAddress& address, std::vector<std::string>* notes) {
+    if (address.kind == PortAddress::Kind::InpOut)
+        throw PortOpenError("the InpOut DLL is a Windows library; on Linux use --port=/dev/parportN or an I/O base");
     if (address.kind == PortAddress::Kind::Device) {
         auto port = std::make_unique<PpdevPort>(address.device, CurrentPpdevSystem());
         if (notes) notes->insert(notes->end(), port->Warnings().begin(), port->Warnings().end());

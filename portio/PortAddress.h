@@ -1,6 +1,7 @@
-// Which port a console run drives when it names one: a parallel-port
-// character device of the kernel (/dev/parportN) or an I/O base for direct
-// port instructions. Whatever the port, the cartridge code speaks to the
+// Which port a run drives when it names one: a parallel-port character
+// device of the kernel (/dev/parportN), an I/O base for direct port
+// instructions (Linux), or an I/O base reached through the InpOut DLL and
+// its driver (Windows). Whatever the port, the cartridge code speaks to the
 // adapter at CartridgeBase; the backends map its accesses by their offset.
 #pragma once
 
@@ -18,13 +19,14 @@ constexpr std::uint16_t PortSpan = 8;
 inline constexpr const char* DefaultPortDevice = "/dev/parport0";
 
 struct PortAddress {
-    enum class Kind { Device, IoBase };
+    enum class Kind { Device, IoBase, InpOut };
     Kind kind = Kind::Device;
     std::string device;       // Kind::Device: path of the character device
-    std::uint16_t base = 0;   // Kind::IoBase: first of the port's eight ports
+    std::uint16_t base = 0;   // Kind::IoBase, Kind::InpOut: first of the port's eight ports
 
     static PortAddress Device(std::string path) { return {Kind::Device, std::move(path), 0}; }
     static PortAddress IoBase(std::uint16_t first) { return {Kind::IoBase, {}, first}; }
+    static PortAddress InpOut(std::uint16_t first = CartridgeBase) { return {Kind::InpOut, {}, first}; }
     bool operator==(const PortAddress&) const = default;
 };
 

@@ -33,7 +33,7 @@ RawPort::Grant::Grant(RawIoSystem& system, std::uint16_t first, std::uint16_t co
 
 RawPort::Grant::~Grant() { system_.Permit(first_, count_, false); }
 
-RawPort::RawPort(std::uint16_t base, RawIoSystem& system)
+RawPort::RawPort(std::uint16_t base, RawIoSystem& system, const std::string& otherWay)
     : base_(base), system_(system), ports_(system, base, PortSpan) {
     // A port whose ECR would lie beyond the last I/O port has none there.
     if (base <= 0xFFFF - EcrOffset) {
@@ -45,7 +45,7 @@ RawPort::RawPort(std::uint16_t base, RawIoSystem& system)
             // put into EPP mode: the run would only find no card.
             throw PortOpenError(std::string(error.what()) + " (an ECP port's extended control register lies there)");
         }
-        ecr_ = std::make_unique<EcrSwitch>(system_, base);
+        ecr_ = std::make_unique<EcrSwitch>(system_, base, otherWay);
     }
     TimedOut();  // a flag left from before this run would count against its first cycle
 }

@@ -30,9 +30,9 @@ namespace portio {
 class RawPort final : public PortBackend {
 public:
     // Throws PortOpenError when the ports cannot be granted, or the port has
-    // an ECR that does not take EPP mode. Nothing stays granted or changed
-    // after a failure.
-    RawPort(std::uint16_t base, RawIoSystem& system);
+    // an ECR that does not take EPP mode (that message ends in `otherWay`,
+    // see EcrSwitch). Nothing stays granted or changed after a failure.
+    RawPort(std::uint16_t base, RawIoSystem& system, const std::string& otherWay = kUsePpdevInstead);
     ~RawPort() override;
     RawPort(const RawPort&) = delete;
     RawPort& operator=(const RawPort&) = delete;

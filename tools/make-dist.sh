@@ -44,6 +44,14 @@ package. The driver is a 32-bit driver: it loads only on 32-bit Windows.
 When it cannot start, the window says "NT Port Driver Couldnt Start." and
 makes no port access.
 
+On 64-bit Windows, or where that driver cannot be used, --port=inpout drives
+the port through the InpOut DLL instead: put inpout32.dll (the InpOut DLL
+for 32-bit programs; not part of this package) next to the programs, run the
+program once as administrator so that the DLL installs its driver, and use
+
+    flashdiag-cli.exe --port=inpout          (base 0x378)
+    flashdiag.exe --port=inpout:0xD010       (a port at another base)
+
 A run erases and programs the whole flash and overwrites the saver RAM.
 EOF
       ;;
@@ -57,12 +65,18 @@ Both run against a simulated card without any hardware:
     flashdiag.exe --simulate=intel64
     flashdiag-cli.exe --simulate=sharp64
 
-Without --simulate they try the port driver zlportio.sys, which must sit
-next to the programs and is not part of this package. It is a 32-bit
-driver: 64-bit Windows loads only signed 64-bit drivers and will not start
-it, so on 64-bit Windows these programs cannot reach the parallel port yet
-and say that the port driver could not start. For real hardware use the
-32-bit package on 32-bit Windows.
+Real hardware goes through the InpOut DLL: put inpoutx64.dll (the InpOut
+DLL for 64-bit programs; not part of this package) next to the programs, run
+the program once as administrator so that the DLL installs its signed
+driver, and use
+
+    flashdiag-cli.exe --port=inpout          (the port at base 0x378)
+    flashdiag.exe --port=inpout:0xD010       (a port at another base)
+
+The port must be in EPP mode (firmware setup). Without --port and without
+--simulate the programs try the port driver zlportio.sys, a 32-bit driver
+that 64-bit Windows will not start: they say that the port driver could not
+start (the console runner adds a hint when the InpOut DLL lies next to it).
 
 A run erases and programs the whole flash and overwrites the saver RAM.
 EOF

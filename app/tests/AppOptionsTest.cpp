@@ -8,6 +8,7 @@ namespace {
 TEST(AppOptionsTest, NoFlagsIsThePlainWindow) {
     const AppOptions options = ParseAppOptions({});
     EXPECT_FALSE(options.card);
+    EXPECT_FALSE(options.port);
     EXPECT_FALSE(options.autorun);
     EXPECT_FALSE(options.exitAfterRun);
     EXPECT_FALSE(options.screenshotPath);
@@ -25,6 +26,14 @@ TEST(AppOptionsTest, AutomationFlagsAreTakenTogether) {
     EXPECT_EQ(options.screenshotPath, "shot.bmp");
     EXPECT_EQ(options.logPath, "run.log");
     EXPECT_EQ(options.tracePath, "-");
+}
+
+TEST(AppOptionsTest, ThePortIsTheInpOutDllsOnly) {
+    EXPECT_EQ(ParseAppOptions({"--port=inpout"}).port, portio::PortAddress::InpOut(0x378));
+    EXPECT_EQ(ParseAppOptions({"--port=inpout:0xD010", "--autorun"}).port, portio::PortAddress::InpOut(0xD010));
+    for (const char* bad : {"--port=0x378", "--port=/dev/parport0", "--port=inpout:", "--port=inpout:0"})
+        EXPECT_THROW(ParseAppOptions({bad}), AppUsageError) << bad;
+    EXPECT_THROW(ParseAppOptions({"--port=inpout", "--simulate=intel64"}), AppUsageError);
 }
 
 TEST(AppOptionsTest, BadCommandLinesAreUsageErrors) {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "skin/SkinObject.h"
 #include "cartridge/CardIdentification.h"
 #include "framework/win32/Application.h"
+#include "portio/InpOutPort.h"
 #include "portio/PortAccess.h"
 #include "portio/PortRecorder.h"
 #include "portio/ddkint.h"
@@ -630,12 +632,18 @@ TEST_F(DiagFormTest, ControlsComeBackAfterARunAndCloseThenWorks) {
 namespace app {
 namespace {
 
-// Runs flashdiag.exe (next to this test program) and waits for it.
-DWORD RunProgram(const std::string& arguments) {
+// The folder of this test program, with a separator at the end.
+std::string TestFolder() {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string program = self;
-    program = program.substr(0, program.find_last_of("\\/") + 1) + "flashdiag.exe";
+    const std::string program = self;
+    return program.substr(0, program.find_last_of("\\/") + 1);
+}
+
+// Runs flashdiag.exe (next to this test program, or in `folder`) and waits
+// for it.
+DWORD RunProgram(const std::string& arguments, const std::string& folder = TestFolder()) {
+    const std::string program = folder + "flashdiag.exe";
     std::string commandLine = "\"" + program + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -771,6 +779,52 @@ TEST(FlashdiagProgramTest, UnwritableTracePathIsRefusedBeforeThePortLayerStarts)
     EXPECT_EQ(closer.firstText.rfind("cannot write the trace file 'C:\\no-such-folder\\run.trace': ", 0), 0u)
         << closer.firstText;
     EXPECT_EQ(portio::ServiceRemove("zlportio"), 1060u);  // the service does not exist
+}
+
+// --port=inpout without the DLL next to the program: a message naming the
+// file, exit status 2, and neither the port driver nor a window started.
+TEST(FlashdiagProgramTest, PortInpOutWithoutItsDllIsRefusedBeforeAnything) {
+    portio::ServiceRemove("zlportio");  // registered by earlier runs without a driver
+    std::remove("inpout-refused.log");
+    MessageBoxCloser closer("flashdiag");
+    const DWORD status = RunProgram("--port=inpout --autorun --exit-after-run --log=inpout-refused.log");
+    closer.Stop();
+    EXPECT_EQ(status, 2u);
+    EXPECT_EQ(closer.boxes, 1);
+    EXPECT_EQ(closer.firstText.rfind("cannot load '" + TestFolder() + portio::InpOutLibraryName() +
+                                         "' (there is no such file): put the InpOut DLL for ",
+                                     0),
+              0u)
+        << closer.firstText;
+    EXPECT_EQ(ReadFile("inpout-refused.log"), "");
+    EXPECT_EQ(portio::ServiceRemove("zlportio"), 1060u);  // the service does not exist
+}
+
+// The window through the InpOut DLL (the project's stand-in, with a
+// simulated card) gives the simulated window's log, and no driver message.
+TEST(FlashdiagProgramTest, TheWindowThroughTheInpOutDllLogsAsTheSimulatedOne) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "flashdiag-window-inpout";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(TestFolder() + "flashdiag.exe", folder / "flashdiag.exe");
+    std::filesystem::copy_file(TestFolder() + "fake-inpout\\" + portio::InpOutLibraryName(),
+                               folder / portio::InpOutLibraryName());
+    std::remove("simulated.log");
+    std::remove("inpout.log");
+    MessageBoxCloser closer("flashdiag");
+    ASSERT_EQ(RunProgram("--simulate=sharp32,flash-bad=0x1210:0x00 --autorun --exit-after-run --log=simulated.log"),
+              0u);
+    SetEnvironmentVariableA("FLASHDIAG_FAKE_INPOUT_CARD", "sharp32,flash-bad=0x1210:0x00");
+    const DWORD status =
+        RunProgram("--port=inpout --autorun --exit-after-run --log=inpout.log", folder.string() + "\\");
+    SetEnvironmentVariableA("FLASHDIAG_FAKE_INPOUT_CARD", nullptr);
+    closer.Stop();
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(status, 0u);
+    EXPECT_EQ(closer.boxes, 0);
+    const std::string log = ReadFile("inpout.log");
+    EXPECT_NE(log.find("err $001210 00 : "), std::string::npos) << log;
+    EXPECT_EQ(log, ReadFile("simulated.log"));
 }
 
 // A run cannot stop inside the window, so a trace that cannot be written is

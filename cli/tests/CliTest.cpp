@@ -53,6 +53,22 @@ TEST(CliTest, UsageErrorsExitWith2AndSayWhy) {
     EXPECT_EQ(Cli({"--help"}).status, ExitClean);
 }
 
+TEST(CliTest, PortInpOutTakesAnOptionalBaseAndNeedsAWindowsBuild) {
+    EXPECT_EQ(ParsePortAddress("inpout"), portio::PortAddress::InpOut(0x378));
+    EXPECT_EQ(ParsePortAddress("inpout:0xD010"), portio::PortAddress::InpOut(0xD010));
+    EXPECT_EQ(ParsePortAddress("inpout:888"), portio::PortAddress::InpOut(0x378));
+    EXPECT_EQ(ParsePortAddress("0xD010"), portio::PortAddress::IoBase(0xD010));
+    for (const char* bad : {"inpout:", "inpout:0", "inpout:0xFFFA", "inpoutx", "inpout0x378", "inpout:0x37G"})
+        EXPECT_THROW(ParsePortAddress(bad), UsageError) << bad;
+
+    if (!portio::CanOpenNamedPort(portio::PortAddress::Kind::InpOut)) {
+        const CliRun run = Cli({"--port=inpout", "--no-size-check"});
+        EXPECT_EQ(run.status, ExitUsage);
+        EXPECT_EQ(run.err.rfind("flashdiag-cli: --port=inpout needs a Windows build", 0), 0u) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
 TEST(CliTest, WithoutSimulationTheRunnerNeverPretendsACardIsThere) {
 #ifdef __linux__
     // No parallel port here: the default device is missing.

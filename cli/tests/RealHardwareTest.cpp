@@ -15,6 +15,7 @@
 #include "cli/CliMain.h"
 #include "cli/OutputFile.h"
 #include "cli/tests/CliRun.h"
+#include "cli/tests/SameAsSimulated.h"
 #include "portio/PpdevSystem.h"
 #include "portio/RawIoSystem.h"
 #include "portio/fakes/FakeParportDevice.h"
@@ -60,29 +61,8 @@ struct FakeHardware {
 // `port`: the logs, the traces and the saver backups are the same.
 void ExpectSameAsSimulated(const char* kind, const std::string& port, const std::vector<std::string>& args) {
     ScratchDirectory dir("real-same");
-    const std::string trace = dir.File("trace.txt"), saves = dir.File("saves.bin");
-    std::vector<std::string> common = args;
-    common.push_back("--trace=" + trace);
-    common.push_back("--backup-saver=" + saves);
-    common.push_back("--restore-saver=" + saves);
-
-    std::vector<std::string> simulated = common;
-    simulated.push_back(std::string("--simulate=") + kind);
-    const CliRun expected = Cli(simulated);
-    const std::string expectedTrace = FileContents(trace), expectedSaves = FileContents(saves);
-    std::filesystem::remove(trace);
-    std::filesystem::remove(saves);
-
     FakeHardware hardware(kind);
-    std::vector<std::string> real = common;
-    real.push_back("--port=" + port);
-    const CliRun run = Cli(real);
-    EXPECT_EQ(run.status, expected.status) << port << ": " << run.err;
-    EXPECT_EQ(run.err, expected.err) << port;
-    EXPECT_EQ(run.out, expected.out) << port;
-    EXPECT_GT(expectedTrace.size(), 1000000u);
-    EXPECT_TRUE(FileContents(trace) == expectedTrace) << port << ": the traces differ";
-    EXPECT_TRUE(FileContents(saves) == expectedSaves) << port;
+    testing::ExpectSameAsSimulated(dir, kind, port, args);
     hardware.ExpectReleased();
     EXPECT_EQ(hardware.device.opens + (hardware.io.grants > 0 ? 1 : 0), 1) << port;
 }
