@@ -80,8 +80,10 @@ private:
         for (int bit = 0; bit < 8; ++bit) {
             if (!(stuck & (1u << bit))) continue;
             const bool high = stuckHigh & (1u << bit);
-            lines.push_back("data line D" + std::to_string(bit) + " stuck at " + (high ? "1" : "0") +
-                            " (every byte read has bit " + std::to_string(bit) + (high ? " set)" : " cleared)"));
+            char line[80];
+            std::snprintf(line, sizeof line, "data line D%d stuck at %d (every byte read has bit %d %s)", bit,
+                          high ? 1 : 0, bit, high ? "set" : "cleared");
+            lines.push_back(line);
         }
         std::size_t unexplained = 0;
         for (std::uint32_t i : mismatches_)
