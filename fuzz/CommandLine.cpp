@@ -7,7 +7,9 @@
 // and the after-run flags of the window only together with --autorun; the
 // console runner's card files are files, --port excludes --simulate, an I/O
 // base has all its ports, and the combinations that could not do what they
-// ask (a dump without the size, a restore in a read-only run) are refused.
+// ask (a dump without the size, a restore or an image write in a read-only
+// run, a compare after the flash check, --keep with files of its own) are
+// refused.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const runner::CliOptions cli = runner::ParseCliOptions(args);
         if (cli.tracePath && cli.tracePath->empty()) fuzz::Fail("flashdiag-cli accepted an empty trace file", Shown(args));
-        for (const auto* path : {&cli.readFlashPath, &cli.backupSaverPath, &cli.restoreSaverPath})
+        for (const auto* path : {&cli.readFlashPath, &cli.backupSaverPath, &cli.restoreSaverPath, &cli.writeFlashPath,
+                                 &cli.verifyFlashPath})
             if (*path && ((*path)->empty() || **path == "-"))
                 fuzz::Fail("flashdiag-cli accepted a card file that is no file", Shown(args));
         if (cli.card && cli.port) fuzz::Fail("flashdiag-cli accepted --simulate with --port", Shown(args));
@@ -55,6 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Fail("flashdiag-cli accepted a flash dump without the size check", Shown(args));
         if (cli.restoreSaverPath && cli.onlyRead)
             fuzz::Fail("flashdiag-cli accepted a restore in a read-only run", Shown(args));
+        if ((cli.writeFlashPath || cli.verifyFlashPath || cli.keepDirectory) && !cli.sizeCheck)
+            fuzz::Fail("flashdiag-cli accepted an image or --keep without the size check", Shown(args));
+        if (cli.writeFlashPath && cli.onlyRead)
+            fuzz::Fail("flashdiag-cli accepted an image write in a read-only run", Shown(args));
+        if (cli.keepDirectory && (cli.keepDirectory->empty() || cli.onlyRead || cli.readFlashPath ||
+                                  cli.backupSaverPath || cli.restoreSaverPath || cli.writeFlashPath))
+            fuzz::Fail("flashdiag-cli accepted --keep with an empty directory or with its own files' options",
+                       Shown(args));
+        if (cli.verifyFlashPath && cli.flashCheck && !cli.onlyRead && !cli.writeFlashPath && !cli.keepDirectory)
+            fuzz::Fail("flashdiag-cli accepted a flash compare after the flash check overwrote it", Shown(args));
     } catch (const runner::UsageError&) {
     }
 
