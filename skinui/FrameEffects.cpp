@@ -2,6 +2,8 @@
 // translucency) and the show animation, on the real screen.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
 #include "framework/win32/GraphicControl.h"
@@ -91,15 +93,32 @@ void TSeCustomForm::AnimateShow() {
     TSeBitmap image;
     image.SetSize(windowWidth_, windowHeight_);
     if (image.Empty()) return;
+    backgroundRect_ = TRect{};
+    CaptureBackground(ScreenWindowRect());
+    RenderShowImage(image);
+
+    const TRect client = GetClientBounds();
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    if (!screen) return;
+    {
+        ScreenTarget target(screen, origin.x - client.Left, origin.y - client.Top);
+        static const TRandomSource random = MakeRandomSource();
+        PlayAnimation(target, *animation_, image, *background_, random);
+    }
+    ReleaseDC(nullptr, screen);
+}
+
+void TSeCustomForm::RenderShowImage(TSeBitmap& image) {
+    if (!Hooked() || image.Empty()) return;
+    HWND window = OwnerWindow();
     animationRunning_ = true;
     animationBitmap_ = &image;
     skin::OnExit finish{[&] {
         animationRunning_ = false;
         animationBitmap_ = nullptr;
     }};
-
-    backgroundRect_ = TRect{};
-    CaptureBackground(ScreenWindowRect());
 
     // The complete window into the image: frame, shadow, client background.
     {
@@ -116,9 +135,10 @@ void TSeCustomForm::AnimateShow() {
     image.SetAlpha(255);
     image.ReplaceNearColor(skin::kKeyPixel);
     if (shape) {
-        for (int y = 0; y < windowHeight_; ++y) {
+        const int width = std::min(windowWidth_, image.Width()), height = std::min(windowHeight_, image.Height());
+        for (int y = 0; y < height; ++y) {
             const bool rowInBand = y <= s || y >= frameHeight_;
-            for (int x = 0; x < windowWidth_; ++x) {
+            for (int x = 0; x < width; ++x) {
                 if (!rowInBand && x > s && x < frameWidth_) continue;
                 if (!PtInRegion(shape, x, y)) *image.PixelPtr(x, y) = skin::kKeyPixel;
             }
@@ -142,17 +162,6 @@ void TSeCustomForm::AnimateShow() {
                      PRF_CLIENT | PRF_NONCLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
     }
     SetViewportOrgEx(imageDC, old.x, old.y, nullptr);
-
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    HDC screen = GetDC(nullptr);
-    if (!screen) return;
-    {
-        ScreenTarget target(screen, origin.x - client.Left, origin.y - client.Top);
-        static const TRandomSource random = MakeRandomSource();
-        PlayAnimation(target, *animation_, image, *background_, random);
-    }
-    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace skinui
