@@ -146,22 +146,35 @@ void TSeCustomForm::RenderShowImage(TSeBitmap& image) {
         DeleteObject(shape);
     }
 
-    // The controls on top, at the client offset.
+    // The controls on top, at the client offset: the windowless ones
+    // directly, each windowed one printed at origin 0 into a buffer of its
+    // own (standard controls print almost nothing into a context whose
+    // origin was moved) that starts as the image under it, then copied.
     const TRect client = GetClientBounds();
     HDC imageDC = skin::BitmapDC(image);
-    POINT old;
-    SetViewportOrgEx(imageDC, client.Left, client.Top, &old);
-    framework::PaintGraphicChildren(*Form(), imageDC);
+    {
+        const int saved = SaveDC(imageDC);
+        OffsetViewportOrgEx(imageDC, client.Left, client.Top, nullptr);
+        framework::PaintGraphicChildren(*Form(), imageDC);
+        RestoreDC(imageDC, saved);
+    }
     for (framework::TControl* child : Form()->Controls()) {
         if (!child->HandleAllocated() || !(GetWindowLongA(child->Handle(), GWL_STYLE) & WS_VISIBLE)) continue;
         RECT r;
         GetWindowRect(child->Handle(), &r);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-        SetViewportOrgEx(imageDC, client.Left + r.left, client.Top + r.top, nullptr);
-        SendMessageA(child->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(imageDC),
+        const int x = client.Left + r.left, y = client.Top + r.top;
+        TSeBitmap piece;
+        piece.SetSize(r.right - r.left, r.bottom - r.top);
+        if (piece.Empty()) continue;
+        HDC pieceDC = skin::BitmapDC(piece);
+        BitBlt(pieceDC, 0, 0, piece.Width(), piece.Height(), imageDC, x, y, SRCCOPY);
+        SendMessageA(child->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(pieceDC),
                      PRF_CLIENT | PRF_NONCLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+        GdiFlush();
+        BitBlt(imageDC, x, y, piece.Width(), piece.Height(), pieceDC, 0, 0, SRCCOPY);
     }
-    SetViewportOrgEx(imageDC, old.x, old.y, nullptr);
+    GdiFlush();
 }
 
 }  // namespace skinui

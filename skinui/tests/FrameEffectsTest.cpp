@@ -247,8 +247,10 @@ TEST(FrameEffectsTest, EveryStoredEventAndTheMenuBarLoadAndVersionReadsThroughTh
     const framework::PropertyInfo* version = frame->Properties().Find("Version");
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->getString(*frame), "3.1.4");
+    // The frame alone, as the root of a stream (forms write only controls).
     framework::TMemoryStream stored;
-    framework::WriteComponent(stored, form);
+    stored.Write("TPF0", 4);
+    framework::WriteObject(stored, *frame);
     const std::string text = framework::ObjectBinaryToText(stored.Bytes());
     EXPECT_EQ(text.find("Version"), std::string::npos) << text;
     EXPECT_NE(text.find("OnMaximize = FrameMaximize"), std::string::npos) << text;
@@ -257,6 +259,24 @@ TEST(FrameEffectsTest, EveryStoredEventAndTheMenuBarLoadAndVersionReadsThroughTh
     // The menu bar goes with its component.
     delete bar;
     EXPECT_EQ(frame->MenuBar(), nullptr);
+}
+
+TEST(FrameEffectsTest, OnPaintDrawsTheClientBackgroundThroughItsTarget) {
+    Framed f;
+    f.Skin();
+    HDC seen = nullptr;
+    f.frame->onPaint = [&](framework::TComponent&) {
+        seen = f.frame->PaintTarget();
+        RECT r{0, 0, 20, 20};
+        FillRect(seen, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    };
+    skin::TSeBitmap picture;
+    picture.SetSize(200, 100);
+    picture.Fill(0xFFFFFFFF);
+    SendMessageA(f.form.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(skin::BitmapDC(picture)), 0);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(picture.GetPixel(5, 5) & 0xFFFFFF, 0u);
+    EXPECT_EQ(f.frame->PaintTarget(), nullptr);
 }
 
 // Records a message posted to it, to see that pending messages ran.
