@@ -163,6 +163,15 @@ void PrintControl(HWND control, TSeBitmap& piece) {
 
 void TSeCustomForm::CaptureBackground(const TRect& rect) {
     if (!Hooked() || rect == backgroundRect_ || captureSuppressed_) return;
+    // Only what lies on the screen is read: a copy that reaches past the
+    // screen's edge fails whole under some window systems (Wine's), which
+    // would leave a black background under the shadow. A window wholly off
+    // the screen (parked there until a stored state is applied) keeps the
+    // last capture, which is what its restored place shows.
+    const TRect screenRect = skin::MakeBounds(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                              GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                              GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    if (skin::RectIsEmpty(skin::RectIntersection(rect, screenRect))) return;
     if (!blending_->Enabled()) {
         if (windowState_ == kwsMaximized) return;
         if (maximizedOnScreen_) {
@@ -185,12 +194,6 @@ void TSeCustomForm::CaptureBackground(const TRect& rect) {
     fresh->SetSize(width, height);
     if (fresh->Empty()) return;
     HDC into = skin::BitmapDC(*fresh);
-    // Only what lies on the screen is read: a copy that reaches past the
-    // screen's edge fails whole under some window systems (Wine's), which
-    // would leave a black background under the shadow.
-    const TRect screenRect = skin::MakeBounds(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                                              GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                              GetSystemMetrics(SM_CYVIRTUALSCREEN));
     for (const TRect& strip : plan.fromScreen) {
         const TRect onScreen =
             skin::RectIntersection(skin::RectOffset(strip, rect.Left, rect.Top), screenRect);

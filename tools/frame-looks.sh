@@ -16,7 +16,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 # One process per set: each starts from a fresh window system state.
-for set in light dark drags states animation; do
+for set in light dark drags states animation stored-states; do
   WINEDEBUG=-all "$here/wine-run.sh" "$build/wineprefix" "$build/bin/frame-looks.exe" "Z:${out//\//\\}" "$set"
 done
 for background in light dark; do
@@ -31,3 +31,5 @@ python3 "$here/bmp-sheet.py" "$out/states.png" \
 echo "sheet: $out/states.png"
 python3 "$here/bmp-sheet.py" "$out/animation.png" "$out"/animation-frame*.bmp "$out/animation-end.bmp"
 echo "sheet: $out/animation.png"
+python3 "$here/bmp-sheet.py" "$out/stored-states.png" "$out"/stored-*.bmp
+echo "sheet: $out/stored-states.png"

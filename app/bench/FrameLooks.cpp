@@ -9,11 +9,13 @@
 // by a double click on the tray icon, picturing the screen at each step.
 // The animation set plays the window's show animation (a fade, slowed down)
 // from the picture the frame makes of the window, on the screen at the
-// window's place, and pictures the screen at a few of its frames.
+// window's place, and pictures the screen at a few of its frames. The
+// stored-states set opens the window from its description with each other
+// window state stored in it, and pictures it in that state and restored.
 //
 //   frame-looks.exe OUTDIR [SET]   writes OUTDIR/<background>-<state>.bmp,
 //                                  OUTDIR/drag-*.bmp, OUTDIR/states-*.bmp,
-//                                  OUTDIR/animation-*.bmp
+//                                  OUTDIR/animation-*.bmp, OUTDIR/stored-*.bmp
 #include <windows.h>
 
 #include <cstdio>
@@ -23,6 +25,7 @@
 
 #include "app/WindowCapture.h"
 #include "app/bench/BenchWindow.h"
+#include "framework/ObjectText.h"
 #include "portio/PortAccess.h"
 #include "sim/SimulatedCard.h"
 #include "skin/BitmapDraw.h"
@@ -276,6 +279,40 @@ bool PictureAnimation(const std::string& outdir) {
     return target.Ok();
 }
 
+// The window read from its description with another stored WindowState,
+// pictured once the state is applied and again after Restore.
+bool PictureStoredStates(const std::string& outdir) {
+    HWND background = OpenBackground(RGB(236, 236, 228));
+    Settle(200);
+    const std::string text =
+        framework::ObjectBinaryToText(framework::LoadResourceBytes(app::TDiagForm::kResourceName));
+    const std::string normal = "WindowState = kwsNormal";
+    const std::size_t at = text.find(normal);
+    if (at == std::string::npos) return false;
+    bool ok = true;
+    for (const char* state : {"kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"}) {
+        std::string changed = text;
+        changed.replace(at, normal.size(), std::string("WindowState = ") + state);
+        auto form = std::make_unique<app::TDiagForm>(nullptr);
+        app::DiagForm = form.get();
+        form->LoadFromDescription(framework::ObjectTextToBinary(changed));
+        form->Show();
+        Settle(500);
+        const std::string prefix = outdir + "/stored-" + (state + 3);
+        HWND window = form->Handle();
+        if (IsWindowVisible(window)) ok = Shot(window, prefix + "-applied.bmp") && ok;
+        form->SeSkinForm1->Restore();
+        Settle(500);
+        ok = Shot(window, prefix + "-restored.bmp") && ok;
+        RECT client;
+        GetClientRect(window, &client);
+        std::printf("%s restored: client %ld x %ld\n", state, client.right, client.bottom);
+        app::bench::CloseDiagWindow(form);
+    }
+    DestroyWindow(background);
+    return ok;
+}
+
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: frame-looks.exe OUTDIR [light|dark|drags]\n");
@@ -291,5 +328,6 @@ int main(int argc, char** argv) {
     if (only.empty() || only == "drags") ok = PictureDrags(argv[1]) && ok;
     if (only.empty() || only == "states") ok = PictureStates(argv[1]) && ok;
     if (only.empty() || only == "animation") ok = PictureAnimation(argv[1]) && ok;
+    if (only.empty() || only == "stored-states") ok = PictureStoredStates(argv[1]) && ok;
     return ok ? 0 : 1;
 }

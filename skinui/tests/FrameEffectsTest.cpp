@@ -158,6 +158,23 @@ TEST(FrameEffectsTest, AStoredStateRestoresToTheDesignedClientSize) {
     }
 }
 
+TEST(FrameEffectsTest, AWindowRestoredFromAStoredMaximizeShadowsTheScreenAtItsPlace) {
+    HWND under = OpenColouredWindow("FrameEffectsUnderStored", RGB(0, 0, 255), 90, 70, 260, 200);
+    SkinnedWhileLoading f("    WindowState = kwsMaximized\n");
+    Pump();  // WM_SESETSTATE
+    ASSERT_EQ(f.frame->WindowState(), kwsMaximized);
+    f.frame->Restore();
+    Pump();
+    ASSERT_EQ(f.WindowRect().left, 100);
+    // Parked below the screen before it was maximized, the window kept the
+    // capture of its designed place.
+    EXPECT_EQ(f.frame->Background().GetPixel(213, 60) & 0xFFFFFF, 0x0000FFu);
+    auto picture = WindowPixels(f.form.Handle(), 216, 139);
+    const std::uint32_t expected = skin::BlendPixel(skin::TPixel(128) << 24 | 0x3F3F3F, 0xFF0000FF) & 0xFFFFFF;
+    EXPECT_EQ(Rgb(*picture, 212, 60), expected);
+    DestroyWindow(under);
+}
+
 TEST(FrameEffectsTest, PaintFrameMessageKeepsTheCallersOriginAndClipping) {
     Framed f;
     f.Skin();
