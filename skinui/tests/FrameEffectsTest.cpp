@@ -28,18 +28,6 @@ namespace {
 using skin::TRect;
 using namespace testing_support;
 
-std::unique_ptr<skin::TSeBitmap> WindowPixels(HWND window, int width, int height) {
-    auto picture = std::make_unique<skin::TSeBitmap>();
-    picture->SetSize(width, height);
-    HDC dc = GetWindowDC(window);
-    BitBlt(skin::BitmapDC(*picture), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-    return picture;
-}
-
-std::uint32_t Rgb(const skin::TSeBitmap& b, int x, int y) { return b.GetPixel(x, y) & 0x00FFFFFF; }
-std::uint32_t RgbOf(skin::TColor c) { return skin::ColorToPixel(c) & 0x00FFFFFF; }
-
 // A form whose methods are all known: every stored event resolves, and a
 // handler run is recorded by its method name.
 class RecordingForm : public framework::TForm {
