@@ -46,6 +46,7 @@ private:
                          std::vector<std::pair<std::string, const PropertyInfo*>>& binaries,
                          std::vector<const TPersistent*>& binaryOwners) {
         for (const PropertyInfo* info : object.Properties().All()) {
+            if (!info->stored) continue;
             const std::string name = prefix + info->name;
             switch (info->kind) {
                 case PropertyKind::Object:

@@ -76,6 +76,8 @@ struct PropertyInfo {
     // stored only when not empty unless `storeEmpty` is set.
     std::optional<std::int64_t> defaultValue;
     bool storeEmpty = false;
+    // False for a property that is read but never written to a stream.
+    bool stored = true;
 
     // The accessors used by the property's kind; the others stay empty.
     std::function<std::int64_t(const TPersistent&)> getOrdinal;  // Integer .. Set

@@ -159,7 +159,13 @@ void TSeCustomForm::HandleMessage(TMessage& m) {
 }
 
 void TSeCustomForm::AfterMessage(TMessage& m) {
-    if (m.msg != WM_SETTEXT || !Hooked()) return;
+    if (!Hooked()) return;
+    // Context help leaves the frame's caption buttons to be drawn again.
+    if (m.msg == WM_SYSCOMMAND && (m.wParam & 0xFFF0) == SC_CONTEXTHELP) {
+        PaintFrame();
+        return;
+    }
+    if (m.msg != WM_SETTEXT) return;
     const char* text = reinterpret_cast<const char*>(m.lParam);
     const std::string caption = text ? text : "";
     if (caption == lastCaption_) return;

@@ -137,13 +137,18 @@ void TSeCustomForm::PaintFrameInto(HDC dc, skin::TPoint offset) {
     const bool wasActive = frameActive_;
     frameActive_ = true;
     skin::OnExit restore{[&] { frameActive_ = wasActive; }};
-    POINT old;
-    SetViewportOrgEx(dc, offset.X, offset.Y, &old);
-    PaintNonClient(dc);
+    // Drawn relative to the caller's origin; the caller's origin and
+    // clipping come back after each part (the unbuffered frame paint
+    // clips its caption strip away).
     const TRect client = GetClientBounds();
-    SetViewportOrgEx(dc, offset.X + client.Left, offset.Y + client.Top, nullptr);
+    int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, offset.X, offset.Y, nullptr);
+    PaintNonClient(dc);
+    RestoreDC(dc, saved);
+    saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, offset.X + client.Left, offset.Y + client.Top, nullptr);
     PaintClientBackground(dc);
-    SetViewportOrgEx(dc, old.x, old.y, nullptr);
+    RestoreDC(dc, saved);
 }
 
 // The plain frame: a raised edge around the button-face border, the caption
@@ -264,8 +269,8 @@ void TSeCustomForm::EraseClient(HDC dc, const TRect* onlyRect) {
         }
     };
 
-    if (animationRunning_ && animationBitmap_) {
-        HDC target = skin::BitmapDC(*animationBitmap_);
+    if (animationRunning_ && animationBitmap_ && dc == skin::BitmapDC(*animationBitmap_)) {
+        HDC target = dc;
         POINT old;
         SetViewportOrgEx(target, client.Left, client.Top, &old);
         paint(target);
@@ -324,10 +329,19 @@ void TSeCustomForm::UpdateRegion() {
 void TSeCustomForm::UpdateFrame() {
     if (!Active() || !Hooked()) return;
     HWND window = OwnerWindow();
+    const bool effects = blending_->Enabled() || shadow_->Enabled();
+    // Without effects nothing is captured any more: what was is soon stale.
+    if (!effects) backgroundRect_ = TRect{};
+    const TRect bounds = OwnerBounds();
+    // The row below the window, which the first size step covers, is
+    // taken from the screen before the window draws there.
+    if (effects) {
+        const TRect now = ScreenWindowRect();
+        CaptureBackground(skin::MakeBounds(now.Left, now.Top, skin::RectWidth(now), skin::RectHeight(now) + 1));
+    }
     captureSuppressed_ = true;
     RECT before{};
     GetClientRect(window, &before);
-    const TRect bounds = OwnerBounds();
     const int width = skin::RectWidth(bounds), height = skin::RectHeight(bounds);
     constexpr UINT kFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     // A size change makes the system ask for the client rectangle again.
@@ -337,8 +351,12 @@ void TSeCustomForm::UpdateFrame() {
     GetClientRect(window, &after);
     const int dw = (before.right - before.left) - (after.right - after.left);
     const int dh = (before.bottom - before.top) - (after.bottom - after.top);
-    if (dw != 0 || dh != 0) SetWindowPos(window, nullptr, 0, 0, width + dw, height + dh, kFlags);
+    // The last step captures the screen under the new rectangle while the
+    // window still has its old size, so a shadow or translucency switched
+    // on now mixes with what lies under the window at once.
     captureSuppressed_ = false;
+    if (dw != 0 || dh != 0) SetWindowPos(window, nullptr, 0, 0, width + dw, height + dh, kFlags);
+    if (effects) CaptureBackground(ScreenWindowRect());
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 

@@ -40,11 +40,23 @@ const framework::PropertyTable& TSeCustomControl::ClassProperties() {
             framework::ObjectProperty("Blending", &T::Blending),
             framework::EnumProperty("Performance", kPerformances, &T::Performance, &T::SetPerformance, ztpNoBuffer),
             framework::BooleanProperty("Transparent", &T::Transparent, &T::SetTransparent, false),
+            framework::EventProperty("OnMouseEnter", &T::OnMouseEnterName, &T::SetOnMouseEnter),
+            framework::EventProperty("OnMouseLeave", &T::OnMouseLeaveName, &T::SetOnMouseLeave),
         });
     return table;
 }
 
 // ---- setters -------------------------------------------------------------------
+
+void TSeCustomControl::SetOnMouseEnter(const std::string& name, framework::TNotifyEvent handler) {
+    onMouseEnterName_ = name;
+    onMouseEnter = std::move(handler);
+}
+
+void TSeCustomControl::SetOnMouseLeave(const std::string& name, framework::TNotifyEvent handler) {
+    onMouseLeaveName_ = name;
+    onMouseLeave = std::move(handler);
+}
 
 void TSeCustomControl::SetPerformance(TSePerformance value) {
     if (value == performance_) return;

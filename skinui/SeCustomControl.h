@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "framework/Font.h"
@@ -80,6 +81,10 @@ public:
 
     framework::TNotifyEvent onMouseEnter;
     framework::TNotifyEvent onMouseLeave;
+    const std::string& OnMouseEnterName() const { return onMouseEnterName_; }
+    void SetOnMouseEnter(const std::string& name, framework::TNotifyEvent handler);
+    const std::string& OnMouseLeaveName() const { return onMouseLeaveName_; }
+    void SetOnMouseLeave(const std::string& name, framework::TNotifyEvent handler);
 
 protected:
     void Paint(HDC dc) override;
@@ -113,6 +118,7 @@ private:
     int paintWidth_ = 0;
     int paintHeight_ = 0;
     skin::SkinObjectWindow objectWindow_{nullptr};
+    std::string onMouseEnterName_, onMouseLeaveName_;
 };
 
 }  // namespace skinui

@@ -28,6 +28,13 @@ const framework::EnumInfo kWindowStates{"kwsNormal", "kwsMaximized", "kwsMinimiz
 
 skin::TRect FromRECT(const RECT& r) { return skin::TRect{r.left, r.top, r.right, r.bottom}; }
 
+// A stored action event: the root's methods take only the sender, so the
+// operation goes on (CallDefault stays set).
+TSeFormActionEvent ActionFromMethod(framework::TNotifyEvent handler) {
+    if (!handler) return {};
+    return [handler = std::move(handler)](framework::TComponent& sender, bool&) { handler(sender); };
+}
+
 }  // namespace
 
 const framework::PropertyTable& TSeCustomForm::ClassProperties() {
@@ -45,6 +52,7 @@ const framework::PropertyTable& TSeCustomForm::ClassProperties() {
             framework::ObjectProperty("Dragging", &T::Dragging),
             framework::ObjectProperty("Gravitation", &T::Gravitation),
             framework::ObjectProperty("Constraints", &T::Constraints),
+            framework::ComponentProperty("MenuBar", &T::MenuBar, &T::SetMenuBar),
             framework::ObjectProperty("SystemMenuOptions", &T::SystemMenuOptions),
             framework::ComponentProperty("SystemMenuLink", &T::SystemMenuLink, &T::SetSystemMenuLink),
             framework::ObjectProperty("TrayMenuOptions", &T::TrayMenuOptions),
@@ -58,6 +66,11 @@ const framework::PropertyTable& TSeCustomForm::ClassProperties() {
             framework::EnumProperty("WindowState", kWindowStates, &T::WindowState, &T::SetWindowState, kwsNormal),
             framework::EventProperty("OnCreate", &T::OnCreateName, &T::SetOnCreate),
             framework::EventProperty("OnPaint", &T::OnPaintName, &T::SetOnPaint),
+            framework::EventProperty("OnClose", &T::OnCloseName, &T::SetOnClose),
+            framework::EventProperty("OnMinimize", &T::OnMinimizeName, &T::SetOnMinimize),
+            framework::EventProperty("OnMaximize", &T::OnMaximizeName, &T::SetOnMaximize),
+            framework::EventProperty("OnRollup", &T::OnRollupName, &T::SetOnRollup),
+            framework::EventProperty("OnMinToTray", &T::OnMinToTrayName, &T::SetOnMinToTray),
             framework::EventProperty("OnResize", &T::OnResizeName, &T::SetOnResize),
         });
     return table;
@@ -104,7 +117,8 @@ TSeCustomForm::~TSeCustomForm() {
 }
 
 void TSeCustomForm::SetSystemMenuLink(framework::TPopupMenu* menu) {
-    if (systemMenuLink_ && systemMenuLink_ != menu && systemMenuLink_ != trayMenuLink_) {
+    if (systemMenuLink_ && systemMenuLink_ != menu && systemMenuLink_ != trayMenuLink_ &&
+        systemMenuLink_ != menuBar_) {
         RemoveFreeNotification(systemMenuLink_);
     }
     systemMenuLink_ = menu;
@@ -112,7 +126,7 @@ void TSeCustomForm::SetSystemMenuLink(framework::TPopupMenu* menu) {
 }
 
 void TSeCustomForm::SetTrayMenuLink(framework::TPopupMenu* menu) {
-    if (trayMenuLink_ && trayMenuLink_ != menu && trayMenuLink_ != systemMenuLink_) {
+    if (trayMenuLink_ && trayMenuLink_ != menu && trayMenuLink_ != systemMenuLink_ && trayMenuLink_ != menuBar_) {
         RemoveFreeNotification(trayMenuLink_);
     }
     trayMenuLink_ = menu;
@@ -124,6 +138,7 @@ void TSeCustomForm::Notification(framework::TComponent* component, framework::TO
     if (operation != framework::TOperation::opRemove || !component) return;
     if (component == systemMenuLink_) systemMenuLink_ = nullptr;
     if (component == trayMenuLink_) trayMenuLink_ = nullptr;
+    if (component == menuBar_) menuBar_ = nullptr;
 }
 
 // ---- settings ----------------------------------------------------------------
@@ -184,6 +199,34 @@ void TSeCustomForm::SetOnResize(const std::string& name, framework::TNotifyEvent
     onResizeName_ = name;
     onResize = std::move(handler);
 }
+void TSeCustomForm::SetOnClose(const std::string& name, framework::TNotifyEvent handler) {
+    actionNames_[0] = name;
+    onClose = ActionFromMethod(std::move(handler));
+}
+void TSeCustomForm::SetOnMinimize(const std::string& name, framework::TNotifyEvent handler) {
+    actionNames_[1] = name;
+    onMinimize = ActionFromMethod(std::move(handler));
+}
+void TSeCustomForm::SetOnMaximize(const std::string& name, framework::TNotifyEvent handler) {
+    actionNames_[2] = name;
+    onMaximize = ActionFromMethod(std::move(handler));
+}
+void TSeCustomForm::SetOnRollup(const std::string& name, framework::TNotifyEvent handler) {
+    actionNames_[3] = name;
+    onRollup = ActionFromMethod(std::move(handler));
+}
+void TSeCustomForm::SetOnMinToTray(const std::string& name, framework::TNotifyEvent handler) {
+    actionNames_[4] = name;
+    onMinToTray = ActionFromMethod(std::move(handler));
+}
+
+void TSeCustomForm::SetMenuBar(framework::TComponent* menuBar) {
+    if (menuBar_ && menuBar_ != menuBar && menuBar_ != systemMenuLink_ && menuBar_ != trayMenuLink_) {
+        RemoveFreeNotification(menuBar_);
+    }
+    menuBar_ = menuBar;
+    if (menuBar) FreeNotification(menuBar);
+}
 
 // ---- loading -----------------------------------------------------------------
 
@@ -199,11 +242,10 @@ void TSeCustomForm::Loaded() {
         background_->SetSize(r.right - r.left, r.bottom - r.top);
     }
     lastCaption_ = form->Caption();
-    if (pendingState_ != kwsNormal) {
-        ParkAndPostPending();
-    } else {
-        UpdateFrame();
-    }
+    // The frame takes its designed size first, also with a pending state:
+    // its restore bounds and roll-up size are taken from it.
+    UpdateFrame();
+    if (pendingState_ != kwsNormal) ParkAndPostPending();
     if (onCreate) onCreate(*this);
     if (stayOnTop_) MakeTopmost(true);
 }

@@ -56,7 +56,8 @@ public:
     // Dragging, Gravitation, Constraints, SystemMenuOptions,
     // SystemMenuLink, TrayMenuOptions, TrayMenuLink, MinimizeApplication,
     // Performance, Shadow, StayOnTop, StretchBackground, WindowState,
-    // OnCreate, OnPaint, OnResize.
+    // MenuBar, OnCreate, OnPaint, OnResize, OnClose, OnMinimize, OnMaximize,
+    // OnRollup, OnMinToTray.
     static const framework::PropertyTable& ClassProperties();
 
     // ---- settings ----------------------------------------------------------
@@ -74,6 +75,9 @@ public:
     void SetSystemMenuLink(framework::TPopupMenu* menu);
     framework::TPopupMenu* TrayMenuLink() const { return trayMenuLink_; }
     void SetTrayMenuLink(framework::TPopupMenu* menu);
+    // A menu bar that sees the window's short-cut keys first (stored only).
+    framework::TComponent* MenuBar() const { return menuBar_; }
+    void SetMenuBar(framework::TComponent* menuBar);
 
     // A set of TSeBorderIcon bits.
     std::uint32_t BorderIcons() const override { return borderIcons_; }
@@ -107,6 +111,21 @@ public:
     void SetOnPaint(const std::string& name, framework::TNotifyEvent handler);
     const std::string& OnResizeName() const { return onResizeName_; }
     void SetOnResize(const std::string& name, framework::TNotifyEvent handler);
+    // The action events read from a description: the root's method runs with
+    // CallDefault left set.
+    const std::string& OnCloseName() const { return actionNames_[0]; }
+    void SetOnClose(const std::string& name, framework::TNotifyEvent handler);
+    const std::string& OnMinimizeName() const { return actionNames_[1]; }
+    void SetOnMinimize(const std::string& name, framework::TNotifyEvent handler);
+    const std::string& OnMaximizeName() const { return actionNames_[2]; }
+    void SetOnMaximize(const std::string& name, framework::TNotifyEvent handler);
+    const std::string& OnRollupName() const { return actionNames_[3]; }
+    void SetOnRollup(const std::string& name, framework::TNotifyEvent handler);
+    const std::string& OnMinToTrayName() const { return actionNames_[4]; }
+    void SetOnMinToTray(const std::string& name, framework::TNotifyEvent handler);
+    // Where an OnPaint handler draws the client background (client
+    // coordinates); nullptr outside the handler.
+    HDC PaintTarget() const { return paintTarget_; }
 
     // ---- state ---------------------------------------------------------------
     int WindowWidth() const { return windowWidth_; }
@@ -138,6 +157,10 @@ public:
     void CaptureBackground(const skin::TRect& rect);
     // The show animation, when Animation is enabled.
     void AnimateShow();
+    // The window as the show animation shows it at its end, into `image`
+    // (window size): frame, shadow, client background and every visible
+    // control; outside the window's shape along its edges the key colour.
+    void RenderShowImage(skin::TSeBitmap& image);
     // Hands a message to this frame's handlers as the hook would; returns
     // true when a handler took it.
     bool Dispatch(TMessage& message);
@@ -289,6 +312,8 @@ private:
     bool stretchBackground_ = false;
     TSeWindowState windowState_ = kwsNormal;
     std::string onCreateName_, onPaintName_, onResizeName_;
+    std::string actionNames_[5];
+    framework::TComponent* menuBar_ = nullptr;
 
     int windowWidth_ = 0, windowHeight_ = 0;
     int frameWidth_ = 0, frameHeight_ = 0;
@@ -326,7 +351,7 @@ private:
     // one is gone only passes on.
     bool applicationEventsTaken_ = false;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    // Set while WM_SEPAINTFRAME draws into a caller's context.
+    // Set while the OnPaint handler runs.
     HDC paintTarget_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 
 #include "framework/ClassRegistry.h"
 #include "framework/Property.h"
+#include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
 #include "framework/win32/GraphicControl.h"
 #include "skin/BitmapDraw.h"
@@ -26,11 +27,6 @@ namespace {
 
 constexpr UINT_PTR kHoverTimerId = 0x5EF0;
 constexpr UINT kHoverInterval = 100;
-
-const std::string& NoText() {
-    static const std::string empty;
-    return empty;
-}
 
 bool SourceUsable(const skin::TSeSkinEngine* engine) {
     const skin::TSeSkinSource* source = engine ? engine->SkinSource() : nullptr;
@@ -57,16 +53,16 @@ TSeSkinForm::~TSeSkinForm() {
 
 const framework::PropertyTable& TSeSkinForm::ClassProperties() {
     using T = TSeSkinForm;
-    // Version reads the library's version but is never stored: the table
-    // shows it empty.
+    // Version reads the library's version but is never stored.
     framework::PropertyInfo version = framework::StringProperty("Version", &T::Version, &T::SetVersion);
-    version.getString = [](const framework::TPersistent&) { return NoText(); };
+    version.stored = false;
     static const framework::PropertyTable table(
         &TSeCustomForm::ClassProperties(),
         {
             framework::ComponentProperty("SkinEngine", &T::SkinEngine, &T::SetSkinEngine),
             framework::StringProperty("SkinObject", &T::SkinObject, &T::SetSkinObject),
             version,
+            framework::EventProperty("OnCustomAction", &T::OnCustomActionName, &T::SetOnCustomAction),
         });
     return table;
 }
@@ -227,6 +223,9 @@ TRect TSeSkinForm::GetMaximizedBounds() {
 }
 
 skin::TPoint TSeSkinForm::GetMaxTrackSize() {
+    // The plain frame maximizes past the work area (its borders off the
+    // screen), so its own limit holds.
+    if (!SkinUsable()) return TSeCustomForm::GetMaxTrackSize();
     RECT area{};
     if (StayOnTop()) {
         area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -386,6 +385,13 @@ void TSeSkinForm::StopHoverTimer() {
     hoverTimer_ = false;
 }
 
+void TSeSkinForm::SetOnCustomAction(const std::string& name, framework::TNotifyEvent handler) {
+    onCustomActionName_ = name;
+    onCustomAction = nullptr;
+    // A stored method takes only the sender.
+    if (handler) onCustomAction = [handler = std::move(handler)](TSeSkinForm& form, TSeSkinObject&) { handler(form); };
+}
+
 void TSeSkinForm::CustomAction(TSeSkinObject& sender) {
     if (onCustomAction) onCustomAction(*this, sender);
 }
@@ -412,7 +418,10 @@ void TSeSkinForm::HandleMessage(TMessage& m) {
     if (m.msg == skin::WM_SESKINCHANGING) {
         if (!engine_ || reinterpret_cast<skin::TSeSkinEngine*>(m.lParam) != engine_) return;
         StopHoverTimer();
+        // Paints and hover steps already queued run while the objects exist.
+        framework::Application().ProcessMessages();
         DropFormObject();
+        framework::Application().ProcessMessages();
         return;
     }
     if (m.msg == skin::WM_SESKINCHANGED) {

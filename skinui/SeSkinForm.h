@@ -25,7 +25,8 @@ public:
     ~TSeSkinForm() override;
     std::string_view ClassName() const override { return kClassName; }
     const framework::PropertyTable& Properties() const override { return ClassProperties(); }
-    // TSeCustomForm's, then SkinEngine, SkinObject, Version (not stored).
+    // TSeCustomForm's, then SkinEngine, SkinObject, Version (read, not
+    // stored), OnCustomAction.
     static const framework::PropertyTable& ClassProperties();
 
     skin::TSeSkinEngine* SkinEngine() const { return engine_; }
@@ -48,6 +49,9 @@ public:
 
     // A skin system button whose action is the custom one.
     std::function<void(TSeSkinForm& sender, skin::TSeSkinObject& button)> onCustomAction;
+    const std::string& OnCustomActionName() const { return onCustomActionName_; }
+    // A stored method is called with the frame only.
+    void SetOnCustomAction(const std::string& name, framework::TNotifyEvent handler);
 
     HRGN CreateFrameRegion() override;
     skin::TRect GetClientBounds() override;
@@ -86,6 +90,7 @@ private:
 
     skin::TSeSkinEngine* engine_ = nullptr;
     std::string skinObject_ = "Form";
+    std::string onCustomActionName_;
     std::unique_ptr<skin::TSeSkinObject> formObject_;
     skin::TSeSkinObject* clientObject_ = nullptr;
     skin::TSeSkinObject* titleObject_ = nullptr;

@@ -7,21 +7,31 @@
 // The states set opens the system menu from the caption, rolls the window up
 // and restores it through the menu, sends it to the tray and brings it back
 // by a double click on the tray icon, picturing the screen at each step.
+// The animation set plays the window's show animation (a fade, slowed down)
+// from the picture the frame makes of the window, on the screen at the
+// window's place, and pictures the screen at a few of its frames. The
+// stored-states set opens the window from its description with each other
+// window state stored in it, and pictures it in that state and restored.
 //
 //   frame-looks.exe OUTDIR [SET]   writes OUTDIR/<background>-<state>.bmp,
-//                                  OUTDIR/drag-*.bmp, OUTDIR/states-*.bmp
+//                                  OUTDIR/drag-*.bmp, OUTDIR/states-*.bmp,
+//                                  OUTDIR/animation-*.bmp, OUTDIR/stored-*.bmp
 #include <windows.h>
 
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "app/WindowCapture.h"
 #include "app/bench/BenchWindow.h"
+#include "framework/ObjectText.h"
 #include "portio/PortAccess.h"
 #include "sim/SimulatedCard.h"
+#include "skin/BitmapDraw.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinObject.h"
+#include "skinui/AnimationPlayer.h"
 #include "skinui/ItemView.h"
 #include "skinui/TrayIcon.h"
 #include "skinui/tests/MenuScript.h"
@@ -209,6 +219,100 @@ bool PictureStates(const std::string& outdir) {
 
 }  // namespace
 
+// Draws the animation's frames at the window's place on the screen, as the
+// frame does, and pictures the screen at most every 200 ms.
+class PicturingTarget final : public skinui::AnimationTarget {
+public:
+    PicturingTarget(HWND window, int x, int y, std::string prefix)
+        : window_(window), x_(x), y_(y), prefix_(std::move(prefix)) {}
+    void DrawFrame(const skin::TSeBitmap& frame) override {
+        HDC screen = GetDC(nullptr);
+        BitBlt(screen, x_, y_, frame.Width(), frame.Height(), skin::BitmapDC(frame), 0, 0, SRCCOPY);
+        GdiFlush();
+        ReleaseDC(nullptr, screen);
+        const DWORD now = GetTickCount();
+        if (shots_ < 6 && (shots_ == 0 || now - last_ >= 200)) {
+            ok_ = Shot(window_, prefix_ + "frame" + std::to_string(++shots_) + ".bmp") && ok_;
+            last_ = now;
+        }
+    }
+    void DrawWindowKeyed(const skin::TSeBitmap& window) override {
+        HDC screen = GetDC(nullptr);
+        skin::Draw(window, screen, x_, y_, true);
+        GdiFlush();
+        ReleaseDC(nullptr, screen);
+        ok_ = Shot(window_, prefix_ + "end.bmp") && ok_;
+    }
+    bool Ok() const { return ok_ && shots_ > 0; }
+
+private:
+    HWND window_;
+    int x_, y_;
+    std::string prefix_;
+    int shots_ = 0;
+    DWORD last_ = 0;
+    bool ok_ = true;
+};
+
+bool PictureAnimation(const std::string& outdir) {
+    HWND background = OpenBackground(RGB(236, 236, 228));
+    Settle(200);
+    std::unique_ptr<app::TDiagForm> form = app::bench::OpenDiagWindow();
+    HWND window = form->Handle();
+    skinui::TSeSkinForm& frame = *form->SeSkinForm1;
+    skin::TSeBitmap image;
+    image.SetSize(frame.WindowWidth(), frame.WindowHeight());
+    frame.RenderShowImage(image);
+    // The screen under the window: the background window alone.
+    RECT r;
+    GetWindowRect(window, &r);
+    skin::TSeBitmap under;
+    under.SetSize(r.right - r.left, r.bottom - r.top);
+    under.Fill(0xFFECECE4);
+    skinui::TSeAnimation options;
+    options.SetEffect(skinui::keFade);
+    options.SetTime(1500);
+    PicturingTarget target(window, r.left, r.top, outdir + "/animation-");
+    skinui::PlayAnimation(target, options, image, under, [](int n) { return n > 0 ? n / 2 : 0; });
+    app::bench::CloseDiagWindow(form);
+    DestroyWindow(background);
+    return target.Ok();
+}
+
+// The window read from its description with another stored WindowState,
+// pictured once the state is applied and again after Restore.
+bool PictureStoredStates(const std::string& outdir) {
+    HWND background = OpenBackground(RGB(236, 236, 228));
+    Settle(200);
+    const std::string text =
+        framework::ObjectBinaryToText(framework::LoadResourceBytes(app::TDiagForm::kResourceName));
+    const std::string normal = "WindowState = kwsNormal";
+    const std::size_t at = text.find(normal);
+    if (at == std::string::npos) return false;
+    bool ok = true;
+    for (const char* state : {"kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"}) {
+        std::string changed = text;
+        changed.replace(at, normal.size(), std::string("WindowState = ") + state);
+        auto form = std::make_unique<app::TDiagForm>(nullptr);
+        app::DiagForm = form.get();
+        form->LoadFromDescription(framework::ObjectTextToBinary(changed));
+        form->Show();
+        Settle(500);
+        const std::string prefix = outdir + "/stored-" + (state + 3);
+        HWND window = form->Handle();
+        if (IsWindowVisible(window)) ok = Shot(window, prefix + "-applied.bmp") && ok;
+        form->SeSkinForm1->Restore();
+        Settle(500);
+        ok = Shot(window, prefix + "-restored.bmp") && ok;
+        RECT client;
+        GetClientRect(window, &client);
+        std::printf("%s restored: client %ld x %ld\n", state, client.right, client.bottom);
+        app::bench::CloseDiagWindow(form);
+    }
+    DestroyWindow(background);
+    return ok;
+}
+
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: frame-looks.exe OUTDIR [light|dark|drags]\n");
@@ -223,5 +327,7 @@ int main(int argc, char** argv) {
     if (only.empty() || only == "dark") ok = PictureOver(argv[1], "dark", RGB(24, 28, 40)) && ok;
     if (only.empty() || only == "drags") ok = PictureDrags(argv[1]) && ok;
     if (only.empty() || only == "states") ok = PictureStates(argv[1]) && ok;
+    if (only.empty() || only == "animation") ok = PictureAnimation(argv[1]) && ok;
+    if (only.empty() || only == "stored-states") ok = PictureStoredStates(argv[1]) && ok;
     return ok ? 0 : 1;
 }

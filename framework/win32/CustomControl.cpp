@@ -49,6 +49,13 @@ LRESULT CALLBACK TCustomControl::StaticWndProc(HWND window, UINT message, WPARAM
 }
 
 LRESULT TCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PRINTCLIENT && wParam && HandleAllocated()) {
+        // A print into a caller's context (a picture of the window) is a
+        // paint into that context.
+        Paint(reinterpret_cast<HDC>(wParam));
+        PaintGraphicChildren(*this, reinterpret_cast<HDC>(wParam));
+        return 0;
+    }
     if (message == WM_PAINT && HandleAllocated()) {
         PAINTSTRUCT paint;
         // A caller may hand its own context in wParam (a paint into a buffer).

@@ -11,6 +11,7 @@
 #include "framework/ObjectText.h"
 #include "framework/win32/Form.h"
 #include "framework/win32/StdControls.h"
+#include "skin/BitmapDraw.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinObjects.h"
 #include "skinui/SeSkinForm.h"
@@ -103,6 +104,19 @@ struct Framed {
     TSeSkinForm* frame = nullptr;
     skin::TSeSkinEngine* engine = nullptr;
 };
+
+// The window's pixels as its window context holds them.
+inline std::unique_ptr<skin::TSeBitmap> WindowPixels(HWND window, int width, int height) {
+    auto picture = std::make_unique<skin::TSeBitmap>();
+    picture->SetSize(width, height);
+    HDC dc = GetWindowDC(window);
+    BitBlt(skin::BitmapDC(*picture), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    return picture;
+}
+
+inline std::uint32_t Rgb(const skin::TSeBitmap& b, int x, int y) { return b.GetPixel(x, y) & 0x00FFFFFF; }
+inline std::uint32_t RgbOf(skin::TColor c) { return skin::ColorToPixel(c) & 0x00FFFFFF; }
 
 inline void Pump() {
     MSG msg;

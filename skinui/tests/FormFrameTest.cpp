@@ -26,19 +26,6 @@ namespace {
 using skin::TRect;
 using namespace testing_support;
 
-// The window's pixels as its window context holds them.
-std::unique_ptr<skin::TSeBitmap> WindowPixels(HWND window, int width, int height) {
-    auto picture = std::make_unique<skin::TSeBitmap>();
-    picture->SetSize(width, height);
-    HDC dc = GetWindowDC(window);
-    BitBlt(skin::BitmapDC(*picture), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-    return picture;
-}
-
-std::uint32_t Rgb(const skin::TSeBitmap& b, int x, int y) { return b.GetPixel(x, y) & 0x00FFFFFF; }
-std::uint32_t RgbOf(skin::TColor c) { return skin::ColorToPixel(c) & 0x00FFFFFF; }
-
 TEST(FormFrameTest, TheSkinDecidesFrameClientAndRegionAndTheClientKeepsItsSize) {
     Framed f;
     ASSERT_NE(f.frame, nullptr);
