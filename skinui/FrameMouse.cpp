@@ -116,6 +116,7 @@ void TSeCustomForm::FrameMouseMove(skin::TShiftState shift, int x, int y) {
     rules.state = windowState_;
     rules.outline = outlineDrag_;
     rules.minTrack = GetMinTrackSize();
+    rules.maxTrack = GetMaxTrackSize();
     rules.snapArea = SnapArea();
     rules.gravitation = gravitation_.get();
     rules.shadow = ShadowInset();
