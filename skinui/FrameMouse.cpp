@@ -171,19 +171,24 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
     const TSeFrameHit hit = HitTest(x, y);
     if (button == skin::mbLeft) {
         if (GetCapture() == OwnerWindow()) ReleaseCapture();
+        // A double click on the caption (with the maximize icon) toggles
+        // maximized, on the system icon it closes. Anywhere else its second
+        // click is a click like the first: a caption button acts on each,
+        // as two quick single clicks would.
         if (shift & kShiftDouble) {
-            EndDrag();
-            if (hit == kfhCaption && (borderIcons_ & BorderIconBit(skin::kbiMaximize))) {
-                if (windowState_ == kwsMaximized) {
+            const bool toggles = hit == kfhCaption && (borderIcons_ & BorderIconBit(skin::kbiMaximize));
+            if (toggles || hit == kfhSysMenu) {
+                EndDrag();
+                pressedHit_ = kfhNone;
+                if (hit == kfhSysMenu) {
+                    CloseForm();
+                } else if (windowState_ == kwsMaximized) {
                     Restore();
                 } else {
                     Maximize();
                 }
-            } else if (hit == kfhSysMenu) {
-                CloseForm();
+                return;
             }
-            pressedHit_ = kfhNone;
-            return;
         }
         const TSeFrameHit pressed = pressedHit_;
         if (outlineDrag_ && dragRunning_) {

@@ -9,6 +9,7 @@
 
 #include "skin/SkinObjects.h"
 #include "skinui/SeSkinForm.h"
+#include "skinui/ThemeLibrary.h"
 #include "skinui/tests/FormFrameSupport.h"
 
 namespace skinui {
@@ -219,6 +220,32 @@ TEST(FrameDragWindowTest, APressReleasedElsewhereRunsNothingAndADoubleClickMaxim
     Mouse(window).DoubleClick(60, 10);
     EXPECT_EQ(f.frame->WindowState(), kwsNormal);
     EXPECT_FALSE(f.frame->DragRunning());
+}
+
+TEST(FrameDragWindowTest, ThePlainTopBandReachesTheCaptionAndEachClickOfADoubleClickPressesAButton) {
+    SetThemesAllowed(false);
+    Framed plain;
+    HWND window = plain.form.Handle();
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    // Without themes the caption starts one row below the frame width.
+    const int band = GetSystemMetrics(SM_CXFRAME);
+    EXPECT_EQ(HitAt(window, 100, band), HTTOP);
+    EXPECT_EQ(HitAt(window, 100, band + 1), HTCAPTION);
+
+    plain.frame->SetBorderIcons((1u << skin::kbiClose) | (1u << skin::kbiRollup) | (1u << skin::kbiSystemMenu));
+    const TRect rollup = plain.frame->GetButtonRect(skin::kbiRollup);
+    ASSERT_FALSE(skin::RectIsEmpty(rollup));
+    const int x = rollup.Left + 3, y = rollup.Top + 3;
+    ASSERT_EQ(HitAt(window, x, y), HTMINBUTTON);
+    // A double click arrives as a click and a double click: both act.
+    Mouse mouse(window);
+    mouse.Down(x, y, HTMINBUTTON);
+    mouse.Up(x, y);
+    EXPECT_EQ(plain.frame->WindowState(), kwsRollup);
+    mouse.DoubleClick(x, y);
+    mouse.Up(x, y);
+    EXPECT_EQ(plain.frame->WindowState(), kwsNormal);
+    SetThemesAllowed(true);
 }
 
 TEST(FrameDragWindowTest, TheMouseReachesTheSkinObjectsAndHoverFollowsTheCursor) {
