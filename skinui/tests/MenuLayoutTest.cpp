@@ -113,6 +113,21 @@ TEST(MenuLayoutTest, AMenuBarPutsItemsSideBySideAndTheWindowButtonsAtTheRight) {
     EXPECT_EQ(bar->Items(2)->Bounds(), (TRect{content.X - 2 * h, 0, content.X - h, h}));
 }
 
+TEST(MenuLayoutTest, ALevelOpensOnItsFirstVisibleItem) {
+    auto menu = Level({"Hidden", "Also hidden", "&Close", "Last"});
+    menu->Items(0)->SetVisible(false);
+    menu->Items(1)->SetVisible(false);
+    TSeItemViewCore view(menu.get(), nullptr, false, false);
+    EXPECT_EQ(view.StartingCurrent(), menu->Items(2));
+    // Scrolled past the end: the last shown item, here hidden, gives way to
+    // the one before it.
+    menu->SetFirstVisible(7);
+    menu->Items(3)->SetVisible(false);
+    EXPECT_EQ(view.StartingCurrent(), menu->Items(2));
+    menu->Items(2)->SetVisible(false);
+    EXPECT_EQ(view.StartingCurrent(), nullptr);
+}
+
 TEST(MenuLayoutTest, NextAndPreviousWrapAndPassOverSeparatorsAndInvisibleItems) {
     auto menu = Level({"Ro&llup", "Minimize to &Tray", "-", "&Close", "Hidden"});
     menu->Items(4)->SetVisible(false);
