@@ -169,6 +169,8 @@ void TSeCustomForm::SetWindowState(TSeWindowState value) {
         pendingState_ = value;
         return;
     }
+    // Asked for the state it is in, an operation would restore instead.
+    if (value == windowState_) return;
     ApplyState(value);
 }
 
