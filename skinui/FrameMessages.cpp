@@ -94,6 +94,8 @@ void TSeCustomForm::HandleMessage(TMessage& m) {
             return;
         case WM_MOUSEMOVE:
         case WM_LBUTTONUP:
+        case WM_CAPTURECHANGED:
+        case WM_CANCELMODE:
             OnCapturedMouse(m);
             return;
         case WM_ACTIVATE:

@@ -192,6 +192,45 @@ TEST(FrameDragWindowTest, AnOutlineDragDrawsAndErasesItsXorRectangleAndMovesTheW
     EXPECT_EQ(r.right - r.left, 216);
 }
 
+TEST(FrameDragWindowTest, ADragEndsWhenTheWindowLosesTheMouse) {
+    Framed f;
+    f.Skin();
+    HWND window = f.form.Handle();
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    Pump();
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    const RECT start = f.WindowRect();
+    Mouse mouse(window);
+    mouse.Down(60, 10);
+    ASSERT_TRUE(f.frame->DragRunning());
+    // Another window takes the mouse and the button is released over it;
+    // then the mouse moves over the caption with no button held.
+    SetCapture(other);
+    ReleaseCapture();
+    EXPECT_FALSE(f.frame->DragRunning());
+    for (int i = 1; i <= 3; ++i) mouse.Move(60 + 40 * i, 10 + 2 * i);
+    EXPECT_EQ(f.WindowRect().left, start.left);
+    EXPECT_EQ(f.WindowRect().top, start.top);
+
+    // The system cancelling the mode ends an outline drag and erases it.
+    f.frame->Dragging()->SetDragMode(kfdmBorder);
+    HDC screen = GetDC(nullptr);
+    const POINT probe{start.left + 100 + 20, start.top + 139 + 80 - 1};
+    const COLORREF plainScreen = GetPixel(screen, probe.x, probe.y);
+    mouse.Down(60, 10);
+    mouse.Move(160, 90);
+    ASSERT_FALSE(skin::RectIsEmpty(f.frame->DragOutline()));
+    SendMessageA(window, WM_CANCELMODE, 0, 0);
+    EXPECT_FALSE(f.frame->DragRunning());
+    EXPECT_TRUE(skin::RectIsEmpty(f.frame->DragOutline()));
+    EXPECT_EQ(GetPixel(screen, probe.x, probe.y), plainScreen) << "the outline is erased";
+    ReleaseDC(nullptr, screen);
+    mouse.Move(260, 190);
+    mouse.Up(260, 190);
+    EXPECT_EQ(f.WindowRect().left, start.left);
+    DestroyWindow(other);
+}
+
 TEST(FrameDragWindowTest, APressReleasedElsewhereRunsNothingAndADoubleClickMaximizesOnlyWithItsIcon) {
     Framed f;
     f.Skin();
