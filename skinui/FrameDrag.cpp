@@ -29,11 +29,15 @@ skin::TRect DragStep(const skin::TRect& bounds, TSeFrameHit hit, const DragPoint
     // stays under the mouse in window coordinates; the right and bottom ones
     // do not, so a full drag measures them from the last point.
     const skin::TPoint& from = rules.outline ? pointer.press : pointer.last;
+    // They stop at both track sizes here: the window's size check keeps the
+    // origin and would push the opposite edge instead.
     if (MovesLeft(hit)) {
         next.Left = std::min(bounds.Left + (pointer.now.X - pointer.press.X), bounds.Right - rules.minTrack.X);
+        next.Left = std::max(next.Left, bounds.Right - rules.maxTrack.X);
     }
     if (MovesTop(hit)) {
         next.Top = std::min(bounds.Top + (pointer.now.Y - pointer.press.Y), bounds.Bottom - rules.minTrack.Y);
+        next.Top = std::max(next.Top, bounds.Bottom - rules.maxTrack.Y);
     }
     if (MovesRight(hit)) next.Right = bounds.Right + (pointer.now.X - from.X);
     if (MovesBottom(hit)) next.Bottom = bounds.Bottom + (pointer.now.Y - from.Y);

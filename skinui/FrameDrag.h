@@ -19,6 +19,8 @@ struct DragRules {
     // every step measures from the press point.
     bool outline = false;
     skin::TPoint minTrack{150, 40};
+    // The largest size the window may take (no limit unless told).
+    skin::TPoint maxTrack{1 << 24, 1 << 24};
     // Snapping of a moved window: the area (work area or parent's client),
     // the settings, and the shadow that is left out of the snapping edge.
     skin::TRect snapArea{};
@@ -41,8 +43,8 @@ constexpr bool StartsDrag(TSeFrameHit hit) { return hit >= kfhCaption && hit <= 
 // The caption moves the window (and snaps it) unless it may not move or is
 // maximized; an edge or corner resizes it unless it may not be sized or is
 // maximized, minimized or rolled up. The left and top edges stop at the
-// minimum track size; the right and bottom ones leave that to the window's
-// own size limits.
+// minimum and maximum track sizes; the right and bottom ones leave that to
+// the window's own size limits.
 skin::TRect DragStep(const skin::TRect& bounds, TSeFrameHit hit, const DragPointer& pointer, const DragRules& rules);
 
 }  // namespace skinui

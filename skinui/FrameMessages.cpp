@@ -94,6 +94,8 @@ void TSeCustomForm::HandleMessage(TMessage& m) {
             return;
         case WM_MOUSEMOVE:
         case WM_LBUTTONUP:
+        case WM_CAPTURECHANGED:
+        case WM_CANCELMODE:
             OnCapturedMouse(m);
             return;
         case WM_ACTIVATE:
@@ -138,7 +140,8 @@ void TSeCustomForm::HandleMessage(TMessage& m) {
             break;
     }
     if (m.msg == skin::WM_SESETSTATE) {
-        ApplyState(static_cast<TSeWindowState>(std::min<WPARAM>(m.wParam, kwsTray)));
+        // Only the four operations are requests; anything else is ignored.
+        if (m.wParam >= kwsMaximized && m.wParam <= kwsTray) ApplyState(static_cast<TSeWindowState>(m.wParam));
         MarkHandled();
     } else if (m.msg == skin::WM_SECHILDMAXIMIZE) {
         Maximize();

@@ -63,10 +63,19 @@ void TSeCustomForm::OnNonClientMouse(TMessage& m) {
     MarkHandled();
 }
 
-// While the frame holds the mouse the window hears client messages.
+// While the frame holds the mouse the window hears client messages. When
+// another window takes the mouse (or the system cancels the mode), the
+// release will never come here: the press ends now, without its action.
 void TSeCustomForm::OnCapturedMouse(TMessage& m) {
     HWND window = OwnerWindow();
-    if (m.msg == WM_MOUSEMOVE) {
+    if (m.msg == WM_CAPTURECHANGED || m.msg == WM_CANCELMODE) {
+        if (m.msg == WM_CAPTURECHANGED && reinterpret_cast<HWND>(m.lParam) == window) return;
+        if (buttonsHeld_ == 0 && !dragRunning_ && pressedHit_ == kfhNone) return;
+        buttonsHeld_ = 0;
+        pressedHit_ = kfhNone;
+        EndDrag();
+        if (Hooked()) PaintFrame();
+    } else if (m.msg == WM_MOUSEMOVE) {
         if (hoverHit_ != kfhNone && !(buttonsHeld_ & kShiftLeft)) {
             hoverHit_ = kfhNone;
             PaintFrame();
@@ -116,6 +125,7 @@ void TSeCustomForm::FrameMouseMove(skin::TShiftState shift, int x, int y) {
     rules.state = windowState_;
     rules.outline = outlineDrag_;
     rules.minTrack = GetMinTrackSize();
+    rules.maxTrack = GetMaxTrackSize();
     rules.snapArea = SnapArea();
     rules.gravitation = gravitation_.get();
     rules.shadow = ShadowInset();
@@ -169,20 +179,25 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
     if (!Hooked()) return;
     const TSeFrameHit hit = HitTest(x, y);
     if (button == skin::mbLeft) {
-        if (GetCapture() == OwnerWindow()) ReleaseCapture();
+        // A double click on the caption (with the maximize icon) toggles
+        // maximized, on the system icon it closes. Anywhere else its second
+        // click is a click like the first: a caption button acts on each,
+        // as two quick single clicks would.
         if (shift & kShiftDouble) {
-            EndDrag();
-            if (hit == kfhCaption && (borderIcons_ & BorderIconBit(skin::kbiMaximize))) {
-                if (windowState_ == kwsMaximized) {
+            const bool toggles = hit == kfhCaption && (borderIcons_ & BorderIconBit(skin::kbiMaximize));
+            if (toggles || hit == kfhSysMenu) {
+                EndDrag();
+                pressedHit_ = kfhNone;
+                ReleaseMouse();
+                if (hit == kfhSysMenu) {
+                    CloseForm();
+                } else if (windowState_ == kwsMaximized) {
                     Restore();
                 } else {
                     Maximize();
                 }
-            } else if (hit == kfhSysMenu) {
-                CloseForm();
+                return;
             }
-            pressedHit_ = kfhNone;
-            return;
         }
         const TSeFrameHit pressed = pressedHit_;
         if (outlineDrag_ && dragRunning_) {
@@ -197,6 +212,7 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
         }
         EndDrag();
         pressedHit_ = kfhNone;
+        ReleaseMouse();
         // The action may close the window: nothing of it is used afterwards.
         if (hit == pressed) {
             switch (hit) {
@@ -220,6 +236,12 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
         popupPoint_ = skin::TPoint{};
     }
     pressedHit_ = kfhNone;
+}
+
+// The capture goes once the press has ended, so that the capture change it
+// causes finds nothing left to cancel.
+void TSeCustomForm::ReleaseMouse() {
+    if (Hooked() && GetCapture() == OwnerWindow()) ReleaseCapture();
 }
 
 void TSeCustomForm::EndDrag() {

@@ -159,8 +159,14 @@ void TSeCustomForm::MinToTray() {
         if (pendingState_ == kwsNormal && previousState_ == kwsNormal) restoreBounds_ = NormalBounds();
         std::string tip = minimizeApplication_ ? framework::Application().Title() : caption_;
         if (tip.empty()) tip = Form()->Caption();
-        // Hidden, the window has no taskbar button; its icon brings it back.
-        if (minimizeApplication_ && ApplicationWindow() != OwnerWindow()) ShowWindow(ApplicationWindow(), SW_HIDE);
+        // The program minimizes itself first (its minimize handlers hear
+        // it); hidden, the window has no taskbar button; its icon brings it
+        // back.
+        if (minimizeApplication_) {
+            HWND application = ApplicationWindow();
+            if (!IsIconic(application)) ShowWindow(application, SW_MINIMIZE);
+            if (application != OwnerWindow()) ShowWindow(application, SW_HIDE);
+        }
         ShowWindow(OwnerWindow(), SW_HIDE);
         TSeTrayIcon& tray = Tray();
         tray.SetIcon(FormIcon());

@@ -13,6 +13,9 @@ namespace {
 
 // The control hook of a hooked window, found from the window.
 const char* const kHookProperty = "SeControlHook";
+// Where a procedure installed after ours kept ours in the window's chain
+// when it was unhooked: the procedure ours hands every message on to.
+const char* const kPassOnProperty = "SeControlHookPassOn";
 const char* const kUtilityClass = "SeHookListUtility";
 
 std::unique_ptr<THookList>& ListSlot() {
@@ -138,6 +141,16 @@ void TControlHook::HookControl() {
     if (!window) return;
     const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
     if (current == &TControlHook::HookedWndProc) return;
+    if (auto passOn = reinterpret_cast<WNDPROC>(GetPropA(window, kPassOnProperty))) {
+        // Our procedure is still in the chain, below a later one: take it
+        // over there instead of putting a second copy on top.
+        if (GetPropA(window, kHookProperty)) return;
+        RemovePropA(window, kPassOnProperty);
+        SetPropA(window, kHookProperty, this);
+        prevWndProc_ = passOn;
+        hookedWindow_ = window;
+        return;
+    }
     SetPropA(window, kHookProperty, this);
     prevWndProc_ = current;
     hookedWindow_ = window;
@@ -150,8 +163,12 @@ void TControlHook::UnhookControl() {
         const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hookedWindow_, GWLP_WNDPROC));
         if (current == &TControlHook::HookedWndProc) {
             SetWindowLongPtrA(hookedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prevWndProc_));
-            RemovePropA(hookedWindow_, kHookProperty);
+        } else {
+            // The later procedure still calls ours: it must find the
+            // procedure to pass on to, not this object, which may be freed.
+            SetPropA(hookedWindow_, kPassOnProperty, reinterpret_cast<HANDLE>(prevWndProc_));
         }
+        RemovePropA(hookedWindow_, kHookProperty);
     }
     prevWndProc_ = nullptr;
     hookedWindow_ = nullptr;
@@ -159,7 +176,12 @@ void TControlHook::UnhookControl() {
 
 LRESULT CALLBACK TControlHook::HookedWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<TControlHook*>(GetPropA(window, kHookProperty));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (!self) {
+        if (auto passOn = reinterpret_cast<WNDPROC>(GetPropA(window, kPassOnProperty))) {
+            return CallWindowProcA(passOn, window, message, wParam, lParam);
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
     return self->WindowProcedure(window, message, wParam, lParam);
 }
 
@@ -189,6 +211,19 @@ LRESULT TControlHook::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPAR
         return previous ? CallWindowProcA(previous, window, msg, wParam, lParam)
                         : DefWindowProcA(window, msg, wParam, lParam);
     }
+    // While this runs the object stays alive: a request to free it that a
+    // nested message loop hands over waits for the outermost return.
+    ++depth_;
+    struct Leave {
+        TControlHook* self;
+        ~Leave() {
+            if (--self->depth_ > 0 || !self->freeAsked_) return;
+            self->freeAsked_ = false;
+            if (THookList* list = THookList::Existing()) {
+                PostMessageA(list->UtilityWindow(), skin::WM_SEFREEHOOK, 0, reinterpret_cast<LPARAM>(self));
+            }
+        }
+    } leave{this};
     TMessage message{msg, wParam, lParam, 0};
     bool handled = false;
     if (msg != WM_QUIT) NotifyHooks(true, message, handled);
@@ -275,7 +310,11 @@ LRESULT CALLBACK THookList::UtilityWndProc(HWND window, UINT message, WPARAM wPa
             if (message == skin::WM_SEREHOOK) {
                 if (!hook->Hooks().empty()) hook->HookControl();
             } else if (hook->Hooks().empty()) {
-                delete hook;  // leaves the list in its destructor
+                if (hook->InMessage()) {
+                    hook->freeAsked_ = true;  // asked again once its procedure returns
+                } else {
+                    delete hook;  // leaves the list in its destructor
+                }
             }
         } catch (const std::exception& error) {
             HandOver(error);

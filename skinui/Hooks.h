@@ -90,6 +90,8 @@ public:
     const std::vector<TSeHook*>& Hooks() const { return hooks_; }
     // True while the window procedure is replaced.
     bool Installed() const { return prevWndProc_ != nullptr; }
+    // True while a message of the window is being handled here.
+    bool InMessage() const { return depth_ > 0; }
 
     void AddHook(TSeHook* hook);
     void RemoveHook(TSeHook* hook);
@@ -107,6 +109,9 @@ private:
     WNDPROC prevWndProc_ = nullptr;
     std::vector<TSeHook*> hooks_;
     bool destroying_ = false;
+    int depth_ = 0;          // messages of the window on the stack here
+    bool freeAsked_ = false;  // freeing waits for depth_ to reach 0
+    friend class THookList;
 };
 
 class THookList {

@@ -127,7 +127,19 @@ TSeCustomItem* TSeItemViewCore::StartingCurrent() const {
     if (count == 0) return nullptr;
     int index = item_->FirstVisible();
     if (index < 0 || index >= count) index = count - 1;
-    if (item_->Items(index)->SpecialKind() != kskNone && index + 1 < count) ++index;
+    // Hidden items are never current: the first shown one from there on,
+    // else the nearest one before it.
+    auto visibleFrom = [&](int from, int step) {
+        for (int i = from; i >= 0 && i < count; i += step)
+            if (item_->Items(i)->Visible()) return i;
+        return -1;
+    };
+    const int shown = visibleFrom(index, 1);
+    index = shown >= 0 ? shown : visibleFrom(index - 1, -1);
+    if (index < 0) return nullptr;
+    if (item_->Items(index)->SpecialKind() != kskNone) {
+        if (const int next = visibleFrom(index + 1, 1); next >= 0) index = next;
+    }
     return item_->Items(index);
 }
 

@@ -26,8 +26,10 @@ public:
     TSeItemViewCore(const TSeItemViewCore&) = delete;
     TSeItemViewCore& operator=(const TSeItemViewCore&) = delete;
 
-    TSeCustomItem* Item() const { return item_; }
-    TSeCustomItem* Current() const { return current_; }
+    // The level's item and its current child; nullptr once freed (the
+    // menu's owner may be destroyed while its levels are open).
+    TSeCustomItem* Item() const { return TSeCustomItem::Alive(item_) ? item_ : nullptr; }
+    TSeCustomItem* Current() const { return TSeCustomItem::Alive(current_) ? current_ : nullptr; }
     void SetCurrent(TSeCustomItem* item) { current_ = item; }
     bool Horizontal() const { return horizontal_; }
     bool IsMenuBar() const { return menuBar_; }

@@ -251,6 +251,7 @@ void TSeCustomItem::RunClick() {
 TSeCustomItem* TSeCustomItem::FindByAccelerator(char character) const {
     const char wanted = UpperAscii(character);
     for (TSeCustomItem* child : items_) {
+        if (!child->visible_) continue;  // never current, so never chosen
         const std::string& caption = child->caption_;
         for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
             if (caption[i] == '&' && UpperAscii(caption[i + 1]) == wanted) return child;

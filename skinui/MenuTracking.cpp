@@ -61,7 +61,7 @@ void TSeItemView::Track() {
     Hover(lastMouse_);
     skin::CaptureMouse(window);
     skin::OnExit leave{[this, window] {
-        if (Parent()) Parent()->Repaint();
+        if (Parent() && Parent()->Item()) Parent()->Repaint();
         SetTracking(false);
         if (IsWindow(window)) StopScrollTimer();
         skin::ReleaseMouse();

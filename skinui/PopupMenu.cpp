@@ -50,6 +50,7 @@ TSeCustomPopupMenu::TSeCustomPopupMenu(framework::TComponent* owner)
 
 TSeCustomPopupMenu::~TSeCustomPopupMenu() {
     BeginDestruction();
+    *alive_ = false;
     if (ShownMenu() == this) ShownMenu() = nullptr;
 }
 
@@ -88,19 +89,24 @@ void TSeCustomPopupMenu::Popup(int x, int y) {
     if (!items_) return;
     CloseShownMenu();
     ShownMenu() = this;
-    skin::OnExit notShown{[this] {
+    const std::shared_ptr<bool> alive = alive_;
+    skin::OnExit notShown{[this, alive] {
+        if (!*alive) return;  // destroyed while it was shown
         if (ShownMenu() == this) ShownMenu() = nullptr;
         if (items_) items_->SetInPopup(false);
     }};
-    ShowTree(*items_, options_.get(), Owner(), x, y, [this] {
+    ShowTree(*items_, options_.get(), Owner(), x, y, [this, alive] {
         if (onPopup) onPopup(*this);
-        return items_ != nullptr;
+        return *alive && items_ != nullptr;
     });
 }
 
 void PopupItemTree(TSeCustomItem& root, TSePopupMenuOptions* options, framework::TComponent* owner, int x, int y) {
     CloseShownMenu();
-    skin::OnExit notShown{[&root] { root.SetInPopup(false); }};
+    // The tree's owner may be destroyed while the menu is shown.
+    skin::OnExit notShown{[&root] {
+        if (TSeCustomItem::Alive(&root)) root.SetInPopup(false);
+    }};
     ShowTree(root, options, owner, x, y, [] { return true; });
 }
 

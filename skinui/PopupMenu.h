@@ -49,6 +49,9 @@ protected:
 private:
     TSeCustomItem* items_;
     std::unique_ptr<TSePopupMenuOptions> options_;
+    // False once the menu is destroyed: a Popup still on the stack (its
+    // owner destroyed it from inside the loop) must not touch it then.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // Shows the children of `root` as a popup menu at the screen point (x, y)

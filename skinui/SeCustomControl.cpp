@@ -2,6 +2,7 @@
 
 #include "framework/Property.h"
 #include "framework/win32/Form.h"
+#include "framework/win32/GraphicControl.h"
 #include "skin/BitmapDraw.h"
 #include "skin/CanvasHelpers.h"
 #include "skin/ScopeExit.h"
@@ -230,6 +231,14 @@ void TSeCustomControl::DrawParentBackground(HDC dc) {
     // The parent's coordinates land on the control's pixels.
     if (performance_ != ztpNoBuffer) {
         AskParentForBackground(*parent, dc, p, request);
+        // A blended control lets the parent's windowless controls show
+        // through: they are part of what lies under it.
+        if (blending_->Enabled()) {
+            POINT old;
+            OffsetViewportOrgEx(dc, -p.x, -p.y, &old);
+            framework::PaintGraphicChildren(*parent, dc);
+            SetViewportOrgEx(dc, old.x, old.y, nullptr);
+        }
         return;
     }
     if (paintWidth_ <= 0 || paintHeight_ <= 0) return;

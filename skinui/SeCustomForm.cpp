@@ -184,6 +184,8 @@ void TSeCustomForm::SetWindowState(TSeWindowState value) {
         pendingState_ = value;
         return;
     }
+    // Asked for the state it is in, an operation would restore instead.
+    if (value == windowState_) return;
     ApplyState(value);
 }
 
@@ -367,7 +369,9 @@ TSeFrameHit TSeCustomForm::HitTest(int x, int y) {
     if (windowState_ == kwsMaximized || windowState_ == kwsMinimized || windowState_ == kwsRollup) return hit;
     // The borders, with corner zones of 20 pixels.
     constexpr int kCorner = 20;
-    const int bandTop = Metrics().frameWidth;
+    // The top edge reaches down to the caption band, which starts one row
+    // below the frame width without themes (as the caption buttons do).
+    const int bandTop = Metrics().frameWidth + (ThemesActive() ? 0 : 1);
     if (y < bandTop) {
         hit = x < kCorner ? kfhTopLeft : x > frameWidth_ - kCorner ? kfhTopRight : kfhTop;
     } else if (y >= client.Bottom && y < frameHeight_) {

@@ -267,6 +267,7 @@ private:
     // The rectangle a moved window snaps to: the parent's client, or the work area.
     skin::TRect SnapArea() const;
     void EndDrag();
+    void ReleaseMouse();
     void OnEraseBackground(TMessage& message);
     void OnPaint(TMessage& message);
     void ApplyPendingState();

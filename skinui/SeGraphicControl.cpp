@@ -16,6 +16,11 @@ TSeGraphicControl::TSeGraphicControl(framework::TComponent* owner)
     : framework::TGraphicControl(owner), paintFont_(std::make_unique<framework::TFont>()),
       blending_(std::make_unique<TSeBlending>()) {
     TGraphicControl::SetBounds(0, 0, 100, 30);
+    // Blending switched on needs a buffer to blend in.
+    blending_->onChange = [this] {
+        if (blending_->Enabled() && performance_ == ztpNoBuffer) performance_ = ztpDoubleBuffer;
+        Invalidate();
+    };
 }
 
 const framework::PropertyTable& TSeGraphicControl::ClassProperties() {
@@ -44,7 +49,9 @@ void TSeGraphicControl::SetTransparent(bool value) {
 }
 
 void TSeGraphicControl::SetBlending(const TSeBlending& value) {
+    auto callback = std::move(blending_->onChange);
     blending_->Assign(value);
+    blending_->onChange = std::move(callback);
     if (blending_->Enabled() && performance_ == ztpNoBuffer) performance_ = ztpDoubleBuffer;
     if (!Loading()) Invalidate();
 }

@@ -45,7 +45,16 @@ public:
     void DrawText(const std::wstring& text, const TRect& rect, unsigned flags) override {
         calls.push_back({.what = "text", .destination = rect, .text = text, .flags = flags, .color = color_});
     }
-    int TextWidth(const std::wstring& text) override { return int(text.size()) * 5; }
+    // Measured as the system's text drawing measures: an "&" marks the next
+    // character and takes no room itself ("&&" is one "&").
+    int TextWidth(const std::wstring& text) override {
+        int characters = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == L'&' && i + 1 < text.size()) ++i;
+            ++characters;
+        }
+        return characters * 5;
+    }
     std::wstring EllipsisText(const std::wstring& text, int width) override {
         return TextWidth(text) <= width ? text : text.substr(0, std::size_t(width / 5)) + L"...";
     }

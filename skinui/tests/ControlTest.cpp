@@ -192,6 +192,38 @@ protected:
     }
 };
 
+TEST(GraphicControlTest, ABlendedControlShowsTheWindowlessControlsBehindIt) {
+    for (TSePerformance mode : {ztpSharedBuffer, ztpDoubleBuffer}) {
+        Window w;
+        auto* red = new TProbeGraphic(&w.form);
+        red->SetParent(&w.form);
+        red->SetBounds(10, 10, 20, 20);
+        red->SetColor(0x000000FF);
+        auto* control = new TSeCustomControl(&w.form);
+        control->SetParent(&w.form);
+        control->SetBounds(5, 5, 40, 40);
+        control->CreateHandle();
+        control->SetTransparent(true);
+        control->SetPerformance(mode);
+        control->Blending()->SetValue(255);
+        control->Blending()->SetEnabled(true);
+        const test::Picture picture = test::Painted(*control);
+        SCOPED_TRACE(int(mode));
+        EXPECT_EQ(test::Rgb(picture, 10, 10), 0xFF0000u);  // the windowless control
+        EXPECT_EQ(test::Rgb(picture, 2, 2), 0x996633u);    // the form beside it
+    }
+}
+
+TEST(GraphicControlTest, EnablingBlendingBuffersTheWindowlessControl) {
+    Window w;
+    TProbeGraphic control(&w.form);
+    ASSERT_EQ(control.Performance(), ztpNoBuffer);
+    control.Blending()->SetEnabled(true);
+    EXPECT_EQ(control.Performance(), ztpDoubleBuffer);
+    control.SetPerformance(ztpNoBuffer);
+    EXPECT_EQ(control.Performance(), ztpDoubleBuffer);
+}
+
 TEST(GraphicControlTest, ItIsDrawnOnItsParentInEveryModeAndHearsTheMouse) {
     Window w;
     auto* control = new TProbeGraphic(&w.form);

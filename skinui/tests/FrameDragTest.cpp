@@ -81,6 +81,24 @@ TEST(FrameDragTest, TheLeftAndTopEdgesStopAtTheMinimumTrackSize) {
     EXPECT_EQ(DragStep(kWindow, kfhLeft, Pointer(0, 0, 0, 0, 220, 0), rules).Left, 520);
 }
 
+TEST(FrameDragTest, TheLeftAndTopEdgesStopAtTheMaximumTrackSizeWithoutMovingTheOppositeEdge) {
+    DragRules rules;
+    rules.maxTrack = {400, 300};
+    // Pulled outwards past the maximum: the right and bottom edges stay put.
+    const TRect left = DragStep(kWindow, kfhLeft, Pointer(2, 100, 2, 100, -200, 100), rules);
+    EXPECT_EQ(left, MakeRect(270, 200, 670, 663));
+    const TRect top = DragStep(kWindow, kfhTop, Pointer(100, 2, 100, 2, 100, -200), rules);
+    EXPECT_EQ(top, MakeRect(300, 363, 670, 663));
+    const TRect corner = DragStep(kWindow, kfhTopLeft, Pointer(2, 2, 2, 2, -5000, -5000), rules);
+    EXPECT_EQ(corner, MakeRect(270, 363, 670, 663));
+    // A window larger than the maximum already does not grow from the left or top.
+    rules.maxTrack = {300, 200};
+    EXPECT_EQ(DragStep(kWindow, kfhLeft, Pointer(2, 100, 2, 100, -50, 100), rules).Left, 370);
+    // Within the limits the edge follows the mouse.
+    rules.maxTrack = {400, 300};
+    EXPECT_EQ(DragStep(kWindow, kfhLeft, Pointer(2, 100, 2, 100, -28, 100), rules).Left, 270);
+}
+
 TEST(FrameDragTest, AnOutlineDragMeasuresEverySideFromThePress) {
     DragRules rules;
     rules.outline = true;

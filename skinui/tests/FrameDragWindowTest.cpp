@@ -9,6 +9,7 @@
 
 #include "skin/SkinObjects.h"
 #include "skinui/SeSkinForm.h"
+#include "skinui/ThemeLibrary.h"
 #include "skinui/tests/FormFrameSupport.h"
 
 namespace skinui {
@@ -191,6 +192,45 @@ TEST(FrameDragWindowTest, AnOutlineDragDrawsAndErasesItsXorRectangleAndMovesTheW
     EXPECT_EQ(r.right - r.left, 216);
 }
 
+TEST(FrameDragWindowTest, ADragEndsWhenTheWindowLosesTheMouse) {
+    Framed f;
+    f.Skin();
+    HWND window = f.form.Handle();
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    Pump();
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    const RECT start = f.WindowRect();
+    Mouse mouse(window);
+    mouse.Down(60, 10);
+    ASSERT_TRUE(f.frame->DragRunning());
+    // Another window takes the mouse and the button is released over it;
+    // then the mouse moves over the caption with no button held.
+    SetCapture(other);
+    ReleaseCapture();
+    EXPECT_FALSE(f.frame->DragRunning());
+    for (int i = 1; i <= 3; ++i) mouse.Move(60 + 40 * i, 10 + 2 * i);
+    EXPECT_EQ(f.WindowRect().left, start.left);
+    EXPECT_EQ(f.WindowRect().top, start.top);
+
+    // The system cancelling the mode ends an outline drag and erases it.
+    f.frame->Dragging()->SetDragMode(kfdmBorder);
+    HDC screen = GetDC(nullptr);
+    const POINT probe{start.left + 100 + 20, start.top + 139 + 80 - 1};
+    const COLORREF plainScreen = GetPixel(screen, probe.x, probe.y);
+    mouse.Down(60, 10);
+    mouse.Move(160, 90);
+    ASSERT_FALSE(skin::RectIsEmpty(f.frame->DragOutline()));
+    SendMessageA(window, WM_CANCELMODE, 0, 0);
+    EXPECT_FALSE(f.frame->DragRunning());
+    EXPECT_TRUE(skin::RectIsEmpty(f.frame->DragOutline()));
+    EXPECT_EQ(GetPixel(screen, probe.x, probe.y), plainScreen) << "the outline is erased";
+    ReleaseDC(nullptr, screen);
+    mouse.Move(260, 190);
+    mouse.Up(260, 190);
+    EXPECT_EQ(f.WindowRect().left, start.left);
+    DestroyWindow(other);
+}
+
 TEST(FrameDragWindowTest, APressReleasedElsewhereRunsNothingAndADoubleClickMaximizesOnlyWithItsIcon) {
     Framed f;
     f.Skin();
@@ -219,6 +259,32 @@ TEST(FrameDragWindowTest, APressReleasedElsewhereRunsNothingAndADoubleClickMaxim
     Mouse(window).DoubleClick(60, 10);
     EXPECT_EQ(f.frame->WindowState(), kwsNormal);
     EXPECT_FALSE(f.frame->DragRunning());
+}
+
+TEST(FrameDragWindowTest, ThePlainTopBandReachesTheCaptionAndEachClickOfADoubleClickPressesAButton) {
+    SetThemesAllowed(false);
+    Framed plain;
+    HWND window = plain.form.Handle();
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    // Without themes the caption starts one row below the frame width.
+    const int band = GetSystemMetrics(SM_CXFRAME);
+    EXPECT_EQ(HitAt(window, 100, band), HTTOP);
+    EXPECT_EQ(HitAt(window, 100, band + 1), HTCAPTION);
+
+    plain.frame->SetBorderIcons((1u << skin::kbiClose) | (1u << skin::kbiRollup) | (1u << skin::kbiSystemMenu));
+    const TRect rollup = plain.frame->GetButtonRect(skin::kbiRollup);
+    ASSERT_FALSE(skin::RectIsEmpty(rollup));
+    const int x = rollup.Left + 3, y = rollup.Top + 3;
+    ASSERT_EQ(HitAt(window, x, y), HTMINBUTTON);
+    // A double click arrives as a click and a double click: both act.
+    Mouse mouse(window);
+    mouse.Down(x, y, HTMINBUTTON);
+    mouse.Up(x, y);
+    EXPECT_EQ(plain.frame->WindowState(), kwsRollup);
+    mouse.DoubleClick(x, y);
+    mouse.Up(x, y);
+    EXPECT_EQ(plain.frame->WindowState(), kwsNormal);
+    SetThemesAllowed(true);
 }
 
 TEST(FrameDragWindowTest, TheMouseReachesTheSkinObjectsAndHoverFollowsTheCursor) {

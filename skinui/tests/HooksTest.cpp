@@ -148,6 +148,55 @@ TEST_F(HooksTest, UnhookingLeavesAProcedureInstalledLaterInPlace) {
     SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(laterPrevious));
 }
 
+TEST_F(HooksTest, AControlHookLeftInsideAMessageIsNotFreedBeforeItsProcedureReturns) {
+    // The last hook leaves while the window's message is on the stack and a
+    // nested message loop runs (a menu, a progress bar's pump).
+    struct Leaving : TJournalHook {
+        using TJournalHook::TJournalHook;
+        TControlHook* mine = nullptr;
+        bool stillListed = false;
+        void HandleMessage(TMessage& message) override {
+            if (message.msg != kProbe) return;
+            mine = ControlHook();
+            SetControl(nullptr);
+            framework::Application().ProcessMessages();
+            stillListed = THookList::Instance().Contains(mine);
+        }
+    };
+    Leaving leaving(nullptr);
+    leaving.SetControl(form.get());
+    EXPECT_EQ(Probe(), 77);
+    EXPECT_TRUE(leaving.stillListed);
+    // Once the procedure has returned, the next loop frees it.
+    framework::Application().ProcessMessages();
+    EXPECT_FALSE(THookList::Instance().Contains(leaving.mine));
+    journal.clear();
+    EXPECT_EQ(Probe(), 77);
+    EXPECT_EQ(journal, (std::vector<std::string>{"Form probe"}));
+}
+
+TEST_F(HooksTest, AProcedureInstalledLaterStillReachesTheWindowAfterTheControlHookIsFreed) {
+    first->SetControl(form.get());
+    laterPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Later)));
+    first->SetControl(nullptr);
+    framework::Application().ProcessMessages();  // the control hook is freed
+    journal.clear();
+    EXPECT_EQ(Probe(), 77);
+    EXPECT_EQ(journal, (std::vector<std::string>{"later", "Form probe"}));
+    // Hooked again under the later procedure: each message once through each.
+    second->SetControl(form.get());
+    journal.clear();
+    EXPECT_EQ(Probe(), 77);
+    EXPECT_EQ(journal, (std::vector<std::string>{"later", "second before", "Form probe", "second after"}));
+    second->SetControl(nullptr);
+    framework::Application().ProcessMessages();
+    SetWindowLongPtrA(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(laterPrevious));
+    journal.clear();
+    EXPECT_EQ(Probe(), 77);
+    EXPECT_EQ(journal, (std::vector<std::string>{"Form probe"}));
+}
+
 TEST_F(HooksTest, AHookThatThrowsGoesToTheApplicationAndTheOthersStillHear) {
     std::vector<std::string> errors;
     framework::Application().onException = [&](const std::exception& e) { errors.push_back(e.what()); };

@@ -68,6 +68,13 @@ TEST(MenuItemTest, AcceleratorsAreFoundByTheirMarkedCharacterInEitherCase) {
     // Unmarked letters and the separator are not accelerators.
     EXPECT_EQ(menu->FindByAccelerator('R'), nullptr);
     EXPECT_EQ(menu->FindByAccelerator('-'), nullptr);
+    // A hidden item is never current, so its accelerator finds the next item
+    // that has it, or nothing.
+    auto hidden = Level({"&Hidden", "&Help", "&Close"});
+    hidden->Items(0)->SetVisible(false);
+    EXPECT_EQ(hidden->FindByAccelerator('h'), hidden->Items(1));
+    hidden->Items(2)->SetVisible(false);
+    EXPECT_EQ(hidden->FindByAccelerator('c'), nullptr);
 }
 
 TEST(MenuItemTest, ShortCutCodesAndTheirText) {

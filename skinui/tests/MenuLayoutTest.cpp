@@ -35,8 +35,9 @@ std::unique_ptr<TSeCustomItem> Numbered(int count) {
 int Index(const TSeItemViewCore& view) { return view.Item()->IndexOf(view.Current()); }
 
 TEST(MenuLayoutTest, APopupLevelStacksItsItemsAtTheWidestWidth) {
-    // The recording canvas measures 5 pixels a character; the check column
-    // is 22 and an item adds 42, plus the short-cut's text.
+    // The recording canvas measures 5 pixels a character and, like the
+    // system's text drawing, not the "&" that marks an accelerator; the
+    // check column is 22 and an item adds 42, plus the short-cut's text.
     auto menu = Level({"Ro&llup", "Minimize to &Tray", "-", "&Close"});
     menu->Items(3)->SetShortCut(0x8073);  // "Alt+F4"
     TSeItemViewCore view(menu.get(), nullptr, false, false);
@@ -44,8 +45,8 @@ TEST(MenuLayoutTest, APopupLevelStacksItsItemsAtTheWidestWidth) {
     const TPoint content = view.LayoutItems(canvas);
 
     const int height = MenuButtonHeight();
-    const int widest = 17 * 5 + 22 + 42;  // "Minimize to &Tray"
-    ASSERT_GT(widest, 6 * 5 + 22 + 42 + 6 * 5);  // wider than "&Close" with "Alt+F4"
+    const int widest = 16 * 5 + 22 + 42;  // "Minimize to &Tray"
+    ASSERT_GT(widest, 5 * 5 + 22 + 42 + 6 * 5);  // wider than "&Close" with "Alt+F4"
     EXPECT_EQ(content, (TPoint{widest, 3 * height + 15}));
     EXPECT_EQ(menu->Items(0)->Bounds(), (TRect{0, 0, widest, height}));
     EXPECT_EQ(menu->Items(1)->Bounds(), (TRect{0, height, widest, 2 * height}));
@@ -104,13 +105,28 @@ TEST(MenuLayoutTest, AMenuBarPutsItemsSideBySideAndTheWindowButtonsAtTheRight) {
     skin::test::RecordingCanvas canvas;
     const TPoint content = view.LayoutItems(canvas);
     const int h = MenuButtonHeight();
-    const int text = 5 * 5 + 12;
+    const int text = 4 * 5 + 12;  // "&File" and "&Edit": four characters shown
     EXPECT_EQ(content, (TPoint{2 * text + 3 * h, h}));
     EXPECT_EQ(bar->Items(4)->Bounds(), (TRect{0, 0, h, h}));  // icon at the left end
     EXPECT_EQ(bar->Items(0)->Bounds(), (TRect{h, 0, h + text, h}));
     EXPECT_EQ(bar->Items(1)->Bounds(), (TRect{h + text, 0, h + 2 * text, h}));
     EXPECT_EQ(bar->Items(3)->Bounds(), (TRect{content.X - h, 0, content.X, h}));  // close at the far right
     EXPECT_EQ(bar->Items(2)->Bounds(), (TRect{content.X - 2 * h, 0, content.X - h, h}));
+}
+
+TEST(MenuLayoutTest, ALevelOpensOnItsFirstVisibleItem) {
+    auto menu = Level({"Hidden", "Also hidden", "&Close", "Last"});
+    menu->Items(0)->SetVisible(false);
+    menu->Items(1)->SetVisible(false);
+    TSeItemViewCore view(menu.get(), nullptr, false, false);
+    EXPECT_EQ(view.StartingCurrent(), menu->Items(2));
+    // Scrolled past the end: the last shown item, here hidden, gives way to
+    // the one before it.
+    menu->SetFirstVisible(7);
+    menu->Items(3)->SetVisible(false);
+    EXPECT_EQ(view.StartingCurrent(), menu->Items(2));
+    menu->Items(2)->SetVisible(false);
+    EXPECT_EQ(view.StartingCurrent(), nullptr);
 }
 
 TEST(MenuLayoutTest, NextAndPreviousWrapAndPassOverSeparatorsAndInvisibleItems) {

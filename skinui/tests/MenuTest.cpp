@@ -10,8 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,6 +28,27 @@
 #include "skinui/PopupMenu.h"
 #include "skinui/PopupWindow.h"
 #include "skinui/tests/MenuScript.h"
+
+// While `poisonFreed` is set, freed memory is filled with 0xDD and never
+// given out again, so that a use after free reads pointers no address
+// holds and fails at once instead of finding the old values.
+namespace {
+bool poisonFreed = false;
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    if (!p) return;
+    if (poisonFreed) {
+        std::memset(p, 0xDD, _msize(p));
+        return;
+    }
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace skinui {
 namespace {
@@ -335,6 +360,56 @@ TEST(MenuTest, TheFirstLevelOfAPopupPlaysTheShowAnimationAndItsSubmenusDoNot) {
     animated.clear();
     EXPECT_TRUE(RunScript(*f.menu, 200, 150, {Fixture::Levels(1), look, f.Press(VK_ESCAPE)}));
     EXPECT_EQ(animated, (std::vector<bool>{true}));
+}
+
+// The menu's owner is destroyed while two levels are open (a timer's
+// handler closing the window, say): the loops end, and nothing they leave
+// behind touches the freed form, menu or items.
+TEST(MenuTest, DestroyingTheMenusOwnerWhileItIsOpenEndsItWithoutTouchingWhatWasFreed) {
+    for (const bool ownTree : {false, true}) {
+        auto* form = new framework::TForm(nullptr);
+        form->SetBounds(40, 40, 300, 200);
+        form->CreateHandle();
+        ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+        SetCursorPos(1, 760);
+        HWND keys = form->Handle();
+        // A popup menu component, or an item tree of the form's (as the
+        // frame's system menu is).
+        auto* menu = ownTree ? nullptr : new TSeCustomPopupMenu(form);
+        auto* root = ownTree ? new TSeCustomItem(form) : menu->Items();
+        auto add = [](TSeCustomItem* parent, const char* caption) {
+            auto* item = new TSeCustomItem(nullptr);
+            item->SetCaption(caption);
+            parent->Add(item);
+            return item;
+        };
+        TSeCustomItem* file = add(root, "&File");
+        add(file, "&New");
+        add(file, "&Open");
+        add(root, "&Close");
+        const auto destroy = [&] {
+            poisonFreed = true;
+            delete form;
+            form = nullptr;
+            return true;
+        };
+        const bool done = test::MenuScript::Run(
+            [&] {
+                if (ownTree) {
+                    PopupItemTree(*root, nullptr, form, 200, 150);
+                } else {
+                    menu->Popup(200, 150);
+                }
+            },
+            [] { test::CloseMenus(); },
+            {test::LevelsOpen(1), test::PressKey(keys, VK_RETURN), test::LevelsOpen(2), destroy});
+        poisonFreed = false;
+        EXPECT_TRUE(done) << (ownTree ? "item tree" : "popup menu");
+        EXPECT_EQ(form, nullptr);
+        EXPECT_EQ(DeepestOpenLevel(), nullptr);
+        EXPECT_EQ(TSeCustomPopupMenu::Shown(), nullptr);
+        Fixture::Pump();
+    }
 }
 
 }  // namespace

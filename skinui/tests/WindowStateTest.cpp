@@ -178,6 +178,45 @@ TEST(WindowStateTest, AMaximizedWindowFromMinimizedStaysMaximizedOnRestoreWhenTh
     EXPECT_TRUE(w.Visible());
 }
 
+TEST(WindowStateTest, SettingTheStateTheWindowIsInChangesNothing) {
+    for (TSeWindowState state : {kwsMaximized, kwsMinimized, kwsRollup, kwsTray}) {
+        Window w;
+        w.Apply(state);
+        Pump();
+        ASSERT_EQ(w.State(), state);
+        const RECT before = w.WindowRect();
+        w.Apply(state);
+        Pump();
+        EXPECT_EQ(w.State(), state) << Name(state);
+        const RECT after = w.WindowRect();
+        EXPECT_TRUE(EqualRect(&before, &after)) << Name(state);
+    }
+    // A normal window moved after a restore stays where it was moved to.
+    Window w;
+    w.Apply(kwsMaximized);
+    w.Apply(kwsNormal);
+    SetWindowPos(w.form.Handle(), nullptr, 240, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    w.Apply(kwsNormal);
+    EXPECT_EQ(w.WindowRect().left, 240);
+    EXPECT_EQ(w.WindowRect().top, 170);
+}
+
+TEST(WindowStateTest, ASetStateRequestOutsideTheFourOperationsIsIgnored) {
+    Window w;
+    w.Apply(kwsMaximized);
+    w.Apply(kwsNormal);
+    SetWindowPos(w.form.Handle(), nullptr, 240, 170, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (WPARAM value : {WPARAM(0), WPARAM(5), WPARAM(1391), ~WPARAM(0)}) {
+        SendMessageA(w.form.Handle(), skin::WM_SESETSTATE, value, 0);
+        Pump();
+        EXPECT_EQ(w.State(), kwsNormal) << value;
+        EXPECT_TRUE(w.Visible()) << value;
+        EXPECT_EQ(w.WindowRect().left, 240) << value;
+    }
+    SendMessageA(w.form.Handle(), skin::WM_SESETSTATE, kwsRollup, 0);
+    EXPECT_EQ(w.State(), kwsRollup);
+}
+
 TEST(WindowStateTest, ARolledUpWindowThatWasMovedComesBackAtItsNewPlaceWithItsOldSize) {
     Window w;
     const RECT before = w.WindowRect();
@@ -283,6 +322,47 @@ TEST(WindowStateTest, TheProgramsMinimizeHidesItsWindowInTheTrayAndTheIconShowsI
     SendMessageA(w.frame->Tray().Window(), skin::WM_SETRAYNOTIFY, 0, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(w.State(), kwsNormal);
+}
+
+TEST(WindowStateTest, TheProgramsMinimizeIsToldWhenTheMainFormGoesToTheTray) {
+    int earlierMinimizes = 0, earlierRestores = 0;
+    framework::Application().onMinimize = [&earlierMinimizes] { ++earlierMinimizes; };
+    framework::Application().onRestore = [&earlierRestores] { ++earlierRestores; };
+    Window w(true);
+    static Window* window = nullptr;
+    static std::vector<int> heard;
+    static int* minimizes = nullptr;
+    window = &w;
+    minimizes = &earlierMinimizes;
+    heard.clear();
+    struct Steps {
+        static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+            static int tick = 0;
+            HWND handle = window->form.Handle();
+            switch (tick++ % 4) {
+                case 0:
+                    SetForegroundWindow(handle);
+                    SendMessageA(handle, WM_NCACTIVATE, TRUE, 0);
+                    break;
+                case 1: window->frame->MinToTray(); break;
+                case 2:
+                    heard.push_back(*minimizes);
+                    heard.push_back(IsWindowVisible(handle));
+                    SendMessageA(window->frame->Tray().Window(), skin::WM_SETRAYNOTIFY, 0, WM_LBUTTONDBLCLK);
+                    break;
+                case 3: window->frame->CloseForm(); break;
+            }
+        }
+    };
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &Steps::Tick);
+    framework::Application().Run(w.form);
+    KillTimer(nullptr, timer);
+    // In the tray: the program minimized once and its window hidden.
+    EXPECT_EQ(heard, (std::vector<int>{1, 0}));
+    EXPECT_EQ(earlierMinimizes, 1);
+    EXPECT_EQ(earlierRestores, 1);
+    framework::Application().onMinimize = nullptr;
+    framework::Application().onRestore = nullptr;
 }
 
 // ---- the system menu ------------------------------------------------------------------
