@@ -34,13 +34,8 @@
 // holds and fails at once instead of finding the old values.
 namespace {
 bool poisonFreed = false;
-}  // namespace
 
-void* operator new(std::size_t size) {
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
+void FreeOrPoison(void* p) noexcept {
     if (!p) return;
     if (poisonFreed) {
         std::memset(p, 0xDD, _msize(p));
@@ -48,7 +43,14 @@ void operator delete(void* p) noexcept {
     }
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { FreeOrPoison(p); }
+void operator delete(void* p, std::size_t) noexcept { FreeOrPoison(p); }
 
 namespace skinui {
 namespace {
