@@ -300,7 +300,12 @@ bool PictureStoredStates(const std::string& outdir) {
         Settle(500);
         const std::string prefix = outdir + "/stored-" + (state + 3);
         HWND window = form->Handle();
-        if (IsWindowVisible(window)) ok = Shot(window, prefix + "-applied.bmp") && ok;
+        if (IsWindowVisible(window)) {
+            ok = Shot(window, prefix + "-applied.bmp") && ok;
+            // A window over the whole screen is left out of screen copies
+            // under Wine: picture the window's own painting as well.
+            ok = app::SaveWindowBitmap(window, prefix + "-applied-window.bmp") && ok;
+        }
         form->SeSkinForm1->Restore();
         Settle(500);
         ok = Shot(window, prefix + "-restored.bmp") && ok;
