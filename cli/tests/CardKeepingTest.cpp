@@ -25,13 +25,11 @@ using testing::CardOnThePort;
 using testing::Cli;
 using testing::CliRun;
 using testing::FileContents;
+using testing::WriteTestFile;
 using testing::ScratchDirectory;
 
 const char* const kEnd = "End of Diagnostic.      \n";
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // 128 KB that differ from the saver test's pattern and from 0x00 and 0xFF.
 std::string SavesImage() {
@@ -70,7 +68,7 @@ TEST(CardKeepingTest, ASaverBackedUpBeforeTheRunIsRestoredAfterItAndVerified) {
 TEST(CardKeepingTest, ARestoreReportsTheBytesTheSaverDoesNotKeep) {
     ScratchDirectory dir("keeping-restore");
     const std::string saves = dir.File("saves.bin");
-    WriteFile(saves, SavesImage());
+    WriteTestFile(saves, SavesImage());
     const std::uint8_t expected = static_cast<std::uint8_t>(SavesImage()[0x1234]);
     CardOnThePort port("sharp64,saver-bad=0x1234:0x00");
     CliRun run = Cli({"--no-flash", "--no-saver", "--restore-saver=" + saves});
@@ -92,7 +90,7 @@ TEST(CardKeepingTest, NoCardMeansNoFiles) {
 
 TEST(CardKeepingTest, BadCombinationsAndFilesAreRefusedBeforeThePort) {
     ScratchDirectory dir("keeping-refusals");
-    WriteFile(dir.File("short.bin"), "saves");
+    WriteTestFile(dir.File("short.bin"), "saves");
     std::filesystem::create_directory(dir.File("sub"));
     const struct {
         std::vector<std::string> args;
@@ -150,7 +148,7 @@ TEST(OutputFileTest, TheNameHoldsNothingUntilTheContentsAreComplete) {
     {
         OutputFile file(path, false);
         // Another program takes the name meanwhile: it is not replaced.
-        WriteFile(path, "theirs");
+        WriteTestFile(path, "theirs");
         EXPECT_THROW(file.Commit(bytes), FileError);
     }
     EXPECT_EQ(FileContents(path), "theirs");

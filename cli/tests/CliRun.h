@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,6 +28,18 @@ inline std::string FileContents(const std::filesystem::path& path) {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+inline void WriteTestFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// `size` bytes of a seeded generator: the same every run.
+inline std::string RandomBytes(std::size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(random());
+    return bytes;
 }
 
 // The log line that names a file the run wrote, with its checksums.

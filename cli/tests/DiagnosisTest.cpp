@@ -16,6 +16,8 @@ namespace {
 using testing::Cli;
 using testing::CliRun;
 using testing::FileContents;
+using testing::RandomBytes;
+using testing::WriteTestFile;
 using testing::ScratchDirectory;
 
 // The log without its mismatch lines.
@@ -30,16 +32,7 @@ std::string Summary(const std::string& log) {
     return out;
 }
 
-std::string RandomBytes(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (char& c : bytes) c = static_cast<char>(random());
-    return bytes;
-}
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 TEST(DiagnosisTest, AddressLineFaultsAreNamedInBothAreas) {
     const std::string stuck = "address line A17 stuck at 0 or 1 (addresses that differ only in bit 17 read the same bytes)\n";
@@ -82,7 +75,7 @@ TEST(DiagnosisTest, AStuckDataLineStopsTheFlashAndIsNamedByTheSaver) {
 
 TEST(DiagnosisTest, ABlockThatDoesNotEraseShowsUnderAGame) {
     ScratchDirectory dir("diagnosis-erase");
-    WriteFile(dir.File("game.bin"), RandomBytes(0x800000, 3));
+    WriteTestFile(dir.File("game.bin"), RandomBytes(0x800000, 3));
     CliRun run =
         Cli({"--simulate=intel64,erase-fail=0x40000,flash-image=" + dir.File("game.bin"), "--thorough", "--no-saver"});
     EXPECT_EQ(run.status, ExitProblem);
@@ -96,8 +89,8 @@ TEST(DiagnosisTest, ACardHoldsItsImagesBeforeTheRun) {
     ScratchDirectory dir("diagnosis-images");
     const std::string game = RandomBytes(0x300001, 5);  // not a whole number of blocks
     const std::string saves = RandomBytes(0x1000, 6);
-    WriteFile(dir.File("game.bin"), game);
-    WriteFile(dir.File("saves.bin"), saves);
+    WriteTestFile(dir.File("game.bin"), game);
+    WriteTestFile(dir.File("saves.bin"), saves);
     CliRun run = Cli({"--simulate=sharp32,flash-image=" + dir.File("game.bin") + ",saver-image=" + dir.File("saves.bin"),
                       "--only-read", "--read-flash=" + dir.File("dump.bin"), "--backup-saver=" + dir.File("backup.bin")});
     ASSERT_EQ(run.status, ExitClean) << run.err;
@@ -105,7 +98,7 @@ TEST(DiagnosisTest, ACardHoldsItsImagesBeforeTheRun) {
     EXPECT_EQ(FileContents(dir.File("backup.bin")), saves + std::string(0x20000 - saves.size(), '\0'));
 
     // An image that cannot be read or does not fit is refused before the run.
-    WriteFile(dir.File("big.bin"), std::string(0x400001, '\0'));
+    WriteTestFile(dir.File("big.bin"), std::string(0x400001, '\0'));
     CliRun big = Cli({"--simulate=sharp32,flash-image=" + dir.File("big.bin")});
     EXPECT_EQ(big.status, ExitUsage);
     EXPECT_EQ(big.out, "");

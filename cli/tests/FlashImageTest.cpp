@@ -20,18 +20,11 @@ using testing::CardOnThePort;
 using testing::Cli;
 using testing::CliRun;
 using testing::FileContents;
+using testing::RandomBytes;
+using testing::WriteTestFile;
 using testing::ScratchDirectory;
 
-std::string RandomBytes(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    std::string bytes(size, '\0');
-    for (char& c : bytes) c = static_cast<char>(random());
-    return bytes;
-}
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::span<const std::uint8_t> Bytes(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
@@ -64,8 +57,8 @@ TEST(FlashImageTest, AnImageIsWrittenWhereItDiffersAndComparedByteForByte) {
         bytes[0x2F0000] = '\xFF';
         return bytes;
     }();
-    WriteFile(dir.File("game.bin"), game);
-    WriteFile(dir.File("patched.bin"), patched);
+    WriteTestFile(dir.File("game.bin"), game);
+    WriteTestFile(dir.File("patched.bin"), patched);
     CardOnThePort port("sharp32");
     const std::string g = dir.File("game.bin"), p = dir.File("patched.bin");
 
@@ -97,10 +90,10 @@ TEST(FlashImageTest, AnImageIsWrittenWhereItDiffersAndComparedByteForByte) {
 
 TEST(FlashImageTest, ImagesTheCardCannotTakeAreRefusedBeforeAnythingIsErased) {
     ScratchDirectory dir("image-refusals");
-    WriteFile(dir.File("odd.bin"), "abc");
-    WriteFile(dir.File("empty.bin"), "");
-    WriteFile(dir.File("huge.bin"), std::string(0x800002, '\0'));
-    WriteFile(dir.File("5mb.bin"), std::string(0x500000, '\0'));
+    WriteTestFile(dir.File("odd.bin"), "abc");
+    WriteTestFile(dir.File("empty.bin"), "");
+    WriteTestFile(dir.File("huge.bin"), std::string(0x800002, '\0'));
+    WriteTestFile(dir.File("5mb.bin"), std::string(0x500000, '\0'));
     const struct {
         std::vector<std::string> args;
         std::string said;
@@ -136,8 +129,8 @@ TEST(FlashImageTest, ImagesTheCardCannotTakeAreRefusedBeforeAnythingIsErased) {
 class KeepTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteFile(dir.File("game.bin"), game);
-        WriteFile(dir.File("saves.bin"), saves);
+        WriteTestFile(dir.File("game.bin"), game);
+        WriteTestFile(dir.File("saves.bin"), saves);
         std::filesystem::create_directory(dir.File("kept"));
     }
     std::string Card(const std::string& kind) const {
@@ -205,7 +198,7 @@ TEST_F(KeepTest, AWriteBackThatFailsSaysWhereTheContentsAreAndHowToWriteThemBack
 
 TEST_F(KeepTest, CtrlCDuringTheChecksStillWritesTheCardBack) {
     game.resize(0x400000);
-    WriteFile(dir.File("game.bin"), game);
+    WriteTestFile(dir.File("game.bin"), game);
     CardOnThePort port(Card("sharp32").c_str());
     port.beforeAccess = [&port, raised = false]() mutable {
         if (!raised && port.card.EraseCount() == 3) {
