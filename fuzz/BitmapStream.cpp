@@ -18,7 +18,7 @@
 #include "framework/FrameworkError.h"
 #include "framework/Stream.h"
 #include "fuzz/FuzzSupport.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skin/SkinError.h"
 
 namespace {

@@ -22,8 +22,8 @@
 #include "framework/StreamValues.h"
 #include "fuzz/FuzzSupport.h"
 #include "skin/SkinError.h"
-#include "skin/SkinObject.h"
-#include "skin/SkinObjectClasses.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/objects/SkinObjectClasses.h"
 
 namespace {
 

@@ -18,12 +18,12 @@
 #include "framework/Property.h"
 #include "framework/Stream.h"
 #include "framework/StreamValues.h"
-#include "skin/SeBitmap.h"
-#include "skin/SkinObject.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/objects/SkinObject.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinFilters.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinObjects.h"
+#include "skin/storage/SkinFilters.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SkinObjects.h"
 
 namespace {
 

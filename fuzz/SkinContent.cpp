@@ -22,10 +22,10 @@
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/ZlibCheck.h"
 #include "skin/SkinError.h"
-#include "skin/SkinFilters.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinSource.h"
-#include "skin/WindowsBitmapFile.h"
+#include "skin/storage/SkinFilters.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/storage/SkinSource.h"
+#include "skin/gfx/WindowsBitmapFile.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/ZlibCheck.h"
 #include "skin/SkinEngine.h"
-#include "skin/ZStream.h"
+#include "skin/storage/ZStream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     skin::RegisterSkinClasses();

@@ -5,7 +5,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/Stream.h"
 #include "skin/SkinMessages.h"
-#include "skin/SkinObjectClasses.h"
+#include "skin/objects/SkinObjectClasses.h"
 #include "skin/ScopeExit.h"
 
 namespace skin {

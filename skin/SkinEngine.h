@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "framework/Component.h"
-#include "skin/SkinSource.h"
+#include "skin/storage/SkinSource.h"
 
 namespace skin {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skinui/EffectMasks.h"
 #include "skinui/EffectTypes.h"
 

@@ -5,7 +5,7 @@
 // longer animation.
 #pragma once
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skinui/EffectMasks.h"
 #include "skinui/FormOptions.h"
 

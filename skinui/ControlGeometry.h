@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "framework/IdentMaps.h"
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 
 namespace skinui {
 

@@ -3,8 +3,8 @@
 // lay under the window.
 #pragma once
 
-#include "skin/Rect.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/Rect.h"
+#include "skin/gfx/SeBitmap.h"
 
 namespace skinui {
 

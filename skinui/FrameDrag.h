@@ -4,7 +4,7 @@
 // bounds are the owner's bounds (screen or parent coordinates).
 #pragma once
 
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 #include "skinui/FormOptions.h"
 #include "skinui/FrameTypes.h"
 

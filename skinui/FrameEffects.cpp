@@ -10,7 +10,7 @@
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
 #include "framework/win32/GraphicControl.h"
-#include "skin/BitmapDraw.h"
+#include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/ScopeExit.h"
 #include "skinui/AnimationPlayer.h"
 #include "skinui/BackgroundCapture.h"

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 #include "skinui/FrameTypes.h"
 
 namespace skinui {

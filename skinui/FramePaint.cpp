@@ -6,11 +6,11 @@
 #include <string>
 
 #include "framework/win32/Form.h"
-#include "skin/BitmapDraw.h"
-#include "skin/CanvasHelpers.h"
+#include "skin/gfx/win32/BitmapDraw.h"
+#include "skin/gfx/win32/CanvasHelpers.h"
 #include "skin/ScopeExit.h"
-#include "skin/SkinCanvasDC.h"
-#include "skin/TextHelpers.h"
+#include "skin/objects/win32/SkinCanvasDC.h"
+#include "skin/gfx/win32/TextHelpers.h"
 #include "skinui/SeCustomForm.h"
 #include "skinui/FrameBlending.h"
 #include "skinui/ShadowBands.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "skin/SkinObjectTypes.h"
+#include "skin/objects/SkinObjectTypes.h"
 
 namespace skinui {
 

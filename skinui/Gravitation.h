@@ -3,7 +3,7 @@
 // the area's edge moves onto it. The window moves; its size never changes.
 #pragma once
 
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 #include "skinui/FormOptions.h"
 
 namespace skinui {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "framework/win32/Application.h"
-#include "skin/SkinCanvasDC.h"
+#include "skin/objects/win32/SkinCanvasDC.h"
 #include "skinui/MenuColors.h"
 #include "skinui/MenuMetrics.h"
 #include "skinui/PopupWindow.h"

@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 #include "skinui/ItemViewCore.h"
 
 namespace skinui {

@@ -5,7 +5,7 @@
 // window, painting, the scroll timer and the tracking loop.
 #pragma once
 
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 #include "skinui/MenuItem.h"
 
 namespace skin {

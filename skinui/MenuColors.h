@@ -1,7 +1,7 @@
 // The system colours of the plain menu look, as colour values.
 #pragma once
 
-#include "skin/Pixel.h"
+#include "skin/gfx/Pixel.h"
 
 namespace skinui {
 

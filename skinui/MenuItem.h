@@ -19,7 +19,7 @@
 #include "framework/Action.h"
 #include "framework/Component.h"
 #include "framework/ImageList.h"
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 #include "skinui/FormOptions.h"
 
 namespace skin {

@@ -8,8 +8,8 @@
 // drawn grey, embossed in the button highlight while it is not current.
 #include <string>
 
-#include "skin/SkinCanvas.h"
-#include "skin/SkinObjectTypes.h"
+#include "skin/objects/SkinCanvas.h"
+#include "skin/objects/SkinObjectTypes.h"
 #include "skinui/ItemViewCore.h"
 #include "skinui/MenuGlyphs.h"
 #include "skinui/MenuColors.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 
 namespace skinui {
 

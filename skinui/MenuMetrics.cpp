@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "skin/SkinCanvas.h"
+#include "skin/objects/SkinCanvas.h"
 
 namespace skinui {
 

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "framework/Font.h"
-#include "skin/Pixel.h"
-#include "skin/Rect.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/Pixel.h"
+#include "skin/gfx/Rect.h"
+#include "skin/gfx/SeBitmap.h"
 
 namespace skin {
 class SkinCanvas;

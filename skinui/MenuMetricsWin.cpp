@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "framework/IdentMaps.h"
-#include "skin/BitmapDraw.h"
+#include "skin/gfx/win32/BitmapDraw.h"
 #include "skinui/MenuMetrics.h"
 
 namespace skinui {

@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "skin/InputHelpers.h"
+#include "skin/gfx/win32/InputHelpers.h"
 #include "skin/ScopeExit.h"
 #include "skinui/ItemView.h"
 #include "skinui/MenuLayout.h"

@@ -1,7 +1,7 @@
 #include "skinui/PaintPipeline.h"
 
 #include "framework/win32/Form.h"
-#include "skin/BitmapDraw.h"
+#include "skin/gfx/win32/BitmapDraw.h"
 #include "skinui/SharedBuffer.h"
 
 namespace skinui {

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "framework/win32/Control.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skinui/ControlGeometry.h"
 #include "skinui/ParentBackground.h"
 #include "skinui/SeBlending.h"

@@ -1,6 +1,6 @@
 #include "skinui/PopupWindow.h"
 
-#include "skin/CanvasHelpers.h"
+#include "skin/gfx/win32/CanvasHelpers.h"
 #include "skinui/MenuColors.h"
 #include "skinui/ThemeLibrary.h"
 

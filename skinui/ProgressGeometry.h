@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "skin/Rect.h"
+#include "skin/gfx/Rect.h"
 
 namespace skinui {
 

@@ -18,8 +18,8 @@
 
 #include "framework/Font.h"
 #include "framework/win32/CustomControl.h"
-#include "skin/SeBitmap.h"
-#include "skin/SkinObjectWindow.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/objects/win32/SkinObjectWindow.h"
 #include "skinui/ControlGeometry.h"
 #include "skinui/SeBlending.h"
 

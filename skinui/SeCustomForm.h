@@ -23,9 +23,9 @@
 #include <string>
 #include <string_view>
 
-#include "skin/Rect.h"
-#include "skin/SeBitmap.h"
-#include "skin/SkinObjectControl.h"
+#include "skin/gfx/Rect.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/objects/SkinObjectControl.h"
 #include "skinui/FormOptions.h"
 #include "skinui/FrameGeometry.h"
 #include "skinui/FrameTypes.h"

@@ -2,8 +2,8 @@
 
 #include "framework/Property.h"
 #include "framework/win32/Form.h"
-#include "skin/BitmapDraw.h"
-#include "skin/CanvasHelpers.h"
+#include "skin/gfx/win32/BitmapDraw.h"
+#include "skin/gfx/win32/CanvasHelpers.h"
 #include "skinui/PaintPipeline.h"
 
 namespace skinui {

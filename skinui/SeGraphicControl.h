@@ -12,7 +12,7 @@
 
 #include "framework/Font.h"
 #include "framework/win32/GraphicControl.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skinui/ControlGeometry.h"
 #include "skinui/SeBlending.h"
 

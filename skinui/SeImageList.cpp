@@ -1,6 +1,6 @@
 #include "skinui/SeImageList.h"
 
-#include "skin/SkinCanvas.h"
+#include "skin/objects/SkinCanvas.h"
 
 namespace skinui {
 

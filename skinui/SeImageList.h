@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "framework/ImageList.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 
 namespace skin {
 class SkinCanvas;

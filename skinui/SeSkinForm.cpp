@@ -9,13 +9,13 @@
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
 #include "framework/win32/GraphicControl.h"
-#include "skin/BitmapDraw.h"
+#include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/ScopeExit.h"
-#include "skin/SkinCanvasDC.h"
+#include "skin/objects/win32/SkinCanvasDC.h"
 #include "skin/SkinMessages.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinObjects2.h"
-#include "skin/SkinRegionWin.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SkinObjects2.h"
+#include "skin/objects/win32/SkinRegion.h"
 #include "skinui/SkinItem.h"
 
 namespace skinui {

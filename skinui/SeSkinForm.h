@@ -11,8 +11,8 @@
 #include <string>
 
 #include "skin/SkinEngine.h"
-#include "skin/SkinObject.h"
-#include "skin/SkinObjectWindow.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/objects/win32/SkinObjectWindow.h"
 #include "skinui/SeCustomForm.h"
 
 namespace skinui {

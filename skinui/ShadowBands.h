@@ -9,9 +9,9 @@
 #include <array>
 #include <cstdint>
 
-#include "skin/Pixel.h"
-#include "skin/Rect.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/Pixel.h"
+#include "skin/gfx/Rect.h"
+#include "skin/gfx/SeBitmap.h"
 
 namespace skinui {
 

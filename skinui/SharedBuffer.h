@@ -3,7 +3,7 @@
 // never shrunk, freed at the end of the program.
 #pragma once
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 
 namespace skinui {
 

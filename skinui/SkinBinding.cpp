@@ -1,6 +1,6 @@
 #include "skinui/SkinBinding.h"
 
-#include "skin/SkinObjectClasses.h"
+#include "skin/objects/SkinObjectClasses.h"
 
 namespace skinui {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "skin/SkinEngine.h"
-#include "skin/SkinObject.h"
+#include "skin/objects/SkinObject.h"
 
 namespace skinui {
 

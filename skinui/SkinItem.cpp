@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "skin/SkinCanvas.h"
+#include "skin/objects/SkinCanvas.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinObject.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinSource.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/storage/SkinSource.h"
 #include "skinui/ItemViewCore.h"
 #include "skinui/MenuGlyphs.h"
 #include "skinui/MenuLayout.h"

@@ -1,9 +1,9 @@
 #include "skinui/SkinPopupWindow.h"
 
-#include "skin/SkinCanvasDC.h"
+#include "skin/objects/win32/SkinCanvasDC.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinObject.h"
-#include "skin/SkinSource.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/storage/SkinSource.h"
 #include "skinui/SkinItem.h"
 
 namespace skinui {

@@ -4,7 +4,7 @@
 // the key colour so that they are drawn masked.
 #pragma once
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 
 namespace skinui {
 

@@ -10,7 +10,7 @@
 #include "app/DiagUnit.h"
 #include "framework/win32/Application.h"
 #include "framework/win32/StdControls.h"
-#include "skin/SkinObjects.h"
+#include "skin/objects/SkinObjects.h"
 #include "skinui/SeProgressBar.h"
 #include "skinui/SeSkinForm.h"
 

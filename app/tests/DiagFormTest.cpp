@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/DiagUnit.h"
-#include "skin/SkinObject.h"
+#include "skin/objects/SkinObject.h"
 #include "cartridge/CardIdentification.h"
 #include "framework/win32/Application.h"
 #include "portio/InpOutPort.h"

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "framework/Stream.h"
-#include "skin/Pixel.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/Pixel.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skin/SkinEngine.h"
-#include "skin/ZStream.h"
+#include "skin/storage/ZStream.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/RegionRuns.h"
-#include "skin/SeBitmap.h"
-#include "skin/TileLayout.h"
+#include "skin/gfx/RegionRuns.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/gfx/TileLayout.h"
 
 namespace skin {
 namespace {

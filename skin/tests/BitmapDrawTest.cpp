@@ -2,9 +2,9 @@
 // destination is itself a bitmap, so its pixels can be read back directly.
 #include <gtest/gtest.h>
 
-#include "skin/BitmapDraw.h"
-#include "skin/RegionFromBitmap.h"
-#include "skin/SkinLibrary.h"
+#include "skin/gfx/win32/BitmapDraw.h"
+#include "skin/gfx/win32/RegionFromBitmap.h"
+#include "skin/win32/SkinLibrary.h"
 
 namespace skin {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/SeBitmapList.h"
+#include "skin/gfx/SeBitmapList.h"
 
 namespace skin {
 namespace {

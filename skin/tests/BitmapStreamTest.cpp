@@ -6,8 +6,8 @@
 
 #include "framework/FrameworkError.h"
 #include "framework/Stream.h"
-#include "skin/SeBitmap.h"
-#include "skin/StreamString.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/storage/StreamString.h"
 
 namespace skin {
 namespace {

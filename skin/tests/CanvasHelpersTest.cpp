@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/BitmapDraw.h"
-#include "skin/ButtonGlyph.h"
-#include "skin/CanvasHelpers.h"
-#include "skin/InputHelpers.h"
-#include "skin/TextHelpers.h"
+#include "skin/gfx/win32/BitmapDraw.h"
+#include "skin/gfx/win32/ButtonGlyph.h"
+#include "skin/gfx/win32/CanvasHelpers.h"
+#include "skin/gfx/win32/InputHelpers.h"
+#include "skin/gfx/win32/TextHelpers.h"
 
 namespace skin {
 namespace {

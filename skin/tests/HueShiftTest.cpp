@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/HueShift.h"
+#include "skin/gfx/HueShift.h"
 
 namespace skin {
 namespace {

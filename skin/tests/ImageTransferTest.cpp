@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/ImageTransfer.h"
+#include "skin/gfx/win32/ImageTransfer.h"
 
 namespace skin {
 namespace {

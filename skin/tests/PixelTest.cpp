@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/Pixel.h"
+#include "skin/gfx/Pixel.h"
 
 namespace skin {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/MulDiv.h"
-#include "skin/Rect.h"
+#include "skin/gfx/MulDiv.h"
+#include "skin/gfx/Rect.h"
 
 namespace skin {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/HueShift.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/HueShift.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skin/SkinError.h"
 
 namespace skin {

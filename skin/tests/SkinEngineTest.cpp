@@ -10,10 +10,10 @@
 #include "framework/ComponentStreaming.h"
 #include "framework/FrameworkError.h"
 #include "framework/ObjectText.h"
-#include "skin/HueShift.h"
+#include "skin/gfx/HueShift.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinFilters.h"
-#include "skin/SkinObject.h"
+#include "skin/storage/SkinFilters.h"
+#include "skin/objects/SkinObject.h"
 
 namespace skin {
 namespace {

@@ -13,7 +13,7 @@
 #include "framework/win32/Form.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"
-#include "skin/SkinObject.h"
+#include "skin/objects/SkinObject.h"
 
 namespace skin {
 namespace {

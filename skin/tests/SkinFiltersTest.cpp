@@ -12,12 +12,12 @@
 #include "framework/ComponentStreaming.h"
 #include "framework/FrameworkError.h"
 #include "skin/ProgramFolder.h"
-#include "skin/SkinFilters.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinSource.h"
-#include "skin/StreamString.h"
-#include "skin/WindowsBitmapFile.h"
+#include "skin/storage/SkinFilters.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/storage/SkinSource.h"
+#include "skin/storage/StreamString.h"
+#include "skin/gfx/WindowsBitmapFile.h"
 
 namespace skin {
 namespace {

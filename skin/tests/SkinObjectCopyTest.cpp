@@ -6,11 +6,11 @@
 #include "framework/FrameworkError.h"
 #include "framework/ObjectText.h"
 #include "framework/Property.h"
-#include "skin/SeBitmap.h"
-#include "skin/SeBitmapList.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinObjects2.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/gfx/SeBitmapList.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SkinObjects2.h"
 
 namespace skin {
 namespace {

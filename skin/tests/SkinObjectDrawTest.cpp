@@ -5,10 +5,10 @@
 
 #include <limits>
 
-#include "skin/SeBitmapList.h"
-#include "skin/SkinCanvas.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinObjects2.h"
+#include "skin/gfx/SeBitmapList.h"
+#include "skin/objects/SkinCanvas.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SkinObjects2.h"
 #include "tests/SkinTestDoubles.h"
 
 namespace skin {

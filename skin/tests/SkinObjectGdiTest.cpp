@@ -7,15 +7,15 @@
 #include <set>
 #include <utility>
 
-#include "skin/BitmapDraw.h"
-#include "skin/SeBitmap.h"
-#include "skin/SeBitmapList.h"
-#include "skin/SkinCanvasDC.h"
-#include "skin/SkinLibrary.h"
+#include "skin/gfx/win32/BitmapDraw.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/gfx/SeBitmapList.h"
+#include "skin/objects/win32/SkinCanvasDC.h"
+#include "skin/win32/SkinLibrary.h"
 #include "skin/SkinMessages.h"
-#include "skin/SkinObjectWindow.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinRegionWin.h"
+#include "skin/objects/win32/SkinObjectWindow.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/objects/win32/SkinRegion.h"
 
 namespace skin {
 namespace {

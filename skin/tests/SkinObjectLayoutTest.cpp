@@ -1,10 +1,10 @@
 // Layout, hit tests, lookup, hue and character sets of skin object trees.
 #include <gtest/gtest.h>
 
-#include "skin/HueShift.h"
-#include "skin/SkinObject.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinObjects.h"
+#include "skin/gfx/HueShift.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SkinObjects.h"
 
 namespace skin {
 namespace {

@@ -8,11 +8,11 @@
 #include "framework/FrameworkError.h"
 #include "framework/ObjectText.h"
 #include "framework/StreamValues.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinObjectRecords.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinObjects2.h"
-#include "skin/StreamString.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/storage/SkinObjectRecords.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SkinObjects2.h"
+#include "skin/storage/StreamString.h"
 
 namespace skin {
 namespace {

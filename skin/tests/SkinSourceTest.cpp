@@ -3,9 +3,9 @@
 
 #include <limits>
 
-#include "skin/HueShift.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinSource.h"
+#include "skin/gfx/HueShift.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/storage/SkinSource.h"
 
 namespace skin {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/SeBitmap.h"
-#include "skin/SkinCanvas.h"
-#include "skin/SkinObjectControl.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/objects/SkinCanvas.h"
+#include "skin/objects/SkinObjectControl.h"
 
 namespace skin::test {
 

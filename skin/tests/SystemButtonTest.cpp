@@ -2,9 +2,9 @@
 // tracking, actions on the skinned form; rolling panels.
 #include <gtest/gtest.h>
 
-#include "skin/SeBitmapList.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinObjects2.h"
+#include "skin/gfx/SeBitmapList.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SkinObjects2.h"
 #include "tests/SkinTestDoubles.h"
 
 namespace skin {

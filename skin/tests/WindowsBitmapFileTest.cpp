@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "skin/SeBitmap.h"
-#include "skin/WindowsBitmapFile.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/gfx/WindowsBitmapFile.h"
 
 namespace skin {
 namespace {

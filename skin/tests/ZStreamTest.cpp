@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/Stream.h"
-#include "skin/ZStream.h"
+#include "skin/storage/ZStream.h"
 
 namespace skin {
 namespace {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <random>
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skinui/AnimationFrame.h"
 
 namespace {

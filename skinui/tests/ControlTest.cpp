@@ -9,8 +9,8 @@
 
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
-#include "skin/BitmapDraw.h"
-#include "skin/CanvasHelpers.h"
+#include "skin/gfx/win32/BitmapDraw.h"
+#include "skin/gfx/win32/CanvasHelpers.h"
 #include "skin/SkinMessages.h"
 #include "skinui/SeProgressBar.h"
 #include "skinui/tests/ControlTestSupport.h"

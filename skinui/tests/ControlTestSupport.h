@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "framework/win32/Form.h"
-#include "skin/BitmapDraw.h"
+#include "skin/gfx/win32/BitmapDraw.h"
 #include "skinui/SeCustomControl.h"
 
 namespace skinui::test {

@@ -11,9 +11,9 @@
 #include "framework/ObjectText.h"
 #include "framework/win32/Form.h"
 #include "framework/win32/StdControls.h"
-#include "skin/BitmapDraw.h"
+#include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinObjects.h"
+#include "skin/objects/SkinObjects.h"
 #include "skinui/SeSkinForm.h"
 
 namespace skinui {

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/SkinObjects.h"
+#include "skin/objects/SkinObjects.h"
 #include "skinui/SeSkinForm.h"
 #include "skinui/ThemeLibrary.h"
 #include "skinui/tests/FormFrameSupport.h"

@@ -15,7 +15,7 @@
 #include "framework/Stream.h"
 #include "framework/win32/Form.h"
 #include "framework/win32/StdControls.h"
-#include "skin/BitmapDraw.h"
+#include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"
 #include "skinui/SeProgressBar.h"

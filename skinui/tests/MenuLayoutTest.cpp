@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/SkinObjectTypes.h"
+#include "skin/objects/SkinObjectTypes.h"
 #include "skin/tests/SkinTestDoubles.h"
 #include "skinui/ItemViewCore.h"
 #include "skinui/MenuItem.h"

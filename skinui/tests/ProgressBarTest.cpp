@@ -8,10 +8,10 @@
 
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
-#include "skin/BitmapDraw.h"
-#include "skin/CanvasHelpers.h"
+#include "skin/gfx/win32/BitmapDraw.h"
+#include "skin/gfx/win32/CanvasHelpers.h"
 #include "skin/SkinMessages.h"
-#include "skin/SkinObjects.h"
+#include "skin/objects/SkinObjects.h"
 #include "skinui/SeProgressBar.h"
 #include "skinui/tests/ControlTestSupport.h"
 #include "skinui/ThemeLibrary.h"

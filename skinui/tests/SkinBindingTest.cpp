@@ -1,7 +1,7 @@
 // A control's binding to a skin engine, without windows.
 #include <gtest/gtest.h>
 
-#include "skin/SkinObjects.h"
+#include "skin/objects/SkinObjects.h"
 #include "skinui/SkinBinding.h"
 
 namespace skinui {

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "framework/Font.h"
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinSource.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/storage/SkinSource.h"
 #include "skinui/ItemViewCore.h"
 #include "skinui/MenuColors.h"
 #include "skinui/MenuLayout.h"

@@ -11,11 +11,11 @@
 #include <memory>
 #include <vector>
 
-#include "skin/SeBitmap.h"
-#include "skin/SkinCanvas.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/objects/SkinCanvas.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinObject.h"
-#include "skin/SkinSource.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/storage/SkinSource.h"
 #include "skinui/ItemView.h"
 #include "skinui/SkinItem.h"
 #include "skinui/SkinPopupWindow.h"

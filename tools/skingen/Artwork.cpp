@@ -5,8 +5,8 @@
 #include <map>
 #include <memory>
 
-#include "skin/SeBitmap.h"
-#include "skin/SeBitmapList.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/gfx/SeBitmapList.h"
 
 namespace skingen {
 

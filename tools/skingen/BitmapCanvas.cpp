@@ -5,9 +5,9 @@
 #include <string>
 
 #include "framework/Font.h"
-#include "skin/SeBitmap.h"
-#include "skin/SkinObjectTypes.h"
-#include "skin/TileLayout.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/objects/SkinObjectTypes.h"
+#include "skin/gfx/TileLayout.h"
 #include "tools/skingen/PixelFont.h"
 
 namespace skingen {

@@ -5,7 +5,7 @@
 // colour (twice as large for fonts of 13 pixels and more), icons not at all.
 #pragma once
 
-#include "skin/SkinCanvas.h"
+#include "skin/objects/SkinCanvas.h"
 
 namespace skingen {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "framework/Font.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinSource.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/storage/SkinSource.h"
 #include "tools/skingen/Artwork.h"
 
 namespace skingen {

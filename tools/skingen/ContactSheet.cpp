@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "skin/SeBitmap.h"
-#include "skin/SkinObject.h"
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinSource.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/storage/SkinSource.h"
 #include "tools/skingen/BitmapCanvas.h"
 #include "tools/skingen/PixelFont.h"
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "tools/skingen/OutputFile.h"
 
 namespace skingen {

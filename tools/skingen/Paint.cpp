@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 
 namespace skingen {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "skin/Pixel.h"
+#include "skin/gfx/Pixel.h"
 
 namespace skin {
 class TSeBitmap;

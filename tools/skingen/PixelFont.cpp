@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 
 namespace skingen {
 

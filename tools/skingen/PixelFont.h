@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "skin/Pixel.h"
-#include "skin/Rect.h"
+#include "skin/gfx/Pixel.h"
+#include "skin/gfx/Rect.h"
 
 namespace skin {
 class TSeBitmap;

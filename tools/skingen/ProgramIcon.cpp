@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "tools/skingen/Paint.h"
 
 namespace skingen {

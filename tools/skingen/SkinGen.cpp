@@ -5,9 +5,9 @@
 #include <system_error>
 #include <string_view>
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinSource.h"
+#include "skin/storage/SkinSource.h"
 #include "tools/skingen/BuiltinSkin.h"
 #include "tools/skingen/ContactSheet.h"
 #include "tools/skingen/IcoFile.h"

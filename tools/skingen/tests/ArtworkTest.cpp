@@ -6,8 +6,8 @@
 #include <map>
 #include <string>
 
-#include "skin/SeBitmap.h"
-#include "skin/SeBitmapList.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/gfx/SeBitmapList.h"
 #include "tools/skingen/Artwork.h"
 #include "tools/skingen/Paint.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/SkinObjectClasses.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinSource.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SkinObjects.h"
+#include "skin/storage/SkinSource.h"
 #include "tools/skingen/BuiltinSkin.h"
 #include "tools/skingen/tests/SkinTreeHelpers.h"
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "framework/ComponentStreaming.h"
-#include "skin/SeBitmap.h"
-#include "skin/SkinObject.h"
-#include "skin/SkinSource.h"
+#include "skin/gfx/SeBitmap.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/storage/SkinSource.h"
 #include "tools/skingen/BitmapCanvas.h"
 #include "tools/skingen/BuiltinSkin.h"
 #include "tools/skingen/ContactSheet.h"

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "skin/SeBitmap.h"
+#include "skin/gfx/SeBitmap.h"
 #include "tools/skingen/IcoFile.h"
 #include "tools/skingen/ProgramIcon.h"
 #include "tools/skingen/SkinGen.h"

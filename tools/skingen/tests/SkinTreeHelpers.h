@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "skin/SkinObjects.h"
+#include "skin/objects/SkinObjects.h"
 
 namespace skingen::test {
 
