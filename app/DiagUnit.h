@@ -25,8 +25,8 @@
 #include "framework/win32/Form.h"
 #include "framework/win32/StdControls.h"
 #include "skin/SkinEngine.h"
-#include "skinui/SeProgressBar.h"
-#include "skinui/SeSkinForm.h"
+#include "skinui/controls/win32/SeProgressBar.h"
+#include "skinui/frame/win32/SeSkinForm.h"
 
 namespace app {
 

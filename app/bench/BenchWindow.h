@@ -11,8 +11,8 @@
 #include "framework/win32/Application.h"
 #include "framework/win32/StdControls.h"
 #include "skin/objects/SkinObjects.h"
-#include "skinui/SeProgressBar.h"
-#include "skinui/SeSkinForm.h"
+#include "skinui/controls/win32/SeProgressBar.h"
+#include "skinui/frame/win32/SeSkinForm.h"
 
 namespace app::bench {
 

@@ -31,9 +31,9 @@
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/SkinMessages.h"
 #include "skin/objects/SkinObject.h"
-#include "skinui/AnimationPlayer.h"
-#include "skinui/ItemView.h"
-#include "skinui/TrayIcon.h"
+#include "skinui/effects/AnimationPlayer.h"
+#include "skinui/menus/win32/ItemView.h"
+#include "skinui/frame/win32/TrayIcon.h"
 #include "skinui/tests/MenuScript.h"
 
 namespace {

@@ -25,9 +25,9 @@
 #include "portio/ddkint.h"
 #include "sim/CardConfig.h"
 #include "sim/SimulatedCard.h"
-#include "skinui/MenuLayout.h"
-#include "skinui/SkinItem.h"
-#include "skinui/SkinPopupWindow.h"
+#include "skinui/menus/MenuLayout.h"
+#include "skinui/menus/SkinItem.h"
+#include "skinui/menus/win32/SkinPopupWindow.h"
 #include "skinui/tests/MenuScript.h"
 
 namespace app {

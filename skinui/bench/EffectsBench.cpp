@@ -10,7 +10,7 @@
 #include <random>
 
 #include "skin/gfx/SeBitmap.h"
-#include "skinui/AnimationFrame.h"
+#include "skinui/effects/AnimationFrame.h"
 
 namespace {
 

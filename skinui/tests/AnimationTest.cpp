@@ -7,9 +7,9 @@
 #include <thread>
 #include <vector>
 
-#include "skinui/AnimationFrame.h"
-#include "skinui/AnimationPlayer.h"
-#include "skinui/SeTimer.h"
+#include "skinui/effects/AnimationFrame.h"
+#include "skinui/effects/AnimationPlayer.h"
+#include "skinui/effects/SeTimer.h"
 
 namespace skinui {
 namespace {

@@ -12,7 +12,7 @@
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/gfx/win32/CanvasHelpers.h"
 #include "skin/SkinMessages.h"
-#include "skinui/SeProgressBar.h"
+#include "skinui/controls/win32/SeProgressBar.h"
 #include "skinui/tests/ControlTestSupport.h"
 
 namespace skinui {
@@ -175,7 +175,7 @@ TEST(ControlTest, ABlendedControlLiesOverItsParentByItsValue) {
 }  // namespace
 }  // namespace skinui
 
-#include "skinui/SeGraphicControl.h"
+#include "skinui/controls/win32/SeGraphicControl.h"
 
 namespace skinui {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "framework/win32/Form.h"
 #include "skin/gfx/win32/BitmapDraw.h"
-#include "skinui/SeCustomControl.h"
+#include "skinui/controls/win32/SeCustomControl.h"
 
 namespace skinui::test {
 

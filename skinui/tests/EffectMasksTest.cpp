@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skinui/EffectMasks.h"
+#include "skinui/effects/EffectMasks.h"
 
 namespace skinui {
 namespace {

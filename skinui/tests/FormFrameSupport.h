@@ -14,10 +14,10 @@
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/SkinEngine.h"
 #include "skin/objects/SkinObjects.h"
-#include "skinui/SeSkinForm.h"
+#include "skinui/frame/win32/SeSkinForm.h"
 
 namespace skinui {
-namespace testing_support {
+namespace test {
 
 using skin::TRect;
 
@@ -148,5 +148,5 @@ inline HWND OpenColouredWindow(const char* className, COLORREF colour, int x, in
     return window;
 }
 
-}  // namespace testing_support
+}  // namespace test
 }  // namespace skinui

@@ -17,14 +17,14 @@
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"
 #include "skin/objects/SkinObjects.h"
-#include "skinui/SeSkinForm.h"
+#include "skinui/frame/win32/SeSkinForm.h"
 #include "skinui/tests/FormFrameSupport.h"
 
 namespace skinui {
 namespace {
 
 using skin::TRect;
-using namespace testing_support;
+using namespace test;
 
 TEST(FormFrameTest, TheSkinDecidesFrameClientAndRegionAndTheClientKeepsItsSize) {
     Framed f;

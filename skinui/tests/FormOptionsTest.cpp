@@ -8,7 +8,7 @@
 #include "framework/Component.h"
 #include "framework/ComponentStreaming.h"
 #include "framework/ObjectText.h"
-#include "skinui/FormOptions.h"
+#include "skinui/effects/FormOptions.h"
 
 namespace skinui {
 namespace {

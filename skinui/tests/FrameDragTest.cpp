@@ -3,7 +3,7 @@
 // outline mode measuring from the press, and the states that forbid both.
 #include <gtest/gtest.h>
 
-#include "skinui/FrameDrag.h"
+#include "skinui/frame/FrameDrag.h"
 
 namespace skinui {
 namespace {

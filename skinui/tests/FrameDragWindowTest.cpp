@@ -8,14 +8,14 @@
 #include <gtest/gtest.h>
 
 #include "skin/objects/SkinObjects.h"
-#include "skinui/SeSkinForm.h"
-#include "skinui/ThemeLibrary.h"
+#include "skinui/frame/win32/SeSkinForm.h"
+#include "skinui/controls/win32/ThemeLibrary.h"
 #include "skinui/tests/FormFrameSupport.h"
 
 namespace skinui {
 namespace {
 
-using namespace testing_support;
+using namespace test;
 using skin::TRect;
 
 LRESULT HitAt(HWND window, int x, int y) {

@@ -18,15 +18,15 @@
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"
-#include "skinui/SeProgressBar.h"
-#include "skinui/SeSkinForm.h"
+#include "skinui/controls/win32/SeProgressBar.h"
+#include "skinui/frame/win32/SeSkinForm.h"
 #include "skinui/tests/FormFrameSupport.h"
 
 namespace skinui {
 namespace {
 
 using skin::TRect;
-using namespace testing_support;
+using namespace test;
 
 // A form whose methods are all known: every stored event resolves, and a
 // handler run is recorded by its method name.

@@ -3,7 +3,7 @@
 // rolled-up bounds and the track sizes.
 #include <gtest/gtest.h>
 
-#include "skinui/FrameGeometry.h"
+#include "skinui/frame/FrameGeometry.h"
 
 namespace skinui {
 namespace {

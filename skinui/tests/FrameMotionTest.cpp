@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "skinui/BackgroundCapture.h"
-#include "skinui/Gravitation.h"
+#include "skinui/effects/BackgroundCapture.h"
+#include "skinui/frame/Gravitation.h"
 
 namespace skinui {
 namespace {

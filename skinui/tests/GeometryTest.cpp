@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "skinui/ControlGeometry.h"
-#include "skinui/ProgressGeometry.h"
+#include "skinui/controls/ControlGeometry.h"
+#include "skinui/controls/ProgressGeometry.h"
 
 namespace skinui {
 namespace {
@@ -84,7 +84,7 @@ TEST(ProgressGeometryTest, BlocksAreCountedAndCutLikeTheBlockLook) {
 }  // namespace
 }  // namespace skinui
 
-#include "skinui/SeBlending.h"
+#include "skinui/controls/SeBlending.h"
 
 namespace skinui {
 namespace {

@@ -10,7 +10,7 @@
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
 #include "skin/SkinMessages.h"
-#include "skinui/Hooks.h"
+#include "skinui/hooks/win32/Hooks.h"
 
 namespace skinui {
 namespace {

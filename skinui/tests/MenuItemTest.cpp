@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "framework/Action.h"
-#include "skinui/MenuItem.h"
+#include "skinui/menus/MenuItem.h"
 #include "skinui/tests/MenuTestSupport.h"
-#include "skinui/MenuLayout.h"
-#include "skinui/SeImageList.h"
+#include "skinui/menus/MenuLayout.h"
+#include "skinui/menus/SeImageList.h"
 
 namespace skinui {
 namespace {

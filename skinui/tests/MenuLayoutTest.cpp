@@ -8,11 +8,11 @@
 
 #include "skin/objects/SkinObjectTypes.h"
 #include "skin/tests/SkinTestDoubles.h"
-#include "skinui/ItemViewCore.h"
-#include "skinui/MenuItem.h"
+#include "skinui/menus/ItemViewGeometry.h"
+#include "skinui/menus/MenuItem.h"
 #include "skinui/tests/MenuTestSupport.h"
-#include "skinui/MenuLayout.h"
-#include "skinui/MenuMetrics.h"
+#include "skinui/menus/MenuLayout.h"
+#include "skinui/menus/MenuMetrics.h"
 
 namespace skinui {
 namespace {
@@ -32,7 +32,7 @@ std::unique_ptr<TSeCustomItem> Numbered(int count) {
     return root;
 }
 
-int Index(const TSeItemViewCore& view) { return view.Item()->IndexOf(view.Current()); }
+int Index(const TSeItemViewGeometry& view) { return view.Item()->IndexOf(view.Current()); }
 
 TEST(MenuLayoutTest, APopupLevelStacksItsItemsAtTheWidestWidth) {
     // The recording canvas measures 5 pixels a character and, like the
@@ -40,7 +40,7 @@ TEST(MenuLayoutTest, APopupLevelStacksItsItemsAtTheWidestWidth) {
     // check column is 22 and an item adds 42, plus the short-cut's text.
     auto menu = Level({"Ro&llup", "Minimize to &Tray", "-", "&Close"});
     menu->Items(3)->SetShortCut(0x8073);  // "Alt+F4"
-    TSeItemViewCore view(menu.get(), nullptr, false, false);
+    TSeItemViewGeometry view(menu.get(), nullptr, false, false);
     skin::test::RecordingCanvas canvas;
     const TPoint content = view.LayoutItems(canvas);
 
@@ -66,7 +66,7 @@ TEST(MenuLayoutTest, AScrolledLevelShowsScrollCountItemsBetweenTheArrowStrips) {
     menu->SetScrolled(true);
     menu->SetScrollCount(5);
     menu->SetFirstVisible(3);
-    TSeItemViewCore view(menu.get(), nullptr, false, false);
+    TSeItemViewGeometry view(menu.get(), nullptr, false, false);
     skin::test::RecordingCanvas canvas;
     const TPoint content = view.LayoutItems(canvas);
     const int h = MenuButtonHeight();
@@ -101,7 +101,7 @@ TEST(MenuLayoutTest, AMenuBarPutsItemsSideBySideAndTheWindowButtonsAtTheRight) {
     bar->Items(2)->SetSpecialKind(kskMinimize);
     bar->Items(3)->SetSpecialKind(kskClose);
     bar->Items(4)->SetSpecialKind(kskWindowIcon);
-    TSeItemViewCore view(bar.get(), nullptr, true, true);
+    TSeItemViewGeometry view(bar.get(), nullptr, true, true);
     skin::test::RecordingCanvas canvas;
     const TPoint content = view.LayoutItems(canvas);
     const int h = MenuButtonHeight();
@@ -118,7 +118,7 @@ TEST(MenuLayoutTest, ALevelOpensOnItsFirstVisibleItem) {
     auto menu = Level({"Hidden", "Also hidden", "&Close", "Last"});
     menu->Items(0)->SetVisible(false);
     menu->Items(1)->SetVisible(false);
-    TSeItemViewCore view(menu.get(), nullptr, false, false);
+    TSeItemViewGeometry view(menu.get(), nullptr, false, false);
     EXPECT_EQ(view.StartingCurrent(), menu->Items(2));
     // Scrolled past the end: the last shown item, here hidden, gives way to
     // the one before it.
@@ -132,7 +132,7 @@ TEST(MenuLayoutTest, ALevelOpensOnItsFirstVisibleItem) {
 TEST(MenuLayoutTest, NextAndPreviousWrapAndPassOverSeparatorsAndInvisibleItems) {
     auto menu = Level({"Ro&llup", "Minimize to &Tray", "-", "&Close", "Hidden"});
     menu->Items(4)->SetVisible(false);
-    TSeItemViewCore view(menu.get(), nullptr, false, false);
+    TSeItemViewGeometry view(menu.get(), nullptr, false, false);
     EXPECT_EQ(view.StartingCurrent(), menu->Items(0));
 
     std::vector<int> downs;
@@ -155,12 +155,12 @@ TEST(MenuLayoutTest, NextAndPreviousWrapAndPassOverSeparatorsAndInvisibleItems) 
 
     // A level whose only choosable item is current stays put.
     auto lonely = Level({"-", "&Only", "-"});
-    TSeItemViewCore alone(lonely.get(), nullptr, false, false);
+    TSeItemViewGeometry alone(lonely.get(), nullptr, false, false);
     alone.SetCurrent(lonely->Items(1));
     EXPECT_FALSE(alone.Step(true));
     EXPECT_EQ(alone.Current(), lonely->Items(1));
     auto empty = Level({"-", "-"});
-    TSeItemViewCore none(empty.get(), nullptr, false, false);
+    TSeItemViewGeometry none(empty.get(), nullptr, false, false);
     EXPECT_FALSE(none.Step(true));
     EXPECT_EQ(none.Current(), nullptr);
 }
@@ -169,7 +169,7 @@ TEST(MenuLayoutTest, SteppingThroughAScrolledLevelKeepsTheCurrentItemShown) {
     auto menu = Numbered(12);
     menu->SetScrolled(true);
     menu->SetScrollCount(5);
-    TSeItemViewCore view(menu.get(), nullptr, false, false);
+    TSeItemViewGeometry view(menu.get(), nullptr, false, false);
     view.SetCurrent(menu->Items(0));
 
     std::vector<int> firsts;

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "skinui/ItemView.h"
+#include "skinui/menus/win32/ItemView.h"
 
 namespace skinui::test {
 

@@ -22,11 +22,11 @@
 
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
-#include "skinui/ClickHandler.h"
-#include "skinui/ItemView.h"
-#include "skinui/MenuMetrics.h"
-#include "skinui/PopupMenu.h"
-#include "skinui/PopupWindow.h"
+#include "skinui/menus/win32/ClickHandler.h"
+#include "skinui/menus/win32/ItemView.h"
+#include "skinui/menus/MenuMetrics.h"
+#include "skinui/menus/win32/PopupMenu.h"
+#include "skinui/menus/win32/PopupWindow.h"
 #include "skinui/tests/MenuScript.h"
 
 // While `poisonFreed` is set, freed memory is filled with 0xDD and never

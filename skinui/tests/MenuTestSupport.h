@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <memory>
 
-#include "skinui/MenuItem.h"
+#include "skinui/menus/MenuItem.h"
 
 namespace skinui::test {
 

@@ -12,9 +12,9 @@
 #include "skin/gfx/win32/CanvasHelpers.h"
 #include "skin/SkinMessages.h"
 #include "skin/objects/SkinObjects.h"
-#include "skinui/SeProgressBar.h"
+#include "skinui/controls/win32/SeProgressBar.h"
 #include "skinui/tests/ControlTestSupport.h"
-#include "skinui/ThemeLibrary.h"
+#include "skinui/controls/win32/ThemeLibrary.h"
 
 namespace skinui {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "skinui/FrameBlending.h"
-#include "skinui/ShadowBands.h"
+#include "skinui/effects/FrameBlending.h"
+#include "skinui/effects/ShadowBands.h"
 
 namespace skinui {
 namespace {

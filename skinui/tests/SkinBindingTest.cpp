@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/objects/SkinObjects.h"
-#include "skinui/SkinBinding.h"
+#include "skinui/controls/SkinBinding.h"
 
 namespace skinui {
 namespace {

@@ -15,12 +15,12 @@
 #include "skin/objects/SkinObjectClasses.h"
 #include "skin/objects/SkinObjects.h"
 #include "skin/storage/SkinSource.h"
-#include "skinui/ItemViewCore.h"
-#include "skinui/MenuColors.h"
-#include "skinui/MenuLayout.h"
-#include "skinui/MenuMetrics.h"
-#include "skinui/SeImageList.h"
-#include "skinui/SkinItem.h"
+#include "skinui/menus/ItemViewGeometry.h"
+#include "skinui/menus/MenuColors.h"
+#include "skinui/menus/MenuLayout.h"
+#include "skinui/menus/MenuMetrics.h"
+#include "skinui/menus/SeImageList.h"
+#include "skinui/menus/SkinItem.h"
 #include "tools/skingen/BitmapCanvas.h"
 #include "tools/skingen/BuiltinSkin.h"
 
@@ -103,8 +103,8 @@ protected:
     std::unique_ptr<TSeSkinItem> root;
     skin::TSeBitmap picture;
     std::unique_ptr<RecordingCanvas> canvas;
-    TSeItemViewCore popupView{nullptr, nullptr, false, false};
-    TSeItemViewCore barView{nullptr, nullptr, true, true};
+    TSeItemViewGeometry popupView{nullptr, nullptr, false, false};
+    TSeItemViewGeometry barView{nullptr, nullptr, true, true};
 };
 
 TEST_F(SkinItemTest, APopupItemDrawsTheSkinsItemWithItsShortCutAtTheRightAndSelectedInTheActiveColour) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "skinui/MenuLayout.h"
-#include "skinui/SystemMenu.h"
-#include "skinui/SystemMenuImages.h"
+#include "skinui/menus/MenuLayout.h"
+#include "skinui/frame/SystemMenu.h"
+#include "skinui/frame/SystemMenuImages.h"
 
 namespace skinui {
 namespace {

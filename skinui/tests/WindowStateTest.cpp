@@ -14,19 +14,19 @@
 
 #include "framework/win32/Application.h"
 #include "skin/SkinMessages.h"
-#include "skinui/ItemView.h"
-#include "skinui/MenuItem.h"
-#include "skinui/PopupMenu.h"
-#include "skinui/SystemMenu.h"
-#include "skinui/TrayIcon.h"
+#include "skinui/menus/win32/ItemView.h"
+#include "skinui/menus/MenuItem.h"
+#include "skinui/menus/win32/PopupMenu.h"
+#include "skinui/frame/SystemMenu.h"
+#include "skinui/frame/win32/TrayIcon.h"
 #include "skinui/tests/FormFrameSupport.h"
 #include "skinui/tests/MenuScript.h"
 
 namespace skinui {
 namespace {
 
-using testing_support::Framed;
-using testing_support::Pump;
+using test::Framed;
+using test::Pump;
 using test::CloseMenus;
 using test::LevelsOpen;
 using test::OpenLevels;

@@ -1,0 +1,82 @@
+#include "skinui/menus/win32/SkinPopupWindow.h"
+
+#include "skin/objects/win32/SkinCanvasDC.h"
+#include "skin/SkinEngine.h"
+#include "skin/objects/SkinObject.h"
+#include "skin/storage/SkinSource.h"
+#include "skinui/menus/SkinItem.h"
+
+namespace skinui {
+
+using skin::TRect;
+
+namespace {
+
+// Around the items when the skin's popup menu has no "Frame".
+constexpr int kFramelessInset = 3;
+
+}  // namespace
+
+// ---- the frame ---------------------------------------------------------------------
+
+TSeSkinPopupForm::TSeSkinPopupForm(framework::TComponent* owner, skin::TSeSkinEngine* engine)
+    : TSePopupForm(owner), engine_(engine) {
+    if (engine_) FreeNotification(engine_);
+}
+
+skin::TSeSkinObject* TSeSkinPopupForm::PopupMenuObject() const {
+    skin::TSeSkinSource* source = engine_ ? engine_->SkinSource() : nullptr;
+    if (!source || source->Locked() || source->Count() <= 0) return nullptr;
+    return source->GetObjectByName("PopupMenu");
+}
+
+TRect TSeSkinPopupForm::PopupClientRect(int width, int height) {
+    skin::TSeSkinObject* popup = PopupMenuObject();
+    if (!popup) return TSePopupForm::PopupClientRect(width, height);
+    if (skin::TSeSkinObject* frame = popup->FindByName("Frame")) {
+        return TRect{frame->MarginLeft(), frame->MarginTop(), width - frame->MarginRight(),
+                     height - frame->MarginBottom()};
+    }
+    return TRect{kFramelessInset, kFramelessInset, width - kFramelessInset, height - kFramelessInset};
+}
+
+void TSeSkinPopupForm::PaintNonClient(HDC dc) {
+    skin::TSeSkinObject* popup = PopupMenuObject();
+    if (!popup) {
+        TSePopupForm::PaintNonClient(dc);
+        return;
+    }
+    skin::TSeSkinObject* frame = popup->FindByName("Frame");
+    if (!frame) return;
+    frame->SetBounds(TRect{0, 0, FrameWidth(), FrameHeight()});
+    skin::SkinCanvasDC canvas(dc);
+    frame->Draw(canvas);
+}
+
+void TSeSkinPopupForm::Notification(framework::TComponent* component, framework::TOperation operation) {
+    if (operation == framework::TOperation::opRemove && component == engine_) engine_ = nullptr;
+    TSePopupForm::Notification(component, operation);
+}
+
+// ---- the window --------------------------------------------------------------------
+
+TSeSkinPopupWindow::TSeSkinPopupWindow(TSeSkinItem* item, TSeItemView* parentView, framework::TComponent* owner)
+    : TSePopupWindow(item, parentView, owner), engine_(item ? item->SkinEngine() : nullptr) {
+    if (engine_) FreeNotification(engine_);
+}
+
+TSePopupForm* TSeSkinPopupWindow::CreateFrame() { return new TSeSkinPopupForm(this, engine_); }
+
+void TSeSkinPopupWindow::Notification(framework::TComponent* component, framework::TOperation operation) {
+    if (operation == framework::TOperation::opRemove && component == engine_) engine_ = nullptr;
+    TSePopupWindow::Notification(component, operation);
+}
+
+void InstallSkinPopupWindows() {
+    TSeSkinItem::PopupWindowFactory() = [](TSeSkinItem& item, TSeItemView* parentView,
+                                           framework::TComponent* owner) -> TSePopupWindow* {
+        return new TSeSkinPopupWindow(&item, parentView, owner);
+    };
+}
+
+}  // namespace skinui
