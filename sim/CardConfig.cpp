@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "portio/AdapterWire.h"
+
 namespace sim {
 namespace {
 
-constexpr std::uint32_t kSaverBytes = 0x20000;
+using portio::wire::SaverBytes;
 
 // What a kind of card has: faults are checked against it, so that one that
 // could never act (an address beyond the flash, anything on no card) is
@@ -128,7 +130,7 @@ constexpr FaultInfo kFaults[] = {
      }},
     {"saver-bad", true,
      [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
-         config.saverBad.push_back(ParseStuckByte(fault, argument, kSaverBytes, "the saver"));
+         config.saverBad.push_back(ParseStuckByte(fault, argument, SaverBytes, "the saver"));
      }},
     {"no-saver", false,
      [](std::string_view, std::string_view, const KindInfo&, CardConfig& config) { config.noSaver = true; }},
