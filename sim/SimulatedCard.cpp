@@ -28,21 +28,10 @@ std::vector<std::uint8_t> ReadImage(const std::string& path, std::uint32_t limit
 SimulatedCard::SimulatedCard(const CardConfig& config)
     : saver_(kSaverBytes, 0x00), saverStuck_(config.saverBad),
       hasSaver_(config.kind != CardKind::None && !config.noSaver) {
-    switch (config.kind) {
-    case CardKind::Intel64:
-        parts_.push_back(std::make_unique<FlashPart>(0x000000, IntelPartBytes, IntelEraseBlockBytes, IntelCardId));
-        break;
-    case CardKind::Sharp64:
-    case CardKind::Sharp32: {
-        // 16 Mbit parts: two make a 32 Mbit card, four a 64 Mbit one.
-        const std::uint32_t parts = config.kind == CardKind::Sharp64 ? 4 : 2;
-        for (std::uint32_t i = 0; i < parts; ++i)
-            parts_.push_back(std::make_unique<FlashPart>(i * SharpPartBytes, SharpPartBytes, SharpEraseBlockBytes, SharpCardId));
-        break;
-    }
-    case CardKind::None:
-        break;
-    }
+    const CardKindInfo& kind = KindInfo(config.kind);
+    for (std::uint32_t i = 0; i < kind.partCount; ++i)
+        parts_.push_back(std::make_unique<FlashPart>(kind.base + i * kind.partBytes, kind.partBytes,
+                                                     kind.eraseBlockBytes, kind.id));
     for (auto& part : parts_)
         for (std::uint32_t slice = 0; slice < partBySlice_.size(); ++slice)
             if (part->Contains(slice << 21)) partBySlice_[slice] = part.get();
@@ -67,9 +56,7 @@ SimulatedCard::SimulatedCard(const CardConfig& config)
     }
     addressShorts_ = config.addressShorts;
     if (!config.flashImagePath.empty()) {
-        std::uint32_t flashBytes = 0;
-        for (const auto& part : parts_) flashBytes += part->Size();
-        const std::vector<std::uint8_t> image = ReadImage(config.flashImagePath, flashBytes, "flash");
+        const std::vector<std::uint8_t> image = ReadImage(config.flashImagePath, kind.FlashBytes(), "flash");
         for (std::uint32_t address = 0; address < image.size(); ++address)
             PartAt(address)->SetCell(address, image[address]);
     }
