@@ -1,11 +1,11 @@
 #include "sim/CardConfig.h"
 
-#include <charconv>
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
 
 #include "portio/AdapterWire.h"
+#include "sim/Number.h"
 
 namespace sim {
 namespace {
@@ -33,18 +33,11 @@ std::string Extent(std::uint32_t bytes) {
 }
 
 std::uint32_t ParseNumber(std::string_view text, std::string_view what) {
-    int base = 10;
-    std::string_view digits = text;
-    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
-        base = 16;
-        digits.remove_prefix(2);
-    }
-    std::uint32_t value = 0;
-    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
+    const std::optional<std::uint32_t> value = ParseDecimalOrHex(text);
+    if (!value)
         Fail("bad " + std::string(what) + " '" + std::string(text) +
              "' (expected a decimal number or hexadecimal with 0x)");
-    return value;
+    return *value;
 }
 
 // "ADDR:VALUE" of a stuck-byte fault, with the address inside an area of
