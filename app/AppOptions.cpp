@@ -26,7 +26,7 @@ AppOptions ParseAppOptions(const std::vector<std::string>& args) {
             try {
                 options.card = sim::ParseCardConfig(*v);
             } catch (const sim::CardConfigError& e) {
-                throw AppUsageError(e.what());
+                throw AppUsageError(std::string("bad --simulate: ") + e.what());
             }
         } else if (auto p = Value(arg, "--port=")) {
             try {
@@ -47,7 +47,7 @@ AppOptions ParseAppOptions(const std::vector<std::string>& args) {
         } else if (arg == "--exit-after-run") {
             options.exitAfterRun = true;
         } else {
-            throw AppUsageError("unknown option '" + arg + "'");
+            throw AppUsageError("unknown argument '" + arg + "'");
         }
     }
     if (options.card && options.port) throw AppUsageError("--simulate and --port exclude each other");

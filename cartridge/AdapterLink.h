@@ -10,27 +10,28 @@
 #include <cstdint>
 #include <iterator>
 
+#include "portio/AdapterWire.h"
 #include "portio/PortAccess.h"
 
 namespace cartridge {
 
-constexpr std::uint16_t PortStatus = 0x379;
-constexpr std::uint16_t PortControl = 0x37A;
-constexpr std::uint16_t PortEppAddress = 0x37B;
-constexpr std::uint16_t PortEppData = 0x37C;
+using portio::wire::PortControl;
+using portio::wire::PortEppAddress;
+using portio::wire::PortEppData;
+using portio::wire::PortStatus;
 
-constexpr std::uint8_t RegAddrLow = 0;
-constexpr std::uint8_t RegAddrMid = 1;
-constexpr std::uint8_t RegAddrHigh = 2;
-constexpr std::uint8_t RegData = 3;
-constexpr std::uint8_t RegMode = 6;
+using portio::wire::RegAddrHigh;
+using portio::wire::RegAddrLow;
+using portio::wire::RegAddrMid;
+using portio::wire::RegData;
+using portio::wire::RegMode;
 
-constexpr std::uint8_t ModeReset = 0x00;
-constexpr std::uint8_t ModeIdle = 0x80;
-constexpr std::uint8_t ModeFlash = 0x84;
-constexpr std::uint8_t ModeFlashStream = 0x94;
-constexpr std::uint8_t ModeSaver = 0x88;
-constexpr std::uint8_t ModeSaverStream = 0x98;
+using portio::wire::ModeFlash;
+using portio::wire::ModeFlashStream;
+using portio::wire::ModeIdle;
+using portio::wire::ModeReset;
+using portio::wire::ModeSaver;
+using portio::wire::ModeSaverStream;
 
 // A burst: 128 words from 256 consecutive card addresses. Read as bytes,
 // each word low byte first, the burst is the card's bytes in address order.

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <span>
 
+#include "portio/AdapterWire.h"
+
 namespace cartridge {
 
-constexpr std::uint32_t SaverBytes = 0x20000;
+using portio::wire::SaverBytes;
 using SaverImage = std::span<std::uint8_t, SaverBytes>;
 using SaverImageView = std::span<const std::uint8_t, SaverBytes>;
 

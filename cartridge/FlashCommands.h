@@ -6,15 +6,18 @@
 #include <cstdint>
 
 #include "cartridge/Patterns.h"
+#include "portio/AdapterWire.h"
 
 namespace cartridge {
 
-constexpr std::uint16_t IntelCardId = 0x8917;  // one 64 Mbit part
-constexpr std::uint16_t SharpCardId = 0xB0D0;  // 16 Mbit (2 MB) parts: two or four on a card
+using portio::wire::IntelCardId;
+using portio::wire::SharpCardId;
 
 // The erase block size of a card's parts, or 0 for an unknown identifier.
 constexpr std::uint32_t EraseBlockBytes(std::uint16_t cardId) {
-    return cardId == IntelCardId ? 0x20000 : cardId == SharpCardId ? 0x10000 : 0;
+    return cardId == IntelCardId   ? portio::wire::IntelEraseBlockBytes
+           : cardId == SharpCardId ? portio::wire::SharpEraseBlockBytes
+                                   : 0;
 }
 
 // Puts the four 2 MB banks into read-array mode. The order of the banks is

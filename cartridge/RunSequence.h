@@ -5,10 +5,11 @@
 
 #include "cartridge/RunReport.h"
 #include "cartridge/RunStages.h"
+#include "portio/AdapterWire.h"
 
 namespace cartridge {
 
-constexpr std::int32_t SaverAreaBytes = 0x20000;
+constexpr std::int32_t SaverAreaBytes = portio::wire::SaverBytes;
 
 // Clears the log, identifies the card (or assumes 32 Mbit when the size
 // check is off), runs the checked area tests and ends the log with

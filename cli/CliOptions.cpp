@@ -1,6 +1,6 @@
 #include "cli/CliOptions.h"
 
-#include <charconv>
+#include "sim/Number.h"
 
 namespace runner {
 
@@ -65,21 +65,14 @@ void CheckCombination(const CliOptions& options) {
 
 // An I/O base in decimal or hexadecimal with 0x, as --port gives it.
 std::uint16_t ParseIoBase(const std::string& text, std::string_view digits) {
-    int base = 10;
-    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
-        base = 16;
-        digits.remove_prefix(2);
-    }
-    unsigned value = 0;
-    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    const bool number = !digits.empty() && ec == std::errc() && end == digits.data() + digits.size();
+    const std::optional<std::uint32_t> number = sim::ParseDecimalOrHex(digits);
     if (!number)
         throw UsageError("bad --port '" + text +
                          "' (expected a device such as /dev/parport0, an I/O base such as 0x378, or inpout with "
                          "an optional base such as inpout:0xD010)");
-    if (value == 0 || value > 0xFFFFu - (portio::PortSpan - 1))
+    if (*number == 0 || *number > 0xFFFFu - (portio::PortSpan - 1))
         throw UsageError("bad --port '" + text + "' (an I/O base lies between 0x1 and 0xFFF8)");
-    return static_cast<std::uint16_t>(value);
+    return static_cast<std::uint16_t>(*number);
 }
 }  // namespace
 

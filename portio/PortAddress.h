@@ -9,12 +9,14 @@
 #include <stdexcept>
 #include <string>
 
+#include "portio/AdapterWire.h"
+
 namespace portio {
 
-constexpr std::uint16_t CartridgeBase = 0x378;
 // An EPP port occupies eight ports from its base: +1 status, +2 control,
 // +3 address cycles, +4 data cycles (a 16-bit read also touches +5).
-constexpr std::uint16_t PortSpan = 8;
+using wire::CartridgeBase;
+using wire::PortSpan;
 
 inline constexpr const char* DefaultPortDevice = "/dev/parport0";
 

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "portio/AdapterWire.h"
 #include "portio/PortAddress.h"
 #include "portio/PpdevHolder.h"
 #include "portio/PpdevMessages.h"
@@ -16,7 +17,8 @@
 namespace portio {
 namespace {
 
-constexpr int kStatus = 1, kControl = 2, kAddress = 3, kData = 4;
+constexpr int kStatus = wire::StatusOffset, kControl = wire::ControlOffset, kAddress = wire::EppAddressOffset,
+              kData = wire::EppDataOffset;
 
 // The most a read or write of a non-blocking ppdev descriptor moves in one
 // call (PP_BUFFER_SIZE in drivers/char/ppdev.c): beyond it a short count

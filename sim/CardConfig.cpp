@@ -1,27 +1,23 @@
 #include "sim/CardConfig.h"
 
-#include <charconv>
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+
+#include "portio/AdapterWire.h"
+#include "sim/Number.h"
 
 namespace sim {
 namespace {
 
-constexpr std::uint32_t kSaverBytes = 0x20000;
+using namespace portio::wire;
 
-// What a kind of card has: faults are checked against it, so that one that
-// could never act (an address beyond the flash, anything on no card) is
-// refused instead of silently letting the run pass.
-struct KindInfo {
-    std::string_view name;
-    CardKind kind;
-    std::uint32_t flashBytes;
-};
-constexpr KindInfo kKinds[] = {
-    {"intel64", CardKind::Intel64, 0x800000},
-    {"sharp64", CardKind::Sharp64, 0x800000},
-    {"sharp32", CardKind::Sharp32, 0x400000},
-    {"none", CardKind::None, 0},
+// The card kinds, in the order of the "unknown card kind" message.
+constexpr CardKindInfo kKinds[] = {
+    {"intel64", CardKind::Intel64, 0, IntelPartBytes, IntelEraseBlockBytes, IntelCardId, 1},
+    {"sharp64", CardKind::Sharp64, 0, SharpPartBytes, SharpEraseBlockBytes, SharpCardId, 4},
+    {"sharp32", CardKind::Sharp32, 0, SharpPartBytes, SharpEraseBlockBytes, SharpCardId, 2},
+    {"none", CardKind::None, 0, 0, 0, 0, 0},
 };
 
 [[noreturn]] void Fail(std::string message) { throw CardConfigError(std::move(message)); }
@@ -37,18 +33,11 @@ std::string Extent(std::uint32_t bytes) {
 }
 
 std::uint32_t ParseNumber(std::string_view text, std::string_view what) {
-    int base = 10;
-    std::string_view digits = text;
-    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
-        base = 16;
-        digits.remove_prefix(2);
-    }
-    std::uint32_t value = 0;
-    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
+    const std::optional<std::uint32_t> value = ParseDecimalOrHex(text);
+    if (!value)
         Fail("bad " + std::string(what) + " '" + std::string(text) +
              "' (expected a decimal number or hexadecimal with 0x)");
-    return value;
+    return *value;
 }
 
 // "ADDR:VALUE" of a stuck-byte fault, with the address inside an area of
@@ -66,18 +55,18 @@ StuckByte ParseStuckByte(std::string_view fault, std::string_view argument, std:
     return {address, static_cast<std::uint8_t>(value)};
 }
 
-const KindInfo& ParseKind(std::string_view text) {
-    for (const KindInfo& info : kKinds)
+const CardKindInfo& ParseKind(std::string_view text) {
+    for (const CardKindInfo& info : kKinds)
         if (text == info.name) return info;
     Fail("unknown card kind '" + std::string(text) + "' (expected intel64, sharp64, sharp32 or none)");
 }
 
 // "ADDR" of a fault that names one flash address.
-std::uint32_t ParseFlashAddress(std::string_view fault, std::string_view argument, const KindInfo& card) {
+std::uint32_t ParseFlashAddress(std::string_view fault, std::string_view argument, const CardKindInfo& card) {
     const std::uint32_t address = ParseNumber(argument, "address");
-    if (address >= card.flashBytes)
+    if (address >= card.FlashBytes())
         Fail("address in '" + std::string(fault) + "' is outside the flash of " + std::string(card.name) + " (" +
-             Extent(card.flashBytes) + ")");
+             Extent(card.FlashBytes()) + ")");
     return address;
 }
 
@@ -101,13 +90,13 @@ StuckLine ParseStuckLine(std::string_view fault, std::string_view argument, int 
 
 // The card's address lines a fault can act on: those below the flash's size
 // and the saver's A1..A17.
-int AddressLines(const KindInfo& card) {
+int AddressLines(const CardKindInfo& card) {
     int lines = 0;
-    while ((std::uint32_t{1} << lines) < card.flashBytes) ++lines;
+    while ((std::uint32_t{1} << lines) < card.FlashBytes()) ++lines;
     return std::max(lines, 18);
 }
 
-std::string AddressBus(const KindInfo& card) { return "the address bus of " + std::string(card.name); }
+std::string AddressBus(const CardKindInfo& card) { return "the address bus of " + std::string(card.name); }
 
 std::string ImagePath(std::string_view fault, std::string_view argument) {
     if (argument.empty()) Fail("fault '" + std::string(fault) + "' needs a file name after '='");
@@ -118,46 +107,46 @@ std::string ImagePath(std::string_view fault, std::string_view argument) {
 struct FaultInfo {
     std::string_view name;
     bool takesArgument;
-    void (*apply)(std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config);
+    void (*apply)(std::string_view fault, std::string_view argument, const CardKindInfo& card, CardConfig& config);
 };
 constexpr FaultInfo kFaults[] = {
     {"flash-bad", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo& card, CardConfig& config) {
          config.flashBad.push_back(
-             ParseStuckByte(fault, argument, card.flashBytes, "the flash of " + std::string(card.name)));
+             ParseStuckByte(fault, argument, card.FlashBytes(), "the flash of " + std::string(card.name)));
      }},
     {"saver-bad", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
-         config.saverBad.push_back(ParseStuckByte(fault, argument, kSaverBytes, "the saver"));
+     [](std::string_view fault, std::string_view argument, const CardKindInfo&, CardConfig& config) {
+         config.saverBad.push_back(ParseStuckByte(fault, argument, SaverBytes, "the saver"));
      }},
     {"no-saver", false,
-     [](std::string_view, std::string_view, const KindInfo&, CardConfig& config) { config.noSaver = true; }},
+     [](std::string_view, std::string_view, const CardKindInfo&, CardConfig& config) { config.noSaver = true; }},
     {"flash-hang", false,
-     [](std::string_view, std::string_view, const KindInfo&, CardConfig& config) { config.flashHang = true; }},
+     [](std::string_view, std::string_view, const CardKindInfo&, CardConfig& config) { config.flashHang = true; }},
     {"flash-weak", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo& card, CardConfig& config) {
          config.flashWeak.push_back(ParseFlashAddress(fault, argument, card));
      }},
     {"flash-locked", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo& card, CardConfig& config) {
          config.flashLocked.push_back(ParseFlashAddress(fault, argument, card));
      }},
     {"erase-fail", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo& card, CardConfig& config) {
          config.eraseFail.push_back(ParseFlashAddress(fault, argument, card));
      }},
     {"vpp-low", false,
-     [](std::string_view, std::string_view, const KindInfo&, CardConfig& config) { config.vppLow = true; }},
+     [](std::string_view, std::string_view, const CardKindInfo&, CardConfig& config) { config.vppLow = true; }},
     {"data-stuck", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo&, CardConfig& config) {
          config.dataStuck.push_back(ParseStuckLine(fault, argument, 8, "the card's data bus"));
      }},
     {"addr-stuck", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo& card, CardConfig& config) {
          config.addressStuck.push_back(ParseStuckLine(fault, argument, AddressLines(card), AddressBus(card)));
      }},
     {"addr-short", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo& card, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo& card, CardConfig& config) {
          std::size_t colon = argument.find(':');
          if (colon == std::string_view::npos) Fail("bad fault '" + std::string(fault) + "' (expected A:B after '=')");
          const int lines = AddressLines(card);
@@ -167,16 +156,16 @@ constexpr FaultInfo kFaults[] = {
          config.addressShorts.push_back({a, b});
      }},
     {"flash-image", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo&, CardConfig& config) {
          config.flashImagePath = ImagePath(fault, argument);
      }},
     {"saver-image", true,
-     [](std::string_view fault, std::string_view argument, const KindInfo&, CardConfig& config) {
+     [](std::string_view fault, std::string_view argument, const CardKindInfo&, CardConfig& config) {
          config.saverImagePath = ImagePath(fault, argument);
      }},
 };
 
-void ParseFault(std::string_view fault, const KindInfo& card, CardConfig& config) {
+void ParseFault(std::string_view fault, const CardKindInfo& card, CardConfig& config) {
     std::size_t equals = fault.find('=');
     std::string_view name = fault.substr(0, equals);
     std::string_view argument = equals == std::string_view::npos ? "" : fault.substr(equals + 1);
@@ -196,10 +185,16 @@ void ParseFault(std::string_view fault, const KindInfo& card, CardConfig& config
 
 }  // namespace
 
+const CardKindInfo& KindInfo(CardKind kind) {
+    for (const CardKindInfo& info : kKinds)
+        if (info.kind == kind) return info;
+    return kKinds[std::size(kKinds) - 1];  // not reached: every kind has a row
+}
+
 CardConfig ParseCardConfig(std::string_view text) {
     CardConfig config;
     std::size_t comma = text.find(',');
-    const KindInfo& card = ParseKind(text.substr(0, comma));
+    const CardKindInfo& card = ParseKind(text.substr(0, comma));
     config.kind = card.kind;
     while (comma != std::string_view::npos) {
         text.remove_prefix(comma + 1);

@@ -41,6 +41,23 @@ namespace sim {
 
 enum class CardKind { Intel64, Sharp64, Sharp32, None };
 
+// What a kind of card carries: `partCount` flash parts, all alike (size,
+// erase block, identifier), one after another from `base`. Faults are
+// checked against it and the simulator builds its parts from it.
+struct CardKindInfo {
+    std::string_view name;  // as a CARD text names it
+    CardKind kind;
+    std::uint32_t base;
+    std::uint32_t partBytes;
+    std::uint32_t eraseBlockBytes;
+    std::uint16_t id;
+    std::uint32_t partCount;
+
+    constexpr std::uint32_t FlashBytes() const { return partBytes * partCount; }
+};
+
+const CardKindInfo& KindInfo(CardKind kind);
+
 struct StuckByte {
     std::uint32_t address;
     std::uint8_t value;

@@ -3,16 +3,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "portio/AdapterWire.h"
+
 namespace sim {
+
+using namespace portio::wire;
+
 namespace {
-constexpr std::uint16_t kPortStatus = 0x379;
-constexpr std::uint16_t kPortControl = 0x37A;
-constexpr std::uint16_t kPortEppAddress = 0x37B;
-constexpr std::uint16_t kPortEppData = 0x37C;
-constexpr std::uint8_t kModeFlash = 0x04;
-constexpr std::uint8_t kModeSaver = 0x08;
-constexpr std::uint8_t kModeStream = 0x10;
-constexpr std::uint32_t kSharpPartBytes = 0x200000;
 
 // The bytes of an image file, at most `limit` of them.
 std::vector<std::uint8_t> ReadImage(const std::string& path, std::uint32_t limit, const char* area) {
@@ -31,21 +28,10 @@ std::vector<std::uint8_t> ReadImage(const std::string& path, std::uint32_t limit
 SimulatedCard::SimulatedCard(const CardConfig& config)
     : saver_(kSaverBytes, 0x00), saverStuck_(config.saverBad),
       hasSaver_(config.kind != CardKind::None && !config.noSaver) {
-    switch (config.kind) {
-    case CardKind::Intel64:
-        parts_.push_back(std::make_unique<FlashPart>(0x000000, 0x800000, 0x20000, 0x8917));
-        break;
-    case CardKind::Sharp64:
-    case CardKind::Sharp32: {
-        // 16 Mbit parts: two make a 32 Mbit card, four a 64 Mbit one.
-        const std::uint32_t parts = config.kind == CardKind::Sharp64 ? 4 : 2;
-        for (std::uint32_t i = 0; i < parts; ++i)
-            parts_.push_back(std::make_unique<FlashPart>(i * kSharpPartBytes, kSharpPartBytes, 0x10000, 0xB0D0));
-        break;
-    }
-    case CardKind::None:
-        break;
-    }
+    const CardKindInfo& kind = KindInfo(config.kind);
+    for (std::uint32_t i = 0; i < kind.partCount; ++i)
+        parts_.push_back(std::make_unique<FlashPart>(kind.base + i * kind.partBytes, kind.partBytes,
+                                                     kind.eraseBlockBytes, kind.id));
     for (auto& part : parts_)
         for (std::uint32_t slice = 0; slice < partBySlice_.size(); ++slice)
             if (part->Contains(slice << 21)) partBySlice_[slice] = part.get();
@@ -70,9 +56,7 @@ SimulatedCard::SimulatedCard(const CardConfig& config)
     }
     addressShorts_ = config.addressShorts;
     if (!config.flashImagePath.empty()) {
-        std::uint32_t flashBytes = 0;
-        for (const auto& part : parts_) flashBytes += part->Size();
-        const std::vector<std::uint8_t> image = ReadImage(config.flashImagePath, flashBytes, "flash");
+        const std::vector<std::uint8_t> image = ReadImage(config.flashImagePath, kind.FlashBytes(), "flash");
         for (std::uint32_t address = 0; address < image.size(); ++address)
             PartAt(address)->SetCell(address, image[address]);
     }
@@ -94,42 +78,42 @@ std::uint32_t SimulatedCard::CardAddress() const {
 
 void SimulatedCard::WriteByte(std::uint16_t port, std::uint8_t value) {
     switch (port) {
-    case kPortControl: control_ = value; break;
-    case kPortEppAddress: selected_ = value; break;
-    case kPortEppData: WriteData(value); break;
-    case kPortStatus: break;  // clears the EPP time-out flag; there is none here
+    case PortControl: control_ = value; break;
+    case PortEppAddress: selected_ = value; break;
+    case PortEppData: WriteData(value); break;
+    case PortStatus: break;  // clears the EPP time-out flag; there is none here
     default: break;
     }
 }
 
 void SimulatedCard::WriteData(std::uint8_t value) {
     switch (selected_) {
-    case 0: address_ = (address_ & 0xFFFF00) | value; break;
-    case 1: address_ = (address_ & 0xFF00FF) | (std::uint32_t{value} << 8); break;
-    case 2: address_ = (address_ & 0x00FFFF) | (std::uint32_t{value} << 16); break;
-    case 3: {
+    case RegAddrLow: address_ = (address_ & 0xFFFF00) | value; break;
+    case RegAddrMid: address_ = (address_ & 0xFF00FF) | (std::uint32_t{value} << 8); break;
+    case RegAddrHigh: address_ = (address_ & 0x00FFFF) | (std::uint32_t{value} << 16); break;
+    case RegData: {
         const std::uint32_t address = CardAddress();
         value = DataLines(value);
-        if (mode_ & kModeFlash) {
-            if (FlashPart* part = PartAt(address)) part->Write(address, value, (mode_ & kModeStream) != 0);
-        } else if ((mode_ & kModeSaver) && hasSaver_) {
+        if (mode_ & ModeBitFlash) {
+            if (FlashPart* part = PartAt(address)) part->Write(address, value, (mode_ & ModeBitStream) != 0);
+        } else if ((mode_ & ModeBitSaver) && hasSaver_) {
             saver_[(address >> 1) & kSaverMask] = value;
         }
         StepInStream();
         break;
     }
-    case 6: mode_ = value; break;
+    case RegMode: mode_ = value; break;
     default: break;
     }
 }
 
 std::uint8_t SimulatedCard::ReadData() {
-    if (selected_ != 3) return 0xFF;
+    if (selected_ != RegData) return 0xFF;
     std::uint8_t value = 0xFF;
     const std::uint32_t address = CardAddress();
-    if (mode_ & kModeFlash) {
+    if (mode_ & ModeBitFlash) {
         if (FlashPart* part = PartAt(address)) value = part->Read(address);
-    } else if ((mode_ & kModeSaver) && hasSaver_) {
+    } else if ((mode_ & ModeBitSaver) && hasSaver_) {
         std::uint32_t saverAddress = (address >> 1) & kSaverMask;
         value = saver_[saverAddress];
         for (const StuckByte& stuck : saverStuck_)
@@ -140,11 +124,11 @@ std::uint8_t SimulatedCard::ReadData() {
 }
 
 std::uint8_t SimulatedCard::ReadByte(std::uint16_t port) {
-    return port == kPortEppData ? ReadData() : 0xFF;
+    return port == PortEppData ? ReadData() : 0xFF;
 }
 
 std::uint16_t SimulatedCard::ReadWord(std::uint16_t port) {
-    if (port != kPortEppData) return 0xFFFF;
+    if (port != PortEppData) return 0xFFFF;
     std::uint8_t low = ReadData();
     std::uint8_t high = ReadData();
     return static_cast<std::uint16_t>(low | (high << 8));

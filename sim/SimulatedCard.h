@@ -31,6 +31,7 @@
 #include <memory>
 #include <vector>
 
+#include "portio/AdapterWire.h"
 #include "portio/PortAccess.h"
 #include "sim/CardConfig.h"
 #include "sim/FlashPart.h"
@@ -65,7 +66,7 @@ public:
     std::uint8_t Mode() const { return mode_; }
     std::uint32_t Address() const { return address_; }
 
-    static constexpr std::uint32_t kSaverBytes = 0x20000;
+    static constexpr std::uint32_t kSaverBytes = portio::wire::SaverBytes;
 
 private:
     static constexpr std::uint32_t kSaverMask = kSaverBytes - 1;
@@ -80,7 +81,7 @@ private:
         return static_cast<std::uint8_t>((value & ~dataStuckMask_) | dataStuckValue_);
     }
     void StepInStream() {
-        if (mode_ & 0x10) address_ = (address_ & 0xFFFF00) | ((address_ + 1) & 0xFF);
+        if (mode_ & portio::wire::ModeBitStream) address_ = (address_ & 0xFFFF00) | ((address_ + 1) & 0xFF);
     }
 
     std::vector<std::unique_ptr<FlashPart>> parts_;

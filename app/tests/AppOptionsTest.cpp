@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppOptions.h"
+#include "cli/CliOptions.h"
 
 namespace app {
 namespace {
@@ -45,6 +46,27 @@ TEST(AppOptionsTest, BadCommandLinesAreUsageErrors) {
     // After-run actions without a run would silently do nothing.
     EXPECT_THROW(ParseAppOptions({"--exit-after-run"}), AppUsageError);
     EXPECT_THROW(ParseAppOptions({"--log=x.log"}), AppUsageError);
+}
+
+// The window and the console runner word the refusals of what they share
+// alike: a bad CARD, a bad --port, an argument neither knows.
+TEST(AppOptionsTest, SharedRefusalsReadAsTheConsoleRunnersDo) {
+    for (const char* bad : {"--simulate=floppy", "--simulate=intel64,flash-bad=0x800000:0", "--port=inpout:0",
+                            "--port=inpout:zz", "--fast"}) {
+        std::string app, cli;
+        try {
+            ParseAppOptions({bad});
+        } catch (const AppUsageError& e) {
+            app = e.what();
+        }
+        try {
+            runner::ParseCliOptions({bad});
+        } catch (const runner::UsageError& e) {
+            cli = e.what();
+        }
+        EXPECT_FALSE(app.empty()) << bad;
+        EXPECT_EQ(app, cli) << bad;
+    }
 }
 
 }  // namespace

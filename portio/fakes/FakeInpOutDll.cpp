@@ -27,6 +27,7 @@
 #include <string>
 
 #include "portio/EcrSwitch.h"
+#include "portio/AdapterWire.h"
 #include "portio/PortAddress.h"
 #include "portio/fakes/FakeRawIo.h"
 #include "sim/CardConfig.h"
@@ -52,7 +53,7 @@ struct Chip {
         io.Permit(base, portio::PortSpan, true);
         io.Permit(static_cast<std::uint16_t>(base + portio::EcpRegistersOffset), portio::EcpRegistersSpan, true);
         if (Env("FLASHDIAG_FAKE_INPOUT_TIMEOUTS") == "saver-reads")
-            io.timesOut = [this](bool read) { return read && card.Mode() == 0x98; };
+            io.timesOut = [this](bool read) { return read && card.Mode() == portio::wire::ModeSaverStream; };
         const std::string clear = Env("FLASHDIAG_FAKE_INPOUT_CLEAR");
         if (clear == "write-zero") io.timeoutClear = portio::fakes::FakeRawIo::TimeoutClear::WriteZero;
         if (clear == "double-read") io.timeoutClear = portio::fakes::FakeRawIo::TimeoutClear::DoubleRead;

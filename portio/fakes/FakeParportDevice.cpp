@@ -10,12 +10,13 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "portio/AdapterWire.h"
 #include "portio/PortAddress.h"
 
 namespace portio::fakes {
 namespace {
-constexpr std::uint16_t kStatus = CartridgeBase + 1, kControl = CartridgeBase + 2,
-                        kAddress = CartridgeBase + 3, kData = CartridgeBase + 4;
+constexpr std::uint16_t kStatus = wire::PortStatus, kControl = wire::PortControl,
+                        kAddress = wire::PortEppAddress, kData = wire::PortEppData;
 constexpr std::size_t kBufferSize = 1024;  // PP_BUFFER_SIZE
 constexpr unsigned kPpMajor = 99;
 constexpr std::uint8_t kInit = 0x04, kSelect = 0x08, kReverse = 0x20;

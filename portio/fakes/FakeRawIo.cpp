@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "portio/AdapterWire.h"
 #include "portio/EcrSwitch.h"
 #include "portio/PortAddress.h"
 
 namespace portio::fakes {
 namespace {
-constexpr std::uint16_t kStatus = 1, kControl = 2, kAddress = 3, kData = 4;
+constexpr std::uint16_t kStatus = wire::StatusOffset, kControl = wire::ControlOffset,
+                        kAddress = wire::EppAddressOffset, kData = wire::EppDataOffset;
 constexpr std::uint8_t kStatusLines = 0x78;  // what the adapter's status lines read, the time-out bit aside
 }  // namespace
 
