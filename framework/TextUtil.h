@@ -6,6 +6,11 @@
 
 namespace framework {
 
+// ASCII letters changed in case; every other byte stays as it is (the
+// stored texts are 8-bit and not in any one code page).
+constexpr char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+constexpr char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
 // Equal without regard to ASCII letter case, as names of properties,
 // components and identifiers are compared.
 bool SameText(std::string_view a, std::string_view b);

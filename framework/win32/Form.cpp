@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/ComponentStreaming.h"
+#include "framework/TextUtil.h"
 #include <windowsx.h>
 
 #include "framework/win32/Application.h"
@@ -205,7 +206,6 @@ char MnemonicOf(const std::string& caption) {
     }
     return 0;
 }
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 }  // namespace
 
 bool TForm::HandleMnemonic(char key) {

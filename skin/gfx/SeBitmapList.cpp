@@ -1,18 +1,10 @@
 #include "skin/gfx/SeBitmapList.h"
 
+#include "framework/TextUtil.h"
+
 namespace skin {
 
-namespace {
-char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-}  // namespace
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-    }
-    return true;
-}
+bool SameName(const std::string& a, const std::string& b) { return framework::SameText(a, b); }
 
 TSeBitmap* TSeBitmapList::Add(std::unique_ptr<TSeBitmap> bitmap) {
     items_.push_back(std::move(bitmap));

@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "framework/Property.h"
+#include "framework/TextUtil.h"
 
 namespace skinui {
 
@@ -13,8 +14,6 @@ std::unordered_set<const TSeCustomItem*>& LiveItems() {
     static std::unordered_set<const TSeCustomItem*> items;
     return items;
 }
-
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 // A click that changes the tree may make the same item carry the code
 // again and again; the search is repeated at most this often.
@@ -249,12 +248,12 @@ void TSeCustomItem::RunClick() {
 // ---- searches -----------------------------------------------------------------------
 
 TSeCustomItem* TSeCustomItem::FindByAccelerator(char character) const {
-    const char wanted = UpperAscii(character);
+    const char wanted = framework::UpperAscii(character);
     for (TSeCustomItem* child : items_) {
         if (!child->visible_) continue;  // never current, so never chosen
         const std::string& caption = child->caption_;
         for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-            if (caption[i] == '&' && UpperAscii(caption[i + 1]) == wanted) return child;
+            if (caption[i] == '&' && framework::UpperAscii(caption[i + 1]) == wanted) return child;
         }
     }
     return nullptr;
