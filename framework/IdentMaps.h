@@ -23,6 +23,12 @@ inline constexpr TColor clBtnFace = SystemColor(15);
 inline constexpr TColor clBtnText = SystemColor(18);
 inline constexpr TColor clWindow = SystemColor(5);
 
+// The colour value (0x00BBGGRR) of a system colour in the user's current
+// colour scheme; other colours are returned as they are. Where there is no
+// colour scheme (the portable build) the classic standard scheme answers, so
+// that portable code and its tests see stable values.
+TColor ResolveSystemColor(TColor color);
+
 // Name of a colour ("clWhite", "clBtnFace"), or empty when it has none.
 std::string_view ColorToIdent(TColor color);
 // Value of a colour name (ASCII case ignored), or nothing.

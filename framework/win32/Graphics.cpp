@@ -3,8 +3,7 @@
 namespace framework {
 
 COLORREF ColorToRGB(TColor color) {
-    if (color < 0) return GetSysColor(color & 0xFF);
-    return static_cast<COLORREF>(color & 0xFFFFFF);
+    return static_cast<COLORREF>(ResolveSystemColor(color) & 0xFFFFFF);
 }
 
 HFONT CreateGdiFont(const TFont& font) {

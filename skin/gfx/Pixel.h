@@ -7,10 +7,12 @@
 
 #include <cstdint>
 
+#include "framework/IdentMaps.h"
+
 namespace skin {
 
 using TPixel = std::uint32_t;
-using TColor = std::int32_t;
+using framework::TColor;
 
 // Colour-keyed drawing leaves out every pixel whose colour bytes equal this
 // magenta, whatever its alpha byte.
@@ -58,6 +60,6 @@ void BlendRow(const TPixel* source, TPixel* destination, int count);
 
 // Resolves a system colour (negative value) to its RGB colour value; other
 // values are returned unchanged.
-TColor ResolveSystemColor(TColor color);
+using framework::ResolveSystemColor;
 
 }  // namespace skin

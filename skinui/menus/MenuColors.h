@@ -5,7 +5,7 @@
 
 namespace skinui {
 
-inline constexpr skin::TColor SystemColor(int index) { return skin::TColor(0x80000000u | unsigned(index)); }
+using framework::SystemColor;
 inline constexpr skin::TColor kclMenu = SystemColor(4);
 inline constexpr skin::TColor kclMenuText = SystemColor(7);
 inline constexpr skin::TColor kclHighlight = SystemColor(13);

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/IdentMaps.h"
 #include "framework/win32/Form.h"
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/gfx/win32/CanvasHelpers.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skin/ScopeExit.h"
 #include "skin/objects/win32/SkinCanvasDC.h"
 #include "skin/gfx/win32/TextHelpers.h"
@@ -20,12 +22,11 @@
 
 namespace skinui {
 
+using skin::ToRECT;
 using skin::TRect;
 using skin::TSeBitmap;
 
 namespace {
-
-RECT ToRECT(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
 // One bitmap for every frame of the process in the shared-buffer mode,
 // grown to the largest window seen.
@@ -174,16 +175,16 @@ void TSeCustomForm::PaintNonClient(HDC dc) {
         }
     }
     if (!drawn) {
-        skin::FillRectColor(dc, frame, skin::TColor(0x80000000 | COLOR_BTNFACE));
+        skin::FillRectColor(dc, frame, framework::SystemColor(COLOR_BTNFACE));
         TRect edge = frame;
         skin::DrawBevel(dc, edge, skin::kBevelLeft | skin::kBevelTop | skin::kBevelRight | skin::kBevelBottom,
-                        skin::TColor(0x80000000 | COLOR_3DDKSHADOW), skin::TColor(0x80000000 | COLOR_3DLIGHT), 1);
+                        framework::SystemColor(COLOR_3DDKSHADOW), framework::SystemColor(COLOR_3DLIGHT), 1);
         skin::DrawBevel(dc, edge, skin::kBevelLeft | skin::kBevelTop | skin::kBevelRight | skin::kBevelBottom,
-                        skin::TColor(0x80000000 | COLOR_3DSHADOW), skin::TColor(0x80000000 | COLOR_3DHILIGHT), 1);
+                        framework::SystemColor(COLOR_3DSHADOW), framework::SystemColor(COLOR_3DHILIGHT), 1);
         const TRect band{client.Left, Metrics().frameWidth, client.Right, client.Top - 1};
         const int start = frameActive_ ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION;
         const int end = frameActive_ ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION;
-        skin::GradientFill(dc, band, skin::TColor(0x80000000 | start), false, skin::TColor(0x80000000 | end));
+        skin::GradientFill(dc, band, framework::SystemColor(start), false, framework::SystemColor(end));
     }
     PaintPlainCaption(dc, client);
 }
@@ -250,7 +251,7 @@ void TSeCustomForm::PaintClientBackground(HDC dc) {
     const TRect client = GetClientBounds();
     const framework::TForm* form = Form();
     skin::FillRectColor(dc, TRect{0, 0, skin::RectWidth(client), skin::RectHeight(client)},
-                        form ? form->Color() : skin::TColor(0x80000000 | COLOR_BTNFACE));
+                        form ? form->Color() : framework::SystemColor(COLOR_BTNFACE));
 }
 
 // ---- the client background -----------------------------------------------------------

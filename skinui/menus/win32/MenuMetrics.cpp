@@ -25,7 +25,7 @@ framework::TFont FontOf(const LOGFONTA& log) {
     if (log.lfUnderline) style |= framework::fsUnderline;
     if (log.lfStrikeOut) style |= framework::fsStrikeOut;
     font.SetStyle(style);
-    font.SetColor(framework::TColor(0x80000000u | COLOR_MENUTEXT));
+    font.SetColor(framework::SystemColor(COLOR_MENUTEXT));
     return font;
 }
 

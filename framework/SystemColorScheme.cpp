@@ -1,10 +1,10 @@
 // System colours on a platform without a colour scheme: the classic
 // standard scheme, so that portable code and its tests see stable values.
-#include "skin/gfx/Pixel.h"
+#include "framework/IdentMaps.h"
 
 #include <array>
 
-namespace skin {
+namespace framework {
 
 TColor ResolveSystemColor(TColor color) {
     if (color >= 0) return color;
@@ -18,4 +18,4 @@ TColor ResolveSystemColor(TColor color) {
     return index < kScheme.size() ? kScheme[index] : 0;
 }
 
-}  // namespace skin
+}  // namespace framework

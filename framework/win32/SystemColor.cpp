@@ -1,13 +1,13 @@
 // System colours come from the user's current colour scheme.
 #include <windows.h>
 
-#include "skin/gfx/Pixel.h"
+#include "framework/IdentMaps.h"
 
-namespace skin {
+namespace framework {
 
 TColor ResolveSystemColor(TColor color) {
     if (color >= 0) return color;
     return TColor(GetSysColor(int(unsigned(color) & 0xFF)));
 }
 
-}  // namespace skin
+}  // namespace framework
