@@ -5,6 +5,7 @@
 
 #include "skin/win32/SkinLibrary.h"
 #include "skin/gfx/TileLayout.h"
+#include "skin/gfx/win32/RectConversion.h"
 
 namespace skin {
 
@@ -19,7 +20,7 @@ void KeyedDrawSoftware(const TSeBitmap& bitmap, HDC dc, const TRect& destination
     RECT box;
     int clip = GetClipBox(dc, &box);
     if (clip == NULLREGION) return;
-    if (clip != ERROR) visible = RectIntersection(destination, MakeRect(box.left, box.top, box.right, box.bottom));
+    if (clip != ERROR) visible = RectIntersection(destination, FromRECT(box));
     if (RectIsEmpty(visible)) return;
     int w = RectWidth(visible);
     int h = RectHeight(visible);
@@ -117,7 +118,7 @@ void TileDraw(const TSeBitmap& bitmap, HDC dc, const TRect& destination, const T
     RECT box;
     int clip = GetClipBox(dc, &box);
     if (clip == NULLREGION) return;
-    if (clip != ERROR) within = MakeRect(box.left, box.top, box.right, box.bottom);
+    if (clip != ERROR) within = FromRECT(box);
     ForEachTile(destination, source, within, [&](const Tile& tile) {
         StretchDraw(bitmap, dc, tile.destination, tile.source, transparent);
     });

@@ -5,6 +5,7 @@
 
 #include "skin/gfx/MulDiv.h"
 #include "skin/gfx/SeBitmap.h"
+#include "skin/gfx/win32/RectConversion.h"
 
 namespace skin {
 
@@ -43,7 +44,7 @@ void Line(HDC dc, int x1, int y1, int x2, int y2) {
 
 void FillSolid(HDC dc, const TRect& rect, COLORREF colour) {
     HBRUSH brush = CreateSolidBrush(colour);
-    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    RECT r = ToRECT(rect);
     FillRect(dc, &r, brush);
     DeleteObject(brush);
 }
@@ -106,7 +107,7 @@ void DrawBevel(HDC dc, TRect& rect, unsigned sides, TColor bottomRight, TColor t
 
 void DrawFocusRectColor(HDC dc, const TRect& rect, TColor color) {
     Selected brush(dc, CreateSolidBrush(Rgb(color)), true);
-    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    RECT r = ToRECT(rect);
     DrawFocusRect(dc, &r);
 }
 

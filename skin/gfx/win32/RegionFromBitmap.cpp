@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "skin/gfx/RegionRuns.h"
+#include "skin/gfx/win32/RectConversion.h"
 
 namespace skin {
 
@@ -17,7 +18,7 @@ HRGN RegionFromRects(const std::vector<TRect>& rects) {
     RECT bound{0, 0, 0, 0};
     for (const TRect& r : rects) {
         if (bound.left == bound.right) {
-            bound = RECT{r.Left, r.Top, r.Right, r.Bottom};
+            bound = ToRECT(r);
             continue;
         }
         bound.left = std::min<LONG>(bound.left, r.Left);

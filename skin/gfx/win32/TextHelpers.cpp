@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "skin/gfx/SeBitmap.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skin/win32/SkinLibrary.h"
 
 namespace skin {
@@ -24,9 +25,9 @@ int PlatformDrawText(HDC dc, const std::wstring& text, RECT& r, UINT format) {
 
 int CanvasDrawText(HDC dc, const std::wstring& text, TRect& rect, UINT format) {
     int oldMode = SetBkMode(dc, TRANSPARENT);
-    RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    RECT r = ToRECT(rect);
     int result = PlatformDrawText(dc, text, r, format);
-    rect = MakeRect(r.left, r.top, r.right, r.bottom);
+    rect = FromRECT(r);
     SetBkMode(dc, oldMode);
     return result;
 }

@@ -4,6 +4,7 @@
 #include "framework/Property.h"
 #include "framework/win32/Application.h"
 #include "skin/gfx/win32/CanvasHelpers.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skin/objects/win32/SkinCanvasDC.h"
 #include "skin/SkinMessages.h"
 #include "skinui/controls/ProgressGeometry.h"
@@ -14,8 +15,6 @@ namespace skinui {
 namespace {
 
 const framework::EnumInfo kOrientations{"kboHorizontal", "kboVertical"};
-
-RECT ToRect(const skin::TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
 // Theme parts of the "Progress" class.
 constexpr int kPartBar = 1, kPartBarVert = 2, kPartChunk = 3, kPartChunkVert = 4;
@@ -104,7 +103,7 @@ void TSeCustomProgressBar::PaintClient(HDC dc) {
 void TSeCustomProgressBar::PaintBarFrame(HDC dc) {
     skin::TRect r = skin::MakeBounds(0, 0, PaintWidth(), PaintHeight());
     if (ThemesActive()) {
-        if (showBorder_) DrawThemePart(Handle(), L"Progress", dc, Vertical() ? kPartBarVert : kPartBar, 1, ToRect(r));
+        if (showBorder_) DrawThemePart(Handle(), L"Progress", dc, Vertical() ? kPartBarVert : kPartBar, 1, skin::ToRECT(r));
         return;
     }
     if (showBorder_) {
@@ -120,7 +119,7 @@ void TSeCustomProgressBar::PaintBar(HDC dc) {
     const skin::TRect b = FilledRect(g, f, Vertical());
     if (ThemesActive()) {
         if (!skin::RectIsEmpty(b)) {
-            DrawThemePart(Handle(), L"Progress", dc, Vertical() ? kPartChunkVert : kPartChunk, 1, ToRect(b));
+            DrawThemePart(Handle(), L"Progress", dc, Vertical() ? kPartChunkVert : kPartChunk, 1, skin::ToRECT(b));
         }
         return;
     }

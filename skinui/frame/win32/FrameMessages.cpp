@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "framework/win32/Form.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skin/SkinMessages.h"
 #include "skinui/controls/ParentBackground.h"
 #include "skinui/frame/win32/SeCustomForm.h"
@@ -189,12 +190,12 @@ void TSeCustomForm::OnNcCalcSize(TMessage& m) {
         const WINDOWPOS& pos = *params->lppos;
         const TRect r = NonClientInset(skin::MakeBounds(pos.x, pos.y, pos.cx, pos.cy), client, windowWidth_,
                                        windowHeight_);
-        params->rgrc[0] = RECT{r.Left, r.Top, r.Right, r.Bottom};
+        params->rgrc[0] = skin::ToRECT(r);
         params->rgrc[1] = params->rgrc[0];
     } else if (auto* rect = reinterpret_cast<RECT*>(m.lParam)) {
         const TRect r = NonClientInset(TRect{rect->left, rect->top, rect->right, rect->bottom}, client,
                                        windowWidth_, windowHeight_);
-        *rect = RECT{r.Left, r.Top, r.Right, r.Bottom};
+        *rect = skin::ToRECT(r);
     }
     m.result = 0;
 }

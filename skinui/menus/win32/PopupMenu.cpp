@@ -4,6 +4,7 @@
 #include "framework/win32/Application.h"
 #include "framework/win32/Control.h"
 #include "skin/ScopeExit.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skinui/menus/win32/ClickHandler.h"
 #include "skinui/menus/win32/ItemView.h"
 #include "skinui/menus/MenuLayout.h"
@@ -141,7 +142,7 @@ skin::TRect PlacementBounds(TSeCustomItem& item) {
         MONITORINFO info{};
         info.cbSize = sizeof info;
         if (GetMonitorInfoA(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &info)) {
-            return skin::TRect{info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+            return skin::FromRECT(info.rcMonitor);
         }
     }
     return skin::TRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
