@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "skin/gfx/SeBitmap.h"
+#include "tools/skingen/ByteOrder.h"
 #include "tools/skingen/OutputFile.h"
 
 namespace skingen {
@@ -14,16 +15,6 @@ constexpr std::size_t kEntrySize = 16;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr int kLargestSide = 256;
 
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(std::uint8_t(v));
-    out.push_back(std::uint8_t(v >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    PutU16(out, v & 0xFFFF);
-    PutU16(out, v >> 16);
-}
-
 // Mask rows are whole 32-bit words.
 std::size_t MaskStride(int width) { return std::size_t((width + 31) / 32) * 4; }
 
@@ -34,18 +25,18 @@ std::size_t ImageSize(const skin::TSeBitmap& picture) {
 
 void PutImage(std::vector<std::uint8_t>& out, const skin::TSeBitmap& picture) {
     const int width = picture.Width(), height = picture.Height();
-    PutU32(out, kInfoHeaderSize);
-    PutU32(out, std::uint32_t(width));
-    PutU32(out, std::uint32_t(height) * 2);  // the colour rows and the mask rows
-    PutU16(out, 1);                          // planes
-    PutU16(out, 32);                         // bits per pixel
-    PutU32(out, 0);                          // uncompressed
-    PutU32(out, std::uint32_t(ImageSize(picture) - kInfoHeaderSize));
-    for (int i = 0; i < 4; ++i) PutU32(out, 0);  // resolution and palette: unused
+    PutLittle32(out, kInfoHeaderSize);
+    PutLittle32(out, std::uint32_t(width));
+    PutLittle32(out, std::uint32_t(height) * 2);  // the colour rows and the mask rows
+    PutLittle16(out, 1);                          // planes
+    PutLittle16(out, 32);                         // bits per pixel
+    PutLittle32(out, 0);                          // uncompressed
+    PutLittle32(out, std::uint32_t(ImageSize(picture) - kInfoHeaderSize));
+    for (int i = 0; i < 4; ++i) PutLittle32(out, 0);  // resolution and palette: unused
     // Both bitmaps run bottom-up.
     for (int y = height - 1; y >= 0; --y) {
         const skin::TPixel* row = picture.PixelPtr(0, y);
-        for (int x = 0; x < width; ++x) PutU32(out, row[x]);  // blue, green, red, alpha
+        for (int x = 0; x < width; ++x) PutLittle32(out, row[x]);  // blue, green, red, alpha
     }
     for (int y = height - 1; y >= 0; --y) {
         std::vector<std::uint8_t> mask(MaskStride(width), 0);
@@ -65,19 +56,19 @@ std::vector<std::uint8_t> EncodeIco(std::span<const skin::TSeBitmap* const> pict
             throw std::invalid_argument("an icon's pictures are 1 to 256 pixels on each side");
     }
     std::vector<std::uint8_t> out;
-    PutU16(out, 0);  // reserved
-    PutU16(out, 1);  // an icon, not a cursor
-    PutU16(out, std::uint32_t(pictures.size()));
+    PutLittle16(out, 0);  // reserved
+    PutLittle16(out, 1);  // an icon, not a cursor
+    PutLittle16(out, std::uint32_t(pictures.size()));
     std::size_t offset = kDirectorySize + kEntrySize * pictures.size();
     for (const skin::TSeBitmap* picture : pictures) {
         out.push_back(std::uint8_t(picture->Width() % kLargestSide));  // 0 stands for 256
         out.push_back(std::uint8_t(picture->Height() % kLargestSide));
         out.push_back(0);  // no palette
         out.push_back(0);
-        PutU16(out, 1);
-        PutU16(out, 32);
-        PutU32(out, std::uint32_t(ImageSize(*picture)));
-        PutU32(out, std::uint32_t(offset));
+        PutLittle16(out, 1);
+        PutLittle16(out, 32);
+        PutLittle32(out, std::uint32_t(ImageSize(*picture)));
+        PutLittle32(out, std::uint32_t(offset));
         offset += ImageSize(*picture);
     }
     for (const skin::TSeBitmap* picture : pictures) PutImage(out, *picture);

@@ -5,27 +5,21 @@
 #include <stdexcept>
 
 #include "skin/gfx/SeBitmap.h"
+#include "tools/skingen/ByteOrder.h"
 #include "tools/skingen/OutputFile.h"
 
 namespace skingen {
 
 namespace {
 
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(std::uint8_t(v >> 24));
-    out.push_back(std::uint8_t(v >> 16));
-    out.push_back(std::uint8_t(v >> 8));
-    out.push_back(std::uint8_t(v));
-}
-
 // Length, type, data and the CRC of type and data.
 void PutChunk(std::vector<std::uint8_t>& out, const char type[4], const std::vector<std::uint8_t>& data) {
-    PutU32(out, std::uint32_t(data.size()));
+    PutBig32(out, std::uint32_t(data.size()));
     const std::size_t start = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
     const uLong crc = crc32(crc32(0L, Z_NULL, 0), out.data() + start, uInt(out.size() - start));
-    PutU32(out, std::uint32_t(crc));
+    PutBig32(out, std::uint32_t(crc));
 }
 
 }  // namespace
@@ -53,8 +47,8 @@ std::vector<std::uint8_t> EncodePng(const skin::TSeBitmap& bitmap) {
     packed.resize(packedSize);
 
     std::vector<std::uint8_t> header;
-    PutU32(header, std::uint32_t(width));
-    PutU32(header, std::uint32_t(height));
+    PutBig32(header, std::uint32_t(width));
+    PutBig32(header, std::uint32_t(height));
     header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter choice, no interlace
 
     std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
