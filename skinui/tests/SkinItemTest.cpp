@@ -1,4 +1,4 @@
-// Skinned menu items on the built-in skin, drawn by the skin generator's
+// Skinned menu items on the built-in skin, drawn by the portable
 // software canvas: what a popup item and a separator look like, the check
 // column, the menu-bar kinds and the scroll arrows, the plain look when the
 // skin cannot serve, and the references an item holds into its engine's
@@ -21,8 +21,8 @@
 #include "skinui/menus/MenuMetrics.h"
 #include "skinui/menus/SeImageList.h"
 #include "skinui/menus/SkinItem.h"
-#include "tools/skingen/BitmapCanvas.h"
-#include "tools/skingen/BuiltinSkin.h"
+#include "skin/objects/SoftwareCanvas.h"
+#include "skinui/tests/BuiltinSkinFile.h"
 
 namespace skinui {
 namespace {
@@ -33,17 +33,17 @@ constexpr skin::TColor kItemColor = 13489364;
 constexpr skin::TColor kActiveColor = 0xAD9074;
 
 // The software canvas, keeping every text it is asked to draw.
-class RecordingCanvas : public skingen::BitmapCanvas {
+class RecordingCanvas : public skin::SoftwareCanvas {
 public:
     struct Text {
         std::wstring text;
         TRect rect;
         unsigned flags;
     };
-    explicit RecordingCanvas(skin::TSeBitmap& target) : BitmapCanvas(target) {}
+    explicit RecordingCanvas(skin::TSeBitmap& target) : SoftwareCanvas(target) {}
     void DrawText(const std::wstring& text, const TRect& rect, unsigned flags) override {
         texts.push_back(Text{text, rect, flags});
-        BitmapCanvas::DrawText(text, rect, flags);
+        SoftwareCanvas::DrawText(text, rect, flags);
     }
     const Text* Find(const std::wstring& text) const {
         for (const Text& t : texts) {
@@ -61,7 +61,7 @@ protected:
         // A system whose menu buttons are 20 pixels high.
         SetMenuMetrics(20, 20, framework::TFont());
         engine = std::make_unique<skin::TSeSkinEngine>(nullptr);
-        skingen::BuildBuiltinSkin(*engine->SkinSource());
+        ASSERT_TRUE(test::LoadBuiltinSkinFile(*engine->SkinSource()));
         root = std::make_unique<TSeSkinItem>(nullptr);
         picture.SetSize(240, 60);
         picture.Fill(0xFF000000);
@@ -316,7 +316,7 @@ TEST_F(SkinItemTest, TheItemsLetGoOfAnEngineThatIsDestroyedAndOfObjectsOfAReplac
 
     // A skin loaded again frees the objects the items point at: drawing
     // must take the new ones (the sanitizers see any use of the old).
-    skingen::BuildBuiltinSkin(*engine->SkinSource());
+    ASSERT_TRUE(test::LoadBuiltinSkinFile(*engine->SkinSource()));
     const TRect rect{0, 0, 120, 20};
     sounds->DrawItem(*canvas, popupView, false, true, rect);
     EXPECT_EQ(sounds->PopupItemObject(), Popup("Item"));

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "skin/gfx/PixelFont.h"
 #include "skin/gfx/SeBitmap.h"
 #include "skin/objects/SkinObject.h"
 #include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SoftwareCanvas.h"
 #include "skin/storage/SkinSource.h"
-#include "tools/skingen/BitmapCanvas.h"
-#include "tools/skingen/PixelFont.h"
 
 namespace skingen {
 
@@ -82,7 +82,7 @@ private:
     int rowHeight_ = 0;
 };
 
-constexpr int kLabelHeight = 2 * kGlyphHeight + 6;
+constexpr int kLabelHeight = 2 * skin::kGlyphHeight + 6;
 
 std::string BitmapLabel(int index, const TSeBitmap& b) {
     std::string label = "#";
@@ -94,14 +94,14 @@ std::string BitmapLabel(int index, const TSeBitmap& b) {
 // The sheet in two passes: one to measure (`sheet` empty), one to draw.
 int DrawSheet(const skin::TSeSkinSource& source, TSeBitmap* sheet) {
     auto text = [&](int x, int y, const std::string& s, TPixel colour, int scale) {
-        if (sheet) DrawPixelText(*sheet, x, y, s, colour, scale);
+        if (sheet) skin::DrawPixelText(*sheet, x, y, s, colour, scale);
     };
     int y = kMargin;
     text(kMargin, y,
          source.SkinName() + " " + source.SkinVersion() + "  -  " + std::to_string(source.Bitmaps().Count()) +
              " bitmaps, " + std::to_string(source.Count()) + " top-level objects",
          kLabel, 3);
-    y += 3 * kGlyphHeight + kMargin;
+    y += 3 * skin::kGlyphHeight + kMargin;
     text(kMargin, y, "Bitmaps in stored order, 3x. Checkerboard: transparent (key colour).", kDimLabel, 2);
     y += kLabelHeight + kMargin / 2;
 
@@ -109,7 +109,7 @@ int DrawSheet(const skin::TSeSkinSource& source, TSeBitmap* sheet) {
     for (int i = 0; i < source.Bitmaps().Count(); ++i) {
         const TSeBitmap& b = *source.Bitmaps().Items(i);
         const std::string label = BitmapLabel(i, b);
-        const int w = std::max(b.Width() * kZoom, PixelTextWidth(label, 2));
+        const int w = std::max(b.Width() * kZoom, skin::PixelTextWidth(label, 2));
         const Placed at = flow.Next(w, kLabelHeight + b.Height() * kZoom);
         text(at.x, at.y, label, kLabel, 2);
         if (sheet) {
@@ -208,7 +208,7 @@ void RenderFramePreview(const skin::TSeSkinSource& source, int width, int height
         if (skin::TSeSkinObject* close = copy->FindByName("CloseButton")) close->MouseEnter();
         if (skin::TSeSkinObject* min = copy->FindByName("MinButton")) min->MouseDown(skin::mbLeft, 1, 1);
     }
-    BitmapCanvas canvas(out);
+    skin::SoftwareCanvas canvas(out);
     copy->Draw(canvas);
 }
 
@@ -219,7 +219,7 @@ void RenderProgressPreview(const skin::TSeSkinSource& source, int width, int hei
     std::unique_ptr<skin::TSeSkinObject> copy = CopyOf(source, "ProgressBar");
     if (!copy) return;
     copy->SetBounds(skin::MakeBounds(0, 0, width, height));
-    BitmapCanvas canvas(out);
+    skin::SoftwareCanvas canvas(out);
     if (skin::TSeSkinObject* frame = copy->FindByName("Frame")) {
         frame->SetBounds(skin::MakeBounds(0, 0, width, height));
         frame->Draw(canvas);
@@ -240,7 +240,7 @@ void RenderPopupPreview(const skin::TSeSkinSource& source, int width, const std:
     out.Fill(skin::kKeyPixel);
     std::unique_ptr<skin::TSeSkinObject> copy = CopyOf(source, "PopupMenu");
     if (!copy) return;
-    BitmapCanvas canvas(out);
+    skin::SoftwareCanvas canvas(out);
     if (skin::TSeSkinObject* frame = copy->FindByName("Frame")) {
         frame->SetBounds(skin::MakeBounds(0, 0, width, height));
         frame->Draw(canvas);

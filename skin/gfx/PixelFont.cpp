@@ -1,11 +1,11 @@
-#include "tools/skingen/PixelFont.h"
+#include "skin/gfx/PixelFont.h"
 
 #include <array>
 #include <cstdint>
 
 #include "skin/gfx/SeBitmap.h"
 
-namespace skingen {
+namespace skin {
 
 namespace {
 
@@ -84,4 +84,4 @@ void DrawPixelText(skin::TSeBitmap& target, int x, int y, std::string_view text,
     }
 }
 
-}  // namespace skingen
+}  // namespace skin

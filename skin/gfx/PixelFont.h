@@ -1,5 +1,5 @@
-// A 5 x 7 pixel font for the labels of the contact sheet and the caption of
-// the frame preview: capitals (small letters are drawn as capitals),
+// A 5 x 7 pixel font, for drawing text without a window system (the skin
+// generator's contact sheet and previews, the software canvas): capitals (small letters are drawn as capitals),
 // digits and some punctuation; anything else is drawn as a box.
 #pragma once
 
@@ -9,10 +9,8 @@
 #include "skin/gfx/Rect.h"
 
 namespace skin {
-class TSeBitmap;
-}
 
-namespace skingen {
+class TSeBitmap;
 
 inline constexpr int kGlyphWidth = 5;
 inline constexpr int kGlyphHeight = 7;
@@ -22,7 +20,7 @@ inline constexpr int kGlyphAdvance = 6;  // glyph and one column of space
 int PixelTextWidth(std::string_view text, int scale = 1, bool bold = false);
 // Draws `text` with its top-left corner at (x, y), clipped to the bitmap
 // and to `clip` when given.
-void DrawPixelText(skin::TSeBitmap& target, int x, int y, std::string_view text, skin::TPixel colour, int scale = 1,
-                   bool bold = false, const skin::TRect* clip = nullptr);
+void DrawPixelText(TSeBitmap& target, int x, int y, std::string_view text, TPixel colour, int scale = 1,
+                   bool bold = false, const TRect* clip = nullptr);
 
-}  // namespace skingen
+}  // namespace skin
