@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "skin/gfx/SeBitmap.h"
-#include "tools/skingen/OutputFile.h"
+#include "files/OutputFile.h"
 
 namespace skingen {
 
@@ -85,7 +85,7 @@ std::vector<std::uint8_t> EncodeIco(std::span<const skin::TSeBitmap* const> pict
 }
 
 void WriteIcoFile(const std::string& path, std::span<const skin::TSeBitmap* const> pictures) {
-    WriteOutputFile(path, EncodeIco(pictures));
+    files::WriteWholeFile(path, EncodeIco(pictures));
 }
 
 }  // namespace skingen

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "skin/gfx/SeBitmap.h"
-#include "tools/skingen/OutputFile.h"
+#include "files/OutputFile.h"
 
 namespace skingen {
 
@@ -64,6 +64,6 @@ std::vector<std::uint8_t> EncodePng(const skin::TSeBitmap& bitmap) {
     return png;
 }
 
-void WritePngFile(const std::string& path, const skin::TSeBitmap& bitmap) { WriteOutputFile(path, EncodePng(bitmap)); }
+void WritePngFile(const std::string& path, const skin::TSeBitmap& bitmap) { files::WriteWholeFile(path, EncodePng(bitmap)); }
 
 }  // namespace skingen
