@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "cli/CliOptions.h"
+#include "portchoice/PortFlags.h"
 
 namespace app {
 
@@ -17,23 +17,25 @@ std::optional<std::string> Value(std::string_view arg, std::string_view flag) {
     if (value.empty()) throw AppUsageError(std::string(flag.substr(0, flag.size() - 1)) + " needs a value");
     return value;
 }
+
+// Runs the shared flags' `parse`, their refusals as this program's.
+template <typename Parse>
+auto Shared(Parse parse) {
+    try {
+        return parse();
+    } catch (const portchoice::UsageError& e) {
+        throw AppUsageError(e.what());
+    }
+}
 }  // namespace
 
 AppOptions ParseAppOptions(const std::vector<std::string>& args) {
     AppOptions options;
     for (const std::string& arg : args) {
         if (auto v = Value(arg, "--simulate=")) {
-            try {
-                options.card = sim::ParseCardConfig(*v);
-            } catch (const sim::CardConfigError& e) {
-                throw AppUsageError(std::string("bad --simulate: ") + e.what());
-            }
+            options.card = Shared([&] { return portchoice::ParseSimulatedCard(*v); });
         } else if (auto p = Value(arg, "--port=")) {
-            try {
-                options.port = runner::ParsePortAddress(*p);
-            } catch (const runner::UsageError& e) {
-                throw AppUsageError(e.what());
-            }
+            options.port = Shared([&] { return portchoice::ParsePortAddress(*p); });
             if (options.port->kind != portio::PortAddress::Kind::InpOut)
                 throw AppUsageError("the window drives a named port only through the InpOut DLL: --port=inpout[:0xBASE]");
         } else if (auto t = Value(arg, "--trace=")) {
@@ -50,7 +52,7 @@ AppOptions ParseAppOptions(const std::vector<std::string>& args) {
             throw AppUsageError("unknown argument '" + arg + "'");
         }
     }
-    if (options.card && options.port) throw AppUsageError("--simulate and --port exclude each other");
+    Shared([&] { portchoice::CheckPortChoice(options.card, options.port); });
     if (!options.autorun && (options.exitAfterRun || options.screenshotPath || options.logPath)) {
         throw AppUsageError("--exit-after-run, --screenshot and --log act after a run: they need --autorun");
     }

@@ -1,7 +1,10 @@
 #include "app/WindowCapture.h"
 
-#include <cstdio>
+#include <cstdint>
+#include <cstring>
 #include <vector>
+
+#include "files/OutputFile.h"
 
 namespace app {
 
@@ -43,11 +46,16 @@ bool SaveScreenBitmap(const RECT& r, const std::string& path) {
     file.bfType = 0x4D42;  // "BM"
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out) return false;
-    const bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
-                    std::fwrite(pixels.data(), 1, pixels.size(), out) == pixels.size();
-    return std::fclose(out) == 0 && ok;
+    std::vector<std::uint8_t> bytes(file.bfSize);
+    std::memcpy(bytes.data(), &file, sizeof file);
+    std::memcpy(bytes.data() + sizeof file, &info, sizeof info);
+    std::memcpy(bytes.data() + file.bfOffBits, pixels.data(), pixels.size());
+    try {
+        files::WriteWholeFile(path, bytes);
+    } catch (const files::FileError&) {
+        return false;
+    }
+    return true;
 }
 
 }  // namespace app

@@ -9,7 +9,10 @@
 namespace app {
 
 // Paints the window now and copies its screen rectangle into `path`.
-// Returns false when the file could not be written.
+// Returns false when the file could not be written. The file is written
+// whole, as the log is (see app/LogFile.h): a picture that cannot be written
+// in full leaves the earlier file, and a path that is not a regular file is
+// refused.
 bool SaveWindowBitmap(HWND window, const std::string& path);
 
 // Copies the screen's rectangle `r` into `path`, whatever windows show there.

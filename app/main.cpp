@@ -11,10 +11,12 @@
 
 #include "app/AppOptions.h"
 #include "app/DiagUnit.h"
+#include "app/LogFile.h"
 #include "app/WindowCapture.h"
-#include "cli/PortSelection.h"
+#include "files/OutputFile.h"
 #include "framework/win32/Application.h"
 #include "framework/win32/StdControls.h"
+#include "portchoice/PortSelection.h"
 #include "skin/SkinEngine.h"
 #include "skinui/controls/win32/SeProgressBar.h"
 #include "skinui/frame/win32/SeSkinForm.h"
@@ -25,16 +27,15 @@ void ShowError(const std::string& text) {
     MessageBoxA(nullptr, text.c_str(), "flashdiag", MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
-// Lines end in a bare line feed, as the console runner prints them, so that
-// the two programs' logs compare byte for byte.
+// The log after an automated run; a log that cannot be written fails the
+// program (the window is gone by then: the exit status says it).
 bool WriteLog(const std::string& path, const std::vector<std::string>& lines) {
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out) return false;
-    for (const std::string& line : lines) {
-        std::fputs(line.c_str(), out);
-        std::fputc('\n', out);
+    try {
+        app::WriteLogFile(path, lines);
+    } catch (const files::FileError&) {
+        return false;
     }
-    return std::fclose(out) == 0;
+    return true;
 }
 
 }  // namespace
@@ -54,16 +55,16 @@ int main(int argc, char** argv) {
         // A run happens inside the window procedure, where no exception may
         // pass: a trace that fails goes on without lines and is reported
         // when the window is gone.
-        std::optional<runner::PortSelection> selection;
+        std::optional<portchoice::PortSelection> selection;
         try {
-            selection.emplace(options.card, options.tracePath, runner::PortSelection::TraceWriteFailure::FinishRun,
+            selection.emplace(options.card, options.tracePath, portchoice::PortSelection::TraceWriteFailure::FinishRun,
                               options.port);
         } catch (const portio::PortOpenError& e) {
             // The InpOut DLL cannot be used: nothing was touched.
             ShowError(e.what());
             return 2;
         }
-        runner::PortSelection& ports = *selection;
+        portchoice::PortSelection& ports = *selection;
         framework::Application().Initialize();
         framework::RegisterStandardControls();
         skin::RegisterSkinClasses();

@@ -19,9 +19,12 @@
 #include "cartridge/CardContents.h"
 #include "cartridge/RunStages.h"
 #include "cli/CliOptions.h"
-#include "cli/OutputFile.h"
+#include "files/OutputFile.h"
 
 namespace runner {
+
+using files::FileError;
+using files::OutputFile;
 
 class CardKeeping final : public cartridge::RunStages {
 public:

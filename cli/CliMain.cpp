@@ -9,7 +9,7 @@
 #include "cli/CliOptions.h"
 #include "cli/ConsoleReport.h"
 #include "cli/Interruption.h"
-#include "cli/PortSelection.h"
+#include "portchoice/PortSelection.h"
 #include "portio/NamedPort.h"
 #include "portio/PlatformPort.h"
 
@@ -35,7 +35,8 @@ RunEnd RunWithPort(const CliOptions& options, std::FILE* out, std::FILE* err, st
     // Files are refused, and a restore file read, before the port is touched.
     CardKeeping keeping(options, report);
     InterruptWatch interrupts;
-    PortSelection ports(options.card, options.tracePath, PortSelection::TraceWriteFailure::StopRun, options.port);
+    portchoice::PortSelection ports(options.card, options.tracePath,
+                                   portchoice::PortSelection::TraceWriteFailure::StopRun, options.port);
     if (!portio::DriverReady()) {
         std::fputs("NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!\n", err);
         // Only a hint: the run goes on as the user asked for it.

@@ -1,6 +1,6 @@
 #include "cli/CliOptions.h"
 
-#include "sim/Number.h"
+#include "portchoice/PortFlags.h"
 
 namespace runner {
 
@@ -39,7 +39,7 @@ std::string CardFile(const std::string& name, const std::string& path) {
 }
 
 void CheckCombination(const CliOptions& options) {
-    if (options.card && options.port) throw UsageError("--simulate and --port exclude each other");
+    portchoice::CheckPortChoice(options.card, options.port);
     if (options.readFlashPath && !options.sizeCheck)
         throw UsageError("--read-flash needs the size check for the flash's size (drop --no-size-check)");
     if (options.restoreSaverPath && options.onlyRead)
@@ -63,29 +63,7 @@ void CheckCombination(const CliOptions& options) {
     }
 }
 
-// An I/O base in decimal or hexadecimal with 0x, as --port gives it.
-std::uint16_t ParseIoBase(const std::string& text, std::string_view digits) {
-    const std::optional<std::uint32_t> number = sim::ParseDecimalOrHex(digits);
-    if (!number)
-        throw UsageError("bad --port '" + text +
-                         "' (expected a device such as /dev/parport0, an I/O base such as 0x378, or inpout with "
-                         "an optional base such as inpout:0xD010)");
-    if (*number == 0 || *number > 0xFFFFu - (portio::PortSpan - 1))
-        throw UsageError("bad --port '" + text + "' (an I/O base lies between 0x1 and 0xFFF8)");
-    return static_cast<std::uint16_t>(*number);
-}
 }  // namespace
-
-portio::PortAddress ParsePortAddress(const std::string& text) {
-    if (!text.empty() && text[0] == '/') return portio::PortAddress::Device(text);
-    const std::string_view inpout = "inpout";
-    if (text.compare(0, inpout.size(), inpout) == 0) {
-        if (text.size() == inpout.size()) return portio::PortAddress::InpOut();
-        if (text[inpout.size()] == ':')
-            return portio::PortAddress::InpOut(ParseIoBase(text, std::string_view(text).substr(inpout.size() + 1)));
-    }
-    return portio::PortAddress::IoBase(ParseIoBase(text, text));
-}
 
 CliOptions ParseCliOptions(const std::vector<std::string>& args) {
     CliOptions options;
@@ -105,13 +83,9 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
         } else if (arg == "--thorough") {
             options.thorough = true;
         } else if (auto card = OptionValue(arg, "--simulate")) {
-            try {
-                options.card = sim::ParseCardConfig(*card);
-            } catch (const sim::CardConfigError& error) {
-                throw UsageError(std::string("bad --simulate: ") + error.what());
-            }
+            options.card = portchoice::ParseSimulatedCard(*card);
         } else if (auto port = OptionValue(arg, "--port")) {
-            options.port = ParsePortAddress(*port);
+            options.port = portchoice::ParsePortAddress(*port);
         } else if (auto path = OptionValue(arg, "--trace")) {
             if (path->empty()) throw UsageError("--trace needs a file name (or - for stdout)");
             options.tracePath = *path;

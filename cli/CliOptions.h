@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "portchoice/PortFlags.h"
 #include "portio/PortAddress.h"
 #include "sim/CardConfig.h"
 
@@ -41,18 +42,12 @@ struct CliOptions {
     bool help = false;
 };
 
-// A command line that cannot be used; what() says why.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// A command line that cannot be used; what() says why. The same error as
+// the shared port flags': one refusal for the whole command line.
+using UsageError = portchoice::UsageError;
 
 // Throws UsageError (also for a bad CARD, with the card's own message).
 CliOptions ParseCliOptions(const std::vector<std::string>& args);
-
-// "/dev/parportN" (a path), an I/O base in decimal or hexadecimal with 0x,
-// or "inpout" with an optional ":BASE" (0x378 without one).
-portio::PortAddress ParsePortAddress(const std::string& text);
 
 extern const char* const CliUsage;
 

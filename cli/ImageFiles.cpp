@@ -6,9 +6,12 @@
 #include <memory>
 
 #include "cartridge/CardContents.h"
-#include "cli/OutputFile.h"
+#include "files/OutputFile.h"
 
 namespace runner {
+
+using files::FileError;
+
 namespace {
 
 // Up to `limit` + 1 bytes of the file: enough to tell that it is too large.

@@ -13,7 +13,7 @@ namespace runner {
 
 constexpr std::uint32_t LargestFlashBytes = 0x800000;
 
-// Both throw FileError when the file cannot be read or has a size the card
+// Both throw files::FileError when the file cannot be read or has a size the card
 // cannot take, and read at most one byte more than the largest they take.
 std::vector<std::uint8_t> LoadSaverBackup(const std::string& path);
 std::vector<std::uint8_t> LoadFlashImage(const std::string& path);

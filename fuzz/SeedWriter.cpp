@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "files/OutputFile.h"
 #include "framework/ComponentStreaming.h"
 #include "framework/ObjectText.h"
 #include "framework/Property.h"
@@ -35,8 +36,7 @@ fs::path root;
 void Write(const std::string& target, const std::string& name, const void* data, std::size_t size) {
     const fs::path dir = root / target;
     fs::create_directories(dir);
-    framework::TFileStream file((dir / name).string(), framework::TFileStream::Mode::Create);
-    file.WriteBuffer(data, size);
+    files::WriteWholeFile((dir / name).string(), {static_cast<const std::uint8_t*>(data), size});
 }
 void Write(const std::string& target, const std::string& name, const Bytes& bytes) {
     Write(target, name, bytes.data(), bytes.size());

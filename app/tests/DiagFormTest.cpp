@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <thread>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "app/DiagUnit.h"
 #include "skin/objects/SkinObject.h"
 #include "cartridge/CardIdentification.h"
+#include "cartridge/tests/GoodRunLog.h"
 #include "framework/win32/Application.h"
 #include "portio/InpOutPort.h"
 #include "portio/PortAccess.h"
@@ -34,12 +36,9 @@ namespace app {
 namespace {
 
 using Lines = std::vector<std::string>;
-const std::string kEnd = "End of Diagnostic.      ";
+const std::string& kEnd = cartridge::test::kEndLine;
 
-Lines GoodRun(const std::string& found) {
-    return {found, "* Program Flash Area", "* Verify Flash Area", "Flash Area Pass.", "* write SAVER Area",
-            "* verify SAVER Area", "SAVER Area Pass.", kEnd};
-}
+Lines GoodRun(const std::string& found) { return cartridge::test::GoodRunLines(found); }
 
 std::string Text(HWND window) {
     char buffer[256] = {};
@@ -672,17 +671,19 @@ std::string ReadFile(const std::string& path) {
 }
 
 // Closes the message boxes titled `title` that another program shows, and
-// keeps the text of the first one.
+// keeps the text of the first one; `onFirst`, when given, runs (on the
+// watching thread) as the first box is found, before it is closed.
 class MessageBoxCloser {
 public:
-    explicit MessageBoxCloser(std::string title)
-        : title_(std::move(title)), thread_([this] {
+    explicit MessageBoxCloser(std::string title, std::function<void()> onFirst = {})
+        : title_(std::move(title)), onFirst_(std::move(onFirst)), thread_([this] {
               while (!done_) {
                   if (HWND box = FindWindowA("#32770", title_.c_str())) {
                       if (++boxes == 1) {
                           char buffer[512] = {};
                           GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
                           firstText = buffer;
+                          if (onFirst_) onFirst_();
                       }
                       PostMessageA(box, WM_COMMAND, IDOK, 0);
                       while (!done_ && IsWindow(box)) Sleep(20);
@@ -702,6 +703,7 @@ public:
 
 private:
     std::string title_;
+    std::function<void()> onFirst_;
     std::atomic<bool> done_{false};
     std::thread thread_;
 };
@@ -711,9 +713,7 @@ TEST(FlashdiagProgramTest, AutomationFlagsRunOnceAndLeaveLogAndPicture) {
     std::remove("sharp32.bmp");
     EXPECT_EQ(RunProgram("--simulate=sharp32 --autorun --exit-after-run --log=sharp32.log --screenshot=sharp32.bmp"),
               0u);
-    EXPECT_EQ(ReadFile("sharp32.log"),
-              "32Mbit(Sharp) Card Found\n* Program Flash Area\n* Verify Flash Area\nFlash Area Pass.\n"
-              "* write SAVER Area\n* verify SAVER Area\nSAVER Area Pass.\nEnd of Diagnostic.      \n");
+    EXPECT_EQ(ReadFile("sharp32.log"), cartridge::test::GoodRunText("32Mbit(Sharp) Card Found"));
     // A 24-bit picture of the whole window, frame and shadow included.
     const std::string picture = ReadFile("sharp32.bmp");
     ASSERT_GT(picture.size(), 54u);
@@ -737,32 +737,16 @@ TEST(FlashdiagProgramTest, RunWithoutCardLogsNoCardAndStillEnds) {
 // layer itself, through its recording seam (portio/tests/ZlPortIoTest.cpp).
 TEST(FlashdiagProgramTest, WithoutDriverTheMessageComesFirstAndRunsTouchNoPort) {
     std::remove("nodriver.log");
-    std::atomic<bool> done{false};
-    std::atomic<int> boxes{0};
-    std::string boxText;
     bool windowShownBeforeBox = false;
-    std::thread closer([&] {
-        while (!done) {
-            if (HWND box = FindWindowA("#32770", "Information")) {
-                if (++boxes == 1) {
-                    char buffer[256] = {};
-                    GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
-                    boxText = buffer;
-                    HWND main = FindWindowA(nullptr, "Orlin Flash Diagnostic ver1.5M");
-                    windowShownBeforeBox = main && IsWindowVisible(main);
-                }
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-                while (!done && IsWindow(box)) Sleep(20);
-            }
-            Sleep(20);
-        }
+    MessageBoxCloser closer("Information", [&windowShownBeforeBox] {
+        HWND main = FindWindowA(nullptr, "Orlin Flash Diagnostic ver1.5M");
+        windowShownBeforeBox = main && IsWindowVisible(main);
     });
     const DWORD status = RunProgram("--autorun --exit-after-run --log=nodriver.log");
-    done = true;
-    closer.join();
+    closer.Stop();
     EXPECT_EQ(status, 0u);
-    EXPECT_EQ(boxes, 1);
-    EXPECT_EQ(boxText, "NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!");
+    EXPECT_EQ(closer.boxes, 1);
+    EXPECT_EQ(closer.firstText, "NT Port Driver Couldnt Start. Something Wrong !!!!!!!!!!!");
     EXPECT_FALSE(windowShownBeforeBox);
     EXPECT_EQ(ReadFile("nodriver.log"), "No card Found      \nEnd of Diagnostic.      \n");
 }

@@ -10,7 +10,7 @@
 namespace cartridge {
 namespace {
 
-using testing::RecordingReport;
+using test::RecordingReport;
 using Range = RecordingReport::Range;
 
 sim::CardConfig Card(const char* text) { return sim::ParseCardConfig(text); }

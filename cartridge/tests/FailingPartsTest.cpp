@@ -15,7 +15,7 @@
 namespace cartridge {
 namespace {
 
-using testing::RecordingReport;
+using test::RecordingReport;
 
 struct Outcome {
     std::vector<std::string> lines;

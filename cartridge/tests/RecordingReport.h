@@ -7,7 +7,7 @@
 
 #include "cartridge/RunReport.h"
 
-namespace cartridge::testing {
+namespace cartridge::test {
 
 class RecordingReport : public RunReport {
 public:
@@ -49,4 +49,4 @@ public:
     mutable std::vector<RunCheck> checksRead;
 };
 
-}  // namespace cartridge::testing
+}  // namespace cartridge::test

@@ -3,6 +3,7 @@
 #include "cartridge/CardIdentification.h"
 #include "cartridge/FlashCommands.h"
 #include "cartridge/RunSequence.h"
+#include "cartridge/tests/GoodRunLog.h"
 #include "cartridge/tests/RecordingReport.h"
 #include "portio/PortRecorder.h"
 #include "sim/SimulatedCard.h"
@@ -10,10 +11,10 @@
 namespace cartridge {
 namespace {
 
-using testing::RecordingReport;
+using test::RecordingReport;
 using Lines = std::vector<std::string>;
 
-const char* const kEnd = "End of Diagnostic.      ";
+const std::string& kEnd = test::kEndLine;
 
 struct RunResult {
     Lines lines;
@@ -32,10 +33,7 @@ RunResult RunOn(const char* card) {
     return RunOn(card, report);
 }
 
-Lines GoodRun(const char* found) {
-    return {found, "* Program Flash Area", "* Verify Flash Area", "Flash Area Pass.", "* write SAVER Area",
-            "* verify SAVER Area", "SAVER Area Pass.", kEnd};
-}
+Lines GoodRun(const char* found) { return test::GoodRunLines(found); }
 
 TEST(RunSequenceTest, EachCardKindGivesItsLogAndSize) {
     struct Case {

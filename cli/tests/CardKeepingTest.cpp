@@ -12,7 +12,6 @@
 #include "cartridge/SaverAreaTest.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleReport.h"
-#include "cli/OutputFile.h"
 #include "cli/tests/CardOnThePort.h"
 #include "cli/tests/CliRun.h"
 #include "portio/PlatformPort.h"
@@ -21,12 +20,12 @@
 namespace runner {
 namespace {
 
-using testing::CardOnThePort;
-using testing::Cli;
-using testing::CliRun;
-using testing::FileContents;
-using testing::WriteTestFile;
-using testing::ScratchDirectory;
+using test::CardOnThePort;
+using test::Cli;
+using test::CliRun;
+using test::FileContents;
+using test::WriteTestFile;
+using test::ScratchDirectory;
 
 const char* const kEnd = "End of Diagnostic.      \n";
 
@@ -48,7 +47,7 @@ TEST(CardKeepingTest, ASaverBackedUpBeforeTheRunIsRestoredAfterItAndVerified) {
     CliRun run = Cli({"--no-flash", "--backup-saver=" + saves, "--restore-saver=" + saves});
     EXPECT_EQ(run.status, ExitClean) << run.err;
     EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\n* backup SAVER Area\nSAVER Area saved to '" + saves + "'.\n" +
-                           testing::DigestLineOf(saves) + "* write SAVER Area\n* verify SAVER Area\nSAVER Area Pass.\n"
+                           test::DigestLineOf(saves) + "* write SAVER Area\n* verify SAVER Area\nSAVER Area Pass.\n"
                            "* restore SAVER Area\n* verify SAVER restore\nSAVER Area restored.\n" + kEnd);
     EXPECT_EQ(FileContents(saves), SavesImage());
     EXPECT_EQ(port.Saver(), SavesImage());  // the test's pattern is gone again
@@ -132,33 +131,6 @@ TEST(CardKeepingTest, TransfersShowBytesRateAndTimeLeft) {
     EXPECT_EQ(run.status, ExitClean);
     EXPECT_NE(run.progress.find("\rbackup SAVER Area: 0/128 KB\r"), std::string::npos) << run.progress;
     EXPECT_NE(run.progress.find("\rbackup SAVER Area: 128/128 KB"), std::string::npos) << run.progress;
-}
-
-TEST(OutputFileTest, TheNameHoldsNothingUntilTheContentsAreComplete) {
-    ScratchDirectory dir("output-file");
-    const std::string path = dir.File("dump.bin");
-    {
-        OutputFile file(path, false);
-        EXPECT_FALSE(std::filesystem::exists(path));
-        EXPECT_EQ(dir.Names(), std::vector<std::string>{".dump.bin.partial"});
-    }
-    EXPECT_TRUE(dir.Names().empty());  // abandoned: nothing left
-
-    const std::vector<std::uint8_t> bytes = {1, 2, 3};
-    {
-        OutputFile file(path, false);
-        // Another program takes the name meanwhile: it is not replaced.
-        WriteTestFile(path, "theirs");
-        EXPECT_THROW(file.Commit(bytes), FileError);
-    }
-    EXPECT_EQ(FileContents(path), "theirs");
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"dump.bin"});
-    {
-        OutputFile file(path, true);
-        file.Commit(bytes);
-    }
-    EXPECT_EQ(FileContents(path), std::string("\1\2\3"));
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"dump.bin"});
 }
 
 }  // namespace

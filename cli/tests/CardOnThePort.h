@@ -12,7 +12,7 @@
 #include "portio/PlatformPort.h"
 #include "sim/SimulatedCard.h"
 
-namespace runner::testing {
+namespace runner::test {
 
 // The platform's layer with a simulated card behind it, as the real
 // hardware would stand there; the card outlives single runs.
@@ -59,4 +59,4 @@ private:
     Watched watched{*this};
 };
 
-}  // namespace runner::testing
+}  // namespace runner::test

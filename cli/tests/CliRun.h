@@ -12,8 +12,9 @@
 
 #include "cli/CliMain.h"
 #include "cli/Digests.h"
+#include "files/tests/ScratchFiles.h"
 
-namespace runner::testing {
+namespace runner::test {
 
 inline std::string Contents(std::FILE* file) {
     std::fflush(file);
@@ -23,16 +24,9 @@ inline std::string Contents(std::FILE* file) {
     return text;
 }
 
-inline std::string FileContents(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteTestFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using files::test::FileContents;
+using files::test::ScratchDirectory;
+using files::test::WriteTestFile;
 
 // `size` bytes of a seeded generator: the same every run.
 inline std::string RandomBytes(std::size_t size, unsigned seed) {
@@ -64,28 +58,4 @@ inline CliRun Cli(std::vector<std::string> args, bool withProgress = false) {
     return run;
 }
 
-// A fresh directory under the temporary directory, removed with its files.
-class ScratchDirectory {
-public:
-    explicit ScratchDirectory(const std::string& name)
-        : path_(std::filesystem::temp_directory_path() / ("flashdiag-" + name)) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDirectory() { std::filesystem::remove_all(path_); }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    // The names of the files inside, sorted.
-    std::vector<std::string> Names() const;
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::vector<std::string> ScratchDirectory::Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-}  // namespace runner::testing
+}  // namespace runner::test

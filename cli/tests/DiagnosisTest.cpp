@@ -13,12 +13,12 @@
 namespace runner {
 namespace {
 
-using testing::Cli;
-using testing::CliRun;
-using testing::FileContents;
-using testing::RandomBytes;
-using testing::WriteTestFile;
-using testing::ScratchDirectory;
+using test::Cli;
+using test::CliRun;
+using test::FileContents;
+using test::RandomBytes;
+using test::WriteTestFile;
+using test::ScratchDirectory;
 
 // The log without its mismatch lines.
 std::string Summary(const std::string& log) {

@@ -16,13 +16,13 @@
 namespace runner {
 namespace {
 
-using testing::CardOnThePort;
-using testing::Cli;
-using testing::CliRun;
-using testing::FileContents;
-using testing::RandomBytes;
-using testing::WriteTestFile;
-using testing::ScratchDirectory;
+using test::CardOnThePort;
+using test::Cli;
+using test::CliRun;
+using test::FileContents;
+using test::RandomBytes;
+using test::WriteTestFile;
+using test::ScratchDirectory;
 
 
 

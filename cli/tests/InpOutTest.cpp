@@ -20,10 +20,10 @@
 namespace runner {
 namespace {
 
-using testing::Cli;
-using testing::CliRun;
-using testing::FileContents;
-using testing::ScratchDirectory;
+using test::Cli;
+using test::CliRun;
+using test::FileContents;
+using test::ScratchDirectory;
 
 const char* const kVariables[] = {"FLASHDIAG_FAKE_INPOUT_CARD",     "FLASHDIAG_FAKE_INPOUT_BASE",
                                   "FLASHDIAG_FAKE_INPOUT_DRIVER",   "FLASHDIAG_FAKE_INPOUT_TIMEOUTS",
@@ -67,7 +67,7 @@ private:
 // the DLL: the logs, the traces and the saver backups are the same.
 void ExpectSameAsSimulated(const char* kind, const std::string& port, const std::vector<std::string>& args) {
     FakeInpOut fake(kind);
-    testing::ExpectSameAsSimulated(fake.Files(), kind, port, args);
+    test::ExpectSameAsSimulated(fake.Files(), kind, port, args);
     // Every access reached the chip's own ports, and no time-out was left set.
     const std::string report = fake.Report();
     EXPECT_EQ(report.find("calls 0 "), std::string::npos) << report;

@@ -13,7 +13,7 @@
 #include "cartridge/FlashCommands.h"
 #include "cartridge/Patterns.h"
 #include "cli/CliMain.h"
-#include "cli/OutputFile.h"
+#include "files/OutputFile.h"
 #include "cli/tests/CliRun.h"
 #include "cli/tests/SameAsSimulated.h"
 #include "portio/PpdevSystem.h"
@@ -25,10 +25,10 @@
 namespace runner {
 namespace {
 
-using testing::Cli;
-using testing::CliRun;
-using testing::FileContents;
-using testing::ScratchDirectory;
+using test::Cli;
+using test::CliRun;
+using test::FileContents;
+using test::ScratchDirectory;
 
 constexpr std::uint16_t kPcieBase = 0xD010;
 
@@ -62,7 +62,7 @@ struct FakeHardware {
 void ExpectSameAsSimulated(const char* kind, const std::string& port, const std::vector<std::string>& args) {
     ScratchDirectory dir("real-same");
     FakeHardware hardware(kind);
-    testing::ExpectSameAsSimulated(dir, kind, port, args);
+    test::ExpectSameAsSimulated(dir, kind, port, args);
     hardware.ExpectReleased();
     EXPECT_EQ(hardware.device.opens + (hardware.io.grants > 0 ? 1 : 0), 1) << port;
 }
@@ -113,8 +113,8 @@ TEST(RealHardwareTest, ADumpOfEachCardKindIsWhatTheCardHolds) {
         const CliRun run = Cli({"--only-read", "--read-flash=" + dump, "--backup-saver=" + saves});
         EXPECT_EQ(run.status, ExitClean) << card.kind << ": " << run.err;
         EXPECT_EQ(run.out, std::string(card.found) + "\n* read Flash Area\nFlash Area saved to '" + dump + "'.\n" +
-                               testing::DigestLineOf(dump) + "* backup SAVER Area\nSAVER Area saved to '" + saves +
-                               "'.\n" + testing::DigestLineOf(saves) + "End of Diagnostic.      \n");
+                               test::DigestLineOf(dump) + "* backup SAVER Area\nSAVER Area saved to '" + saves +
+                               "'.\n" + test::DigestLineOf(saves) + "End of Diagnostic.      \n");
         // Reading only: the saver keeps what it held (the simulator's RAM starts cleared).
         EXPECT_EQ(FileContents(saves), std::string(0x20000, '\0')) << card.kind;
         EXPECT_EQ(hardware.card.SaverCell(0x1234), 0x00) << card.kind;
@@ -227,14 +227,10 @@ TEST(RealHardwareTest, ABackupThatCannotBeWrittenLeavesNoFileAndStopsBeforeAnyEr
     ScratchDirectory dir("real-full-disk");
     const std::string saves = dir.File("saves.bin");
     // The file system takes no more than 64 KB of a file.
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit small{0x10000, limit.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    const CliRun run = Cli({"--backup-saver=" + saves});
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previous);
+    const CliRun run = [&] {
+        files::test::FileSizeLimit limit(0x10000);
+        return Cli({"--backup-saver=" + saves});
+    }();
     EXPECT_EQ(run.status, ExitProblem);
     EXPECT_NE(run.out.find("SAVER Area not saved: cannot write '" + dir.File(".saves.bin.partial") +
                            "': File too large\nRun stopped before anything was erased.\n"),
@@ -255,7 +251,7 @@ TEST(RealHardwareTest, CtrlCReleasesThePortAndSaysHowFarTheRunCame) {
     const CliRun run = Cli({"--backup-saver=" + saves});
     EXPECT_EQ(run.status, 130);
     EXPECT_EQ(run.out, "32Mbit(Sharp) Card Found\n* backup SAVER Area\nSAVER Area saved to '" + saves + "'.\n" +
-                           testing::DigestLineOf(saves) + "* Program Flash Area\n");
+                           test::DigestLineOf(saves) + "* Program Flash Area\n");
     EXPECT_EQ(run.err, "flashdiag-cli: interrupted during 'Program Flash Area' at step 8 of 256; the port is "
                        "released\nflashdiag-cli: the saver's contents are in '" + saves + "'; --restore-saver=" +
                        saves + " --no-flash --no-saver writes them back\n");

@@ -11,7 +11,7 @@
 
 #include "cli/tests/CliRun.h"
 
-namespace runner::testing {
+namespace runner::test {
 
 // `port` is the value of --port; the caller has put the fake device with a
 // card of `kind` behind it. The trace and backup files go to `dir`.
@@ -41,4 +41,4 @@ inline void ExpectSameAsSimulated(const ScratchDirectory& dir, const char* kind,
     EXPECT_TRUE(FileContents(saves) == expectedSaves) << port;
 }
 
-}  // namespace runner::testing
+}  // namespace runner::test

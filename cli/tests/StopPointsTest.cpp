@@ -90,7 +90,7 @@ TEST(StopPointsTest, AStopInsideAFlashOperationWaitsForItAndTheCardStillAnswers)
             detail::arrivedSignal.store(0);
 
             portio::ScopedPortBackend scope(card);
-            cartridge::testing::RecordingReport report;
+            cartridge::test::RecordingReport report;
             cartridge::DetectCard(report);
             EXPECT_EQ(report.lines, std::vector<std::string>{"64Mbit(Sharp) Card Found"}) << k;
             if (operation == Operation::Program) {
@@ -121,7 +121,7 @@ TEST(StopPointsTest, ATraceThatFailsInsideAFlashOperationStopsTheRunAfterIt) {
     EXPECT_EQ(card.FlashCell(0x20001F), 0x00);  // the program went through whole
     EXPECT_EQ(card.FlashCell(0x200020), 0xFF);  // and the next one did not start
     portio::ScopedPortBackend scope(card);
-    cartridge::testing::RecordingReport report;
+    cartridge::test::RecordingReport report;
     cartridge::DetectCard(report);
     EXPECT_EQ(report.lines, std::vector<std::string>{"64Mbit(Sharp) Card Found"});
 }

@@ -9,8 +9,8 @@
 namespace runner {
 namespace {
 
-using testing::Cli;
-using testing::CliRun;
+using test::Cli;
+using test::CliRun;
 
 // The number of lines of `text` that begin with `prefix`.
 int LinesStartingWith(const std::string& text, const std::string& prefix) {

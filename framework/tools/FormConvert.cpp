@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "files/OutputFile.h"
 #include "framework/BinaryPropertyEdit.h"
 #include "framework/FrameworkError.h"
 #include "framework/ObjectText.h"
@@ -84,12 +85,20 @@ int RunFormConvert(const std::vector<std::string>& args, std::FILE* err) {
         return Failure(err, inputPath + ": " + e.what(), outputPath);
     }
     // Written only after a complete conversion, so a failed run leaves no
-    // half file behind; closed explicitly, because the last buffered bytes
-    // may be the ones that cannot be written.
+    // half file behind. A file (or a new name) is written whole, under a
+    // temporary name renamed into place; a device or a link (/dev/stdout)
+    // takes the bytes directly, closed explicitly because the last buffered
+    // bytes may be the ones that cannot be written.
     try {
-        TFileStream file(outputPath, TFileStream::Mode::Create);
-        file.WriteBuffer(output.Bytes().data(), output.Bytes().size());
-        file.Close();
+        std::error_code ignored;
+        const std::filesystem::file_status status = std::filesystem::symlink_status(outputPath, ignored);
+        if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) {
+            files::WriteWholeFile(outputPath, output.Bytes());
+        } else {
+            TFileStream file(outputPath, TFileStream::Mode::Create);
+            file.WriteBuffer(output.Bytes().data(), output.Bytes().size());
+            file.Close();
+        }
     } catch (const std::exception& e) {
         return Failure(err, e.what(), outputPath);
     }

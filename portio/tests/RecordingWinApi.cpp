@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace portio::testing {
+namespace portio::test {
 namespace {
 
 constexpr DWORD kFileNotFound = 2;
@@ -342,4 +342,4 @@ void RecordingWinApi::OutDword(WORD port, DWORD value) {
     Record("OutDword(" + Hex(port, 4) + ", " + Hex(value, 8) + ")");
 }
 
-}  // namespace portio::testing
+}  // namespace portio::test

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
@@ -19,7 +20,7 @@
 
 #include "portio/WinApi.h"
 
-namespace portio::testing {
+namespace portio::test {
 
 class RecordingWinApi final : public WinApi {
 public:
@@ -93,4 +94,28 @@ private:
     std::set<std::string> open_;
 };
 
-}  // namespace portio::testing
+// `parts` one after another: an expected call sequence built of named pieces.
+inline std::vector<std::string> Sequence(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> calls;
+    for (const auto& part : parts) calls.insert(calls.end(), part.begin(), part.end());
+    return calls;
+}
+
+// The calls of ServiceStop and then ServiceRemove of `name` when no such
+// service is installed, with the first two manager handles of a recording
+// (M1, M2): each opens the manager, finds no service, reads the error first
+// (1060, the service does not exist) and closes the manager.
+inline std::vector<std::string> MissingServiceStopAndRemove(const std::string& name) {
+    return {
+        "OpenSCManagerA(null, null, 1) = M1",
+        "OpenServiceA(M1, " + name + ", 20) = null",
+        "GetLastError() = 1060",
+        "CloseServiceHandle(M1)",
+        "OpenSCManagerA(null, null, F003F) = M2",
+        "OpenServiceA(M2, " + name + ", F01FF) = null",
+        "GetLastError() = 1060",
+        "CloseServiceHandle(M2)",
+    };
+}
+
+}  // namespace portio::test

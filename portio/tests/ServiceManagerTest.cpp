@@ -27,20 +27,10 @@ std::string ProgramPath() {
 }
 
 TEST(ServiceManagerTest, StopAndRemoveOfAMissingServiceGiveDoesNotExistAndCloseTheManager) {
-    testing::RecordingWinApi api(&SystemWinApi());
+    test::RecordingWinApi api(&SystemWinApi());
     EXPECT_EQ(ServiceStop(kNoSuchService, api), 1060u);
     EXPECT_EQ(ServiceRemove(kNoSuchService, api), 1060u);
-    const std::string name = kNoSuchService;
-    EXPECT_EQ(api.calls, (Calls{
-        "OpenSCManagerA(null, null, 1) = M1",
-        "OpenServiceA(M1, " + name + ", 20) = null",
-        "GetLastError() = 1060",
-        "CloseServiceHandle(M1)",
-        "OpenSCManagerA(null, null, F003F) = M2",
-        "OpenServiceA(M2, " + name + ", F01FF) = null",
-        "GetLastError() = 1060",
-        "CloseServiceHandle(M2)",
-    }));
+    EXPECT_EQ(api.calls, test::MissingServiceStopAndRemove(kNoSuchService));
     EXPECT_TRUE(api.OpenHandles().empty());
 }
 
@@ -81,7 +71,7 @@ TEST(ServiceManagerTest, MissingDriverFileLeavesTheDriverNotReady) {
     // Any earlier failed start in this prefix (another test, a program run)
     // left the service registered; the sequence below starts from none.
     ServiceRemove("zlportio");
-    testing::RecordingWinApi api(&SystemWinApi());
+    test::RecordingWinApi api(&SystemWinApi());
     ZlPortIo layer(api);
     layer.Start();
     EXPECT_EQ(ServiceRemove("zlportio"), 0u);  // the failed start leaves the service registered
@@ -93,19 +83,12 @@ TEST(ServiceManagerTest, MissingDriverFileLeavesTheDriverNotReady) {
     ASSERT_EQ(api.calls.size(), 23u);
     EXPECT_NE(api.calls[20], "GetLastError() = 0");
     api.calls[20] = "GetLastError() = start error";
-    EXPECT_EQ(api.calls, (Calls{
+    EXPECT_EQ(api.calls, test::Sequence({{
         "GetVersionExA(size 148) = platform 2",
         "CreateFileA(\\\\.\\ZLPORTIO, C0000000, 0, null, 3, 80, null) = invalid",
         "GetLastError() = 2",
         "CloseHandle(invalid)",
-        "OpenSCManagerA(null, null, 1) = M1",
-        "OpenServiceA(M1, zlportio, 20) = null",
-        "GetLastError() = 1060",
-        "CloseServiceHandle(M1)",
-        "OpenSCManagerA(null, null, F003F) = M2",
-        "OpenServiceA(M2, zlportio, F01FF) = null",
-        "GetLastError() = 1060",
-        "CloseServiceHandle(M2)",
+    }, test::MissingServiceStopAndRemove("zlportio"), {
         "GetModuleFileNameA(null, buffer, 1023) = " + std::to_string(program.size()),
         "OpenSCManagerA(null, null, F003F) = M3",
         "CreateServiceA(M3, zlportio, zlportio, F01FF, 1, 3, 1, " + driver + ", null, null, null, null, null) = S1",
@@ -117,7 +100,7 @@ TEST(ServiceManagerTest, MissingDriverFileLeavesTheDriverNotReady) {
         "GetLastError() = start error",
         "CloseServiceHandle(S2)",
         "CloseServiceHandle(M4)",
-    }));
+    }}));
     EXPECT_TRUE(api.OpenHandles().empty());
 
     api.ClearCalls();

@@ -54,7 +54,7 @@ protected:
         api.ClearCalls();
     }
 
-    testing::RecordingWinApi api;
+    test::RecordingWinApi api;
     ZlPortIo layer{api};
 };
 
@@ -125,20 +125,13 @@ TEST_F(ZlPortIoTest, AlreadyExistsFromTheOpenCountsAsOpen) {
 TEST_F(ZlPortIoTest, DriverIsInstalledFromTheProgramDirectoryStartedAndOpenedAgain) {
     layer.Start();
     EXPECT_TRUE(layer.Ready());
-    EXPECT_EQ(api.calls, (Calls{
+    EXPECT_EQ(api.calls, test::Sequence({{
         kNtVersion,
         kOpenDevice + "invalid",
         "GetLastError() = 2",
         // a leftover service would be removed here
         "CloseHandle(invalid)",
-        "OpenSCManagerA(null, null, 1) = M1",
-        "OpenServiceA(M1, zlportio, 20) = null",
-        "GetLastError() = 1060",
-        "CloseServiceHandle(M1)",
-        "OpenSCManagerA(null, null, F003F) = M2",
-        "OpenServiceA(M2, zlportio, F01FF) = null",
-        "GetLastError() = 1060",
-        "CloseServiceHandle(M2)",
+    }, test::MissingServiceStopAndRemove("zlportio"), {
         "GetModuleFileNameA(null, buffer, 1023) = 28",
         "OpenSCManagerA(null, null, F003F) = M3",
         "CreateServiceA(M3, zlportio, zlportio, F01FF, 1, 3, 1, C:\\Flash Tools\\zlportio.sys, null, null, null, null, null) = S1",
@@ -151,7 +144,7 @@ TEST_F(ZlPortIoTest, DriverIsInstalledFromTheProgramDirectoryStartedAndOpenedAga
         "CloseServiceHandle(M4)",
         kOpenDevice + "D1",
         "GetLastError() = 0",
-    }));
+    }}));
     api.ClearCalls();
     layer.Shutdown();
     EXPECT_EQ(api.calls, StopAndRemove("D1", 5, 3, true));

@@ -3,8 +3,8 @@
 #include <stdexcept>
 
 #include "skin/gfx/SeBitmap.h"
+#include "files/OutputFile.h"
 #include "tools/skingen/ByteOrder.h"
-#include "tools/skingen/OutputFile.h"
 
 namespace skingen {
 
@@ -76,7 +76,7 @@ std::vector<std::uint8_t> EncodeIco(std::span<const skin::TSeBitmap* const> pict
 }
 
 void WriteIcoFile(const std::string& path, std::span<const skin::TSeBitmap* const> pictures) {
-    WriteOutputFile(path, EncodeIco(pictures));
+    files::WriteWholeFile(path, EncodeIco(pictures));
 }
 
 }  // namespace skingen

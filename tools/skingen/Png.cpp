@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "skin/gfx/SeBitmap.h"
+#include "files/OutputFile.h"
 #include "tools/skingen/ByteOrder.h"
-#include "tools/skingen/OutputFile.h"
 
 namespace skingen {
 
@@ -58,6 +58,6 @@ std::vector<std::uint8_t> EncodePng(const skin::TSeBitmap& bitmap) {
     return png;
 }
 
-void WritePngFile(const std::string& path, const skin::TSeBitmap& bitmap) { WriteOutputFile(path, EncodePng(bitmap)); }
+void WritePngFile(const std::string& path, const skin::TSeBitmap& bitmap) { files::WriteWholeFile(path, EncodePng(bitmap)); }
 
 }  // namespace skingen

@@ -11,7 +11,7 @@
 #include "tools/skingen/BuiltinSkin.h"
 #include "tools/skingen/ContactSheet.h"
 #include "tools/skingen/IcoFile.h"
-#include "tools/skingen/OutputFile.h"
+#include "files/OutputFile.h"
 #include "tools/skingen/ProgramIcon.h"
 #include "tools/skingen/Png.h"
 
@@ -84,7 +84,7 @@ int RunSkinGen(const std::vector<std::string>& args, std::FILE* err) {
         WritePngFile(sheet, picture);
     });
     write(output, [&] { source.SaveToFile(output); });
-    write(stream, [&] { WriteOutputFile(stream, engine.SkinStream()); });
+    write(stream, [&] { files::WriteWholeFile(stream, engine.SkinStream()); });
     write(icon, [&] {
         std::vector<skin::TSeBitmap> pictures(kProgramIconSizes.size());
         std::vector<const skin::TSeBitmap*> order;

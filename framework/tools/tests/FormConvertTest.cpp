@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/tests/ScratchFiles.h"
 #include "framework/ObjectText.h"
 #include "framework/tools/FormConvert.h"
 
@@ -189,6 +190,24 @@ TEST_F(FormConvertTest, OutputThatCannotBeWrittenIsAnError) {
     EXPECT_EQ(run.err, "formconv: Cannot write file \"/dev/full\": No space left on device\n");
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
+
+#ifdef __linux__
+// A file output is written whole: a disk that fills up half-way leaves
+// neither a half file nor its temporary one, and not the earlier output.
+TEST_F(FormConvertTest, AFileOutputThatCannotBeWrittenInFullLeavesNothing) {
+    // About 3 KB of output; the error text fits under the limit.
+    WriteAll(Path("in.form"), FormText(400));
+    WriteAll(Path("out.bin"), "an earlier output");
+    const Outcome run = [&] {
+        files::test::FileSizeLimit limit(1024);
+        return Convert({"text2bin", Path("in.form"), Path("out.bin")});
+    }();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "formconv: cannot write '" + Path(".out.bin.partial") + "': File too large\n");
+    EXPECT_FALSE(fs::exists(Path("out.bin")));
+    EXPECT_FALSE(fs::exists(Path(".out.bin.partial")));
+}
+#endif
 #endif
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "cli/OutputFile.h"
+#include "files/OutputFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace runner {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
@@ -120,4 +120,9 @@ void OutputFile::Commit(std::span<const std::uint8_t> bytes) {
     }
 }
 
-}  // namespace runner
+void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    OutputFile file(path, true);
+    file.Commit(bytes);
+}
+
+}  // namespace files

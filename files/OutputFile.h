@@ -1,4 +1,5 @@
-// A file the runner writes whole: a flash dump or a saver backup.
+// A file written whole: the runner's flash dumps and saver backups, the
+// window's log and screenshot, the skin generator's outputs.
 //
 // The temporary file is made at once, next to the target, so that a target
 // that cannot be written is refused before the port is touched. The
@@ -14,7 +15,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace runner {
+namespace files {
 
 // A file that cannot be made, written, or read; what() names it and says why.
 class FileError : public std::runtime_error {
@@ -49,4 +50,9 @@ private:
     bool committed_ = false;
 };
 
-}  // namespace runner
+// Writes `bytes` as the whole of `path`, replacing a regular file there,
+// through an OutputFile: on any failure the old file (or no file) is left
+// under the name. Throws FileError.
+void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace files

@@ -1,4 +1,4 @@
-#include "cli/PortSelection.h"
+#include "portchoice/PortSelection.h"
 
 #include <cerrno>
 #include <cstring>
@@ -7,7 +7,7 @@
 #include "portio/NamedPort.h"
 #include "portio/PlatformPort.h"
 
-namespace runner {
+namespace portchoice {
 
 PortSelection::PortSelection(const std::optional<sim::CardConfig>& card,
                              const std::optional<std::string>& tracePath, TraceWriteFailure onTraceWriteFailure,
@@ -87,4 +87,4 @@ PortSelection::TraceFile::~TraceFile() {
     }
 }
 
-}  // namespace runner
+}  // namespace portchoice

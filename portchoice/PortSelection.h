@@ -19,7 +19,7 @@
 #include "sim/CardConfig.h"
 #include "sim/SimulatedCard.h"
 
-namespace runner {
+namespace portchoice {
 
 // The trace file cannot be opened or written; what() names it and says why.
 class TraceFileError : public std::runtime_error {
@@ -111,4 +111,4 @@ private:
     portio::PortBackend* previous_ = nullptr;
 };
 
-}  // namespace runner
+}  // namespace portchoice
