@@ -41,6 +41,7 @@ namespace skinui {
 
 class TSeCustomItem;
 class TSeTrayIcon;
+struct TWindowStatePlan;
 
 // An action event: clearing callDefault cancels the action.
 using TSeFormActionEvent = std::function<void(framework::TComponent& sender, bool& callDefault)>;
@@ -272,6 +273,10 @@ private:
     void OnPaint(TMessage& message);
     void ApplyPendingState();
     void ApplyState(TSeWindowState state);
+    // A state operation (kwsNormal: Restore) with its event, planned and applied.
+    void RunStateOperation(TSeWindowState operation, const TSeFormActionEvent& event);
+    void ApplyStatePlan(const TWindowStatePlan& plan);
+    void HideInTray();
     // Shows a window hidden in the tray again and deletes the tray icon.
     void LeaveTray();
     void ShowMinimizedWindow();
