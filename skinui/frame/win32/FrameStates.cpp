@@ -83,7 +83,7 @@ void TSeCustomForm::Restore() { RunStateOperation(kwsNormal, nullptr); }
 // A window that is not hooked is left alone, and its event is not fired:
 // nothing would follow it.
 void TSeCustomForm::RunStateOperation(TSeWindowState operation, const TSeFormActionEvent& event) {
-    hoverHit_ = kfhSkinButton;
+    track_.HoverOver(kfhSkinButton);
     if (!Hooked()) return;
     if (!FireAction(event)) return;
     TWindowStateFacts facts;
