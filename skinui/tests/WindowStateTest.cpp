@@ -276,6 +276,39 @@ TEST(WindowStateTest, ATrayStateSetWhileLoadingHidesTheWindowOnceTheLoopRuns) {
     EXPECT_EQ(r.top, 80);
 }
 
+// A window waiting to be rolled up stays where it was given: an operation
+// before the loop runs takes its normal bounds like any normal window's.
+TEST(WindowStateTest, AnOperationBeforeAStoredRollupIsAppliedKeepsTheNormalBounds) {
+    ShellRecorder shell;
+    Framed f("    WindowState = kwsRollup\n    MinimizeApplication = False\n");
+    f.Skin();
+    ASSERT_EQ(f.frame->PendingState(), kwsRollup);
+    const RECT given = f.WindowRect();
+    f.frame->Maximize();
+    EXPECT_EQ(f.frame->RestoreBounds(), (skin::TRect{given.left, given.top, given.right, given.bottom}));
+    f.frame->Restore();
+    const RECT back = f.WindowRect();
+    EXPECT_TRUE(EqualRect(&back, &given));
+}
+
+TEST(WindowStateTest, AFrameThatIsNotHookedFiresNoStateEvent) {
+    Window w;
+    int asked = 0;
+    auto count = [&asked](framework::TComponent&, bool&) { ++asked; };
+    w.frame->onMaximize = w.frame->onMinimize = w.frame->onRollup = w.frame->onMinToTray = count;
+    w.frame->SetActive(false);
+    const RECT before = w.WindowRect();
+    for (TSeWindowState s : {kwsMaximized, kwsMinimized, kwsRollup, kwsTray}) Operate(w, s);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(w.State(), kwsNormal);
+    const RECT after = w.WindowRect();
+    EXPECT_TRUE(EqualRect(&before, &after));
+    w.frame->SetActive(true);
+    w.frame->Rollup();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(w.State(), kwsRollup);
+}
+
 TEST(WindowStateTest, TheTrayRecordIsWhatTheShellReadsAndItsTipIsCut) {
     Window w;
     const std::string longCaption(80, 'x');

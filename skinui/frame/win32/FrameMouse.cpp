@@ -3,10 +3,13 @@
 // caption buttons and the skin's system buttons are pressed, tracked and
 // released, the caption moves the window and the edges size it (the whole
 // window follows the mouse, or an XOR outline does until the release).
+// What is pressed, hovered and dragged is kept by FrameTracking; this file
+// turns the messages into its verbs and does on the window what they answer.
 #include <windows.h>
 #include <windowsx.h>
 
 #include "skinui/frame/FrameDrag.h"
+#include "skinui/frame/FrameTracking.h"
 #include "skinui/frame/win32/SeCustomForm.h"
 
 namespace skinui {
@@ -30,31 +33,31 @@ void TSeCustomForm::OnNonClientMouse(TMessage& m) {
     switch (m.msg) {
         case WM_NCLBUTTONDOWN:
             if (!frameActive_) SetFocus(window);
-            buttonsHeld_ = kShiftLeft;
+            track_.Hold(kShiftLeft);
             FrameMouseDown(skin::mbLeft, kShiftLeft, x, y);
             break;
         case WM_NCRBUTTONDOWN:
             if (!frameActive_) SetFocus(window);
-            buttonsHeld_ = kShiftRight;
+            track_.Hold(kShiftRight);
             FrameMouseDown(skin::mbRight, kShiftRight, x, y);
             break;
         case WM_NCLBUTTONDBLCLK:
             FrameMouseDown(skin::mbLeft, kShiftLeft | kShiftDouble, x, y);
             FrameMouseUp(skin::mbLeft, kShiftLeft | kShiftDouble, x, y);
-            buttonsHeld_ = 0;
+            track_.Release();
             m.result = 1;
             MarkHandled();
             return;
         case WM_NCLBUTTONUP:
-            buttonsHeld_ = 0;
+            track_.Release();
             FrameMouseUp(skin::mbLeft, kShiftLeft, x, y);
             break;
         case WM_NCRBUTTONUP:
-            buttonsHeld_ = 0;
+            track_.Release();
             FrameMouseUp(skin::mbRight, kShiftRight, x, y);
             break;
         case WM_NCMOUSEMOVE:
-            FrameMouseMove(buttonsHeld_, x, y);
+            FrameMouseMove(track_.Buttons(), x, y);
             break;
         default:
             return;
@@ -70,23 +73,21 @@ void TSeCustomForm::OnCapturedMouse(TMessage& m) {
     HWND window = OwnerWindow();
     if (m.msg == WM_CAPTURECHANGED || m.msg == WM_CANCELMODE) {
         if (m.msg == WM_CAPTURECHANGED && reinterpret_cast<HWND>(m.lParam) == window) return;
-        if (buttonsHeld_ == 0 && !dragRunning_ && pressedHit_ == kfhNone) return;
-        buttonsHeld_ = 0;
-        pressedHit_ = kfhNone;
-        EndDrag();
+        switch (track_.CaptureLost()) {
+            case TLostPress::kNothing: return;
+            case TLostPress::kOutline: EraseOutline(); break;
+            case TLostPress::kPress: break;
+        }
         if (Hooked()) PaintFrame();
     } else if (m.msg == WM_MOUSEMOVE) {
-        if (hoverHit_ != kfhNone && !(buttonsHeld_ & kShiftLeft)) {
-            hoverHit_ = kfhNone;
-            PaintFrame();
-        }
-        if (buttonsHeld_ == 0) return;
+        if (track_.LeaveForClient()) PaintFrame();
+        if (track_.Buttons() == 0) return;
         POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
         ClientToScreen(window, &p);
         const skin::TPoint at = ScreenToWindow(p.x, p.y);
-        FrameMouseMove(buttonsHeld_, at.X, at.Y);
-    } else if (m.msg == WM_LBUTTONUP && buttonsHeld_ != 0) {
-        buttonsHeld_ = 0;
+        FrameMouseMove(track_.Buttons(), at.X, at.Y);
+    } else if (m.msg == WM_LBUTTONUP && track_.Buttons() != 0) {
+        track_.Release();
         POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
         ClientToScreen(window, &p);
         const skin::TPoint at = ScreenToWindow(p.x, p.y);
@@ -96,48 +97,38 @@ void TSeCustomForm::OnCapturedMouse(TMessage& m) {
 
 void TSeCustomForm::FrameMouseDown(skin::TMouseButton button, skin::TShiftState, int x, int y) {
     if (button != skin::mbLeft || !Hooked()) return;
-    pressedHit_ = hoverHit_ = HitTest(x, y);
-    pressPoint_ = lastPoint_ = skin::TPoint{x, y};
+    const bool drags = track_.Press(HitTest(x, y), skin::TPoint{x, y}, dragging_->DragMode() == kfdmBorder);
     PaintFrame();
-    if (StartsDrag(pressedHit_)) {
-        dragRunning_ = true;
-        outlineRect_ = skin::TRect{};
-        if (dragging_->DragMode() == kfdmBorder) {
-            framePaintingAllowed_ = false;
-            outlineDrag_ = true;
-        }
-    }
+    // The outline is drawn over the screen: the frame is not painted under it.
+    if (drags && track_.OutlineDrag()) framePaintingAllowed_ = false;
     SetCapture(OwnerWindow());
 }
 
 void TSeCustomForm::FrameMouseMove(skin::TShiftState shift, int x, int y) {
     if (!Hooked()) return;
-    if (!(shift & kShiftLeft) || !dragRunning_) {
-        const TSeFrameHit hit = HitTest(x, y);
-        if (hit == hoverHit_) return;
-        hoverHit_ = hit;
-        PaintFrame();
+    if (!track_.DragsWith(shift)) {
+        if (track_.HoverOver(HitTest(x, y))) PaintFrame();
         return;
     }
     DragRules rules;
     rules.moveable = dragging_->Moveable();
     rules.sizeable = dragging_->Sizeable();
     rules.state = windowState_;
-    rules.outline = outlineDrag_;
+    rules.outline = track_.OutlineDrag();
     rules.minTrack = GetMinTrackSize();
     rules.maxTrack = GetMaxTrackSize();
     rules.snapArea = SnapArea();
     rules.gravitation = gravitation_.get();
     rules.shadow = ShadowInset();
-    const skin::TRect bounds = DragStep(OwnerBounds(), pressedHit_, DragPointer{pressPoint_, lastPoint_, {x, y}}, rules);
+    const skin::TRect bounds = DragStep(OwnerBounds(), track_.Pressed(), track_.StepTo({x, y}), rules);
     if (dragging_->DragMode() == kfdmFullDrag) {
         if (bounds != OwnerBounds()) SetFormBounds(bounds);
-        hoverHit_ = HitTest(x, y);
+        track_.HoverOver(HitTest(x, y));
         PaintFrame();
     } else {
         DrawDragFrame(bounds);
     }
-    lastPoint_ = skin::TPoint{x, y};
+    track_.Stepped({x, y});
 }
 
 skin::TRect TSeCustomForm::SnapArea() const {
@@ -163,11 +154,9 @@ void TSeCustomForm::DrawDragFrame(const skin::TRect& rect) {
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     const int oldMode = SetROP2(dc, R2_XORPEN);
-    if (!skin::RectIsEmpty(outlineRect_)) {
-        Rectangle(dc, outlineRect_.Left, outlineRect_.Top, outlineRect_.Right, outlineRect_.Bottom);
-    }
+    const skin::TRect before = track_.ReplaceOutline(rect);
+    if (!skin::RectIsEmpty(before)) Rectangle(dc, before.Left, before.Top, before.Right, before.Bottom);
     if (!skin::RectIsEmpty(rect)) Rectangle(dc, rect.Left, rect.Top, rect.Right, rect.Bottom);
-    outlineRect_ = rect;
     SetROP2(dc, oldMode);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
@@ -187,7 +176,7 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
             const bool toggles = hit == kfhCaption && (borderIcons_ & BorderIconBit(skin::kbiMaximize));
             if (toggles || hit == kfhSysMenu) {
                 EndDrag();
-                pressedHit_ = kfhNone;
+                track_.EndPress();
                 ReleaseMouse();
                 if (hit == kfhSysMenu) {
                     CloseForm();
@@ -199,19 +188,19 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
                 return;
             }
         }
-        const TSeFrameHit pressed = pressedHit_;
-        if (outlineDrag_ && dragRunning_) {
+        const TSeFrameHit pressed = track_.Pressed();
+        if (track_.OutlineDrag() && track_.Dragging()) {
             // The outline goes; one full step puts the window where it was.
             DrawDragFrame(skin::TRect{});
             dragging_->SetDragMode(kfdmFullDrag);
             FrameMouseMove(kShiftLeft, x, y);
             dragging_->SetDragMode(kfdmBorder);
-            outlineDrag_ = false;
+            track_.EndDrag();
             framePaintingAllowed_ = true;
             if (Hooked()) RedrawWindow(OwnerWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         }
         EndDrag();
-        pressedHit_ = kfhNone;
+        track_.EndPress();
         ReleaseMouse();
         // The action may close the window: nothing of it is used afterwards.
         if (hit == pressed) {
@@ -235,7 +224,7 @@ void TSeCustomForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState sh
         PopupSystemMenu();
         popupPoint_ = skin::TPoint{};
     }
-    pressedHit_ = kfhNone;
+    track_.EndPress();
 }
 
 // The capture goes once the press has ended, so that the capture change it
@@ -245,12 +234,12 @@ void TSeCustomForm::ReleaseMouse() {
 }
 
 void TSeCustomForm::EndDrag() {
-    if (outlineDrag_) {
-        DrawDragFrame(skin::TRect{});
-        outlineDrag_ = false;
-        framePaintingAllowed_ = true;
-    }
-    dragRunning_ = false;
+    if (track_.EndDrag()) EraseOutline();
+}
+
+void TSeCustomForm::EraseOutline() {
+    DrawDragFrame(skin::TRect{});
+    framePaintingAllowed_ = true;
 }
 
 }  // namespace skinui

@@ -3,9 +3,8 @@
 // frame, and the program's own minimize and restore taken over.
 //
 // Every operation fires its event first (clearing CallDefault cancels it);
-// asked for the state the window is already in, it restores instead.
-// PreviousState is what Restore goes back to; RestoreBounds are the
-// window's normal bounds.
+// what it does to the states and bounds is planned by PlanWindowState
+// (WindowStatePlan.h), and this file carries the plan out on the window.
 #include <windows.h>
 
 #include <functional>
@@ -14,6 +13,7 @@
 
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
+#include "skinui/frame/WindowStatePlan.h"
 #include "skinui/frame/win32/SeCustomForm.h"
 #include "skinui/frame/win32/TrayIcon.h"
 
@@ -74,178 +74,95 @@ void TSeCustomForm::LeaveTray() {
     if (tray_) tray_->Hide();
 }
 
-void TSeCustomForm::Maximize() {
-    hoverHit_ = kfhSkinButton;
-    if (!FireAction(onMaximize)) return;
-    if (windowState_ == kwsMaximized) {
-        Restore();
-    } else if (Hooked()) {
-        const skin::TRect kept = restoreBounds_;
-        const bool fromTray = windowState_ == kwsTray;
-        LeaveTray();
-        ShowMinimizedWindow();
-        previousState_ = windowState_;
-        if (pendingState_ == kwsNormal && windowState_ != kwsRollup && windowState_ != kwsMinimized) {
-            restoreBounds_ = fromTray ? kept : NormalBounds();
-        }
-        windowState_ = kwsMaximized;
-        maximizedOnScreen_ = true;
-        SetFormBounds(GetMaximizedBounds());
-        PaintFrame();
-    }
-    pendingState_ = kwsNormal;
-}
+void TSeCustomForm::Maximize() { RunStateOperation(kwsMaximized, onMaximize); }
+void TSeCustomForm::Minimize() { RunStateOperation(kwsMinimized, onMinimize); }
+void TSeCustomForm::Rollup() { RunStateOperation(kwsRollup, onRollup); }
+void TSeCustomForm::MinToTray() { RunStateOperation(kwsTray, onMinToTray); }
+void TSeCustomForm::Restore() { RunStateOperation(kwsNormal, nullptr); }
 
-void TSeCustomForm::Minimize() {
-    hoverHit_ = kfhSkinButton;
+// A window that is not hooked is left alone, and its event is not fired:
+// nothing would follow it.
+void TSeCustomForm::RunStateOperation(TSeWindowState operation, const TSeFormActionEvent& event) {
+    track_.HoverOver(kfhSkinButton);
     if (!Hooked()) return;
-    if (!FireAction(onMinimize)) return;
-    if (windowState_ == kwsMinimized) {
-        Restore();
-    } else {
-        const skin::TRect kept = restoreBounds_;
-        const bool fromTray = windowState_ == kwsTray;
-        LeaveTray();
-        previousState_ = windowState_;
-        windowState_ = kwsMinimized;
-        if (pendingState_ == kwsNormal && previousState_ != kwsRollup && previousState_ != kwsMaximized) {
-            restoreBounds_ = fromTray ? kept : NormalBounds();
-        }
-        if (minimizeApplication_) {
-            HWND window = ApplicationWindow();
-            if (!IsIconic(window)) ShowWindow(window, SW_MINIMIZE);
-        } else {
-            SetFormBounds(GetMinimizedBounds());
-        }
-    }
+    if (!FireAction(event)) return;
+    TWindowStateFacts facts;
+    facts.programMinimizes = minimizeApplication_;
+    facts.frameHasMaximizedWidth =
+        windowState_ == kwsRollup && skin::RectWidth(GetMaximizedBounds()) == frameWidth_;
+    const TWindowStatePlan plan = PlanWindowState(windowState_, previousState_, pendingState_, operation, facts);
+    if (plan.acts) ApplyStatePlan(plan);
     pendingState_ = kwsNormal;
 }
 
-void TSeCustomForm::Rollup() {
-    hoverHit_ = kfhSkinButton;
-    if (!FireAction(onRollup)) return;
-    if (windowState_ == kwsRollup) {
-        Restore();
-    } else if (Hooked()) {
-        const skin::TRect kept = restoreBounds_;
-        const bool fromTray = windowState_ == kwsTray;
-        LeaveTray();
-        ShowMinimizedWindow();
-        previousState_ = windowState_;
-        windowState_ = kwsRollup;
-        if (previousState_ != kwsMinimized && previousState_ != kwsMaximized) {
-            restoreBounds_ = fromTray ? kept : NormalBounds();
+void TSeCustomForm::ApplyStatePlan(const TWindowStatePlan& plan) {
+    // Showing the window again runs the program's restore, which finds the
+    // state unchanged: the bookkeeping is set from the plan afterwards.
+    const skin::TRect kept = restoreBounds_;
+    if (plan.leaveTray) LeaveTray();
+    if (plan.showMinimized) ShowMinimizedWindow();
+    windowState_ = plan.state;
+    previousState_ = plan.previous;
+    restoreBounds_ = plan.saveBounds ? NormalBounds() : kept;
+    switch (plan.bounds) {
+        case TStateBounds::kKeep: break;
+        case TStateBounds::kMaximized:
+            maximizedOnScreen_ = true;
+            SetFormBounds(GetMaximizedBounds());
+            PaintFrame();
+            break;
+        case TStateBounds::kMinimized:
+            if (minimizeApplication_) {
+                HWND window = ApplicationWindow();
+                if (!IsIconic(window)) ShowWindow(window, SW_MINIMIZE);
+            } else {
+                SetFormBounds(GetMinimizedBounds());
+            }
+            break;
+        case TStateBounds::kRolledUp: {
+            // The rolled-up frame keeps its width: the shadow's space is
+            // added back, or the window would lose it on every roll-up.
+            skin::TRect bounds = GetRollupBounds();
+            const int inset = shadow_->Enabled() ? shadow_->Size() : 0;
+            bounds.Right += inset;
+            bounds.Bottom += inset;
+            SetFormBounds(bounds);
+            break;
         }
-        // The rolled-up frame keeps its width: the shadow's space is added
-        // back, or the window would lose it on every roll-up.
-        skin::TRect bounds = GetRollupBounds();
-        const int inset = shadow_->Enabled() ? shadow_->Size() : 0;
-        bounds.Right += inset;
-        bounds.Bottom += inset;
-        SetFormBounds(bounds);
-    }
-    pendingState_ = kwsNormal;
-}
-
-void TSeCustomForm::MinToTray() {
-    hoverHit_ = kfhSkinButton;
-    if (!Hooked()) return;
-    if (!FireAction(onMinToTray)) return;
-    if (windowState_ == kwsTray) {
-        Restore();
-    } else {
-        previousState_ = windowState_;
-        windowState_ = kwsTray;
-        if (pendingState_ == kwsNormal && previousState_ == kwsNormal) restoreBounds_ = NormalBounds();
-        std::string tip = minimizeApplication_ ? framework::Application().Title() : caption_;
-        if (tip.empty()) tip = Form()->Caption();
-        // The program minimizes itself first (its minimize handlers hear
-        // it); hidden, the window has no taskbar button; its icon brings it
-        // back.
-        if (minimizeApplication_) {
-            HWND application = ApplicationWindow();
-            if (!IsIconic(application)) ShowWindow(application, SW_MINIMIZE);
-            if (application != OwnerWindow()) ShowWindow(application, SW_HIDE);
+        case TStateBounds::kTray: HideInTray(); break;
+        case TStateBounds::kRestoreHere: {
+            const skin::TRect bounds = OwnerBounds();
+            restoreBounds_ = skin::RectOffset(restoreBounds_, bounds.Left - restoreBounds_.Left,
+                                              bounds.Top - restoreBounds_.Top);
+            SetFormBounds(restoreBounds_);
+            break;
         }
-        ShowWindow(OwnerWindow(), SW_HIDE);
-        TSeTrayIcon& tray = Tray();
-        tray.SetIcon(FormIcon());
-        tray.Show(tip);
-    }
-    pendingState_ = kwsNormal;
-}
-
-void TSeCustomForm::Restore() {
-    hoverHit_ = kfhSkinButton;
-    if (!Hooked()) return;
-    switch (windowState_) {
-        case kwsNormal:
+        case TStateBounds::kRestore:
+            // None yet: a window that was never anything but normal.
             if (!skin::RectIsEmpty(restoreBounds_)) SetFormBounds(restoreBounds_);
             break;
-        case kwsMaximized:
-            if (previousState_ == kwsMinimized) {
-                if (minimizeApplication_) break;
-                windowState_ = kwsNormal;
-                SetFormBounds(restoreBounds_);
-                Maximize();
-            } else if (previousState_ == kwsRollup) {
-                windowState_ = kwsNormal;
-                SetFormBounds(restoreBounds_);
-                Rollup();
-            } else {
-                previousState_ = kwsMaximized;
-                windowState_ = kwsNormal;
-                SetFormBounds(restoreBounds_);
-                if (shadow_->Enabled()) PaintFrame();
-            }
-            break;
-        case kwsMinimized:
-            ShowMinimizedWindow();
-            if (previousState_ == kwsMaximized) {
-                Maximize();
-                previousState_ = kwsNormal;
-            } else if (previousState_ == kwsRollup) {
-                Rollup();
-                previousState_ = kwsNormal;
-            } else {
-                windowState_ = kwsNormal;
-                SetFormBounds(restoreBounds_);
-            }
-            break;
-        case kwsRollup:
-            if (skin::RectWidth(GetMaximizedBounds()) == frameWidth_ || previousState_ == kwsMaximized) {
-                Maximize();
-                previousState_ = kwsNormal;
-            } else {
-                windowState_ = kwsNormal;
-                const skin::TRect bounds = OwnerBounds();
-                restoreBounds_ = skin::RectOffset(restoreBounds_, bounds.Left - restoreBounds_.Left,
-                                                  bounds.Top - restoreBounds_.Top);
-                SetFormBounds(restoreBounds_);
-            }
-            break;
-        case kwsTray: {
-            const skin::TRect kept = restoreBounds_;
-            const TSeWindowState keptPrevious = previousState_;
-            LeaveTray();
-            windowState_ = kwsNormal;
-            previousState_ = keptPrevious;
-            restoreBounds_ = kept;
-            if (keptPrevious == kwsMaximized) {
-                Maximize();
-                restoreBounds_ = kept;
-                previousState_ = kwsNormal;
-            } else if (keptPrevious == kwsRollup) {
-                Rollup();
-                restoreBounds_ = kept;
-                previousState_ = kwsNormal;
-            } else {
-                SetFormBounds(restoreBounds_);
-            }
-            break;
-        }
     }
-    pendingState_ = kwsNormal;
+    if (plan.repaintShadow && shadow_->Enabled()) PaintFrame();
+    if (plan.then == kwsNormal) return;
+    ApplyState(plan.then);
+    if (plan.keepBoundsAfter) restoreBounds_ = kept;
+    if (plan.previousNormalAfter) previousState_ = kwsNormal;
+}
+
+void TSeCustomForm::HideInTray() {
+    std::string tip = minimizeApplication_ ? framework::Application().Title() : caption_;
+    if (tip.empty()) tip = Form()->Caption();
+    // The program minimizes itself first (its minimize handlers hear it);
+    // hidden, the window has no taskbar button; its icon brings it back.
+    if (minimizeApplication_) {
+        HWND application = ApplicationWindow();
+        if (!IsIconic(application)) ShowWindow(application, SW_MINIMIZE);
+        if (application != OwnerWindow()) ShowWindow(application, SW_HIDE);
+    }
+    ShowWindow(OwnerWindow(), SW_HIDE);
+    TSeTrayIcon& tray = Tray();
+    tray.SetIcon(FormIcon());
+    tray.Show(tip);
 }
 
 // Closing asks the form (its close query) and tells it what closing does;

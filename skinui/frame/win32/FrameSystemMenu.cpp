@@ -83,7 +83,7 @@ void TSeCustomForm::PopupLinkedMenu(framework::TPopupMenu& menu, TSePopupMenuOpt
 // One menu at a time: a second request while one is shown (a tray click
 // dispatched by its loop) is dropped, as it would free the tree in use.
 void TSeCustomForm::PopupSystemMenu() {
-    hoverHit_ = kfhSkinButton;
+    track_.HoverOver(kfhSkinButton);
     if (systemMenuShown_ || !Hooked()) return;
     systemMenuShown_ = true;
     skin::OnExit shown{[this] { systemMenuShown_ = false; }};

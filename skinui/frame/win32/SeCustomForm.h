@@ -28,6 +28,7 @@
 #include "skin/objects/SkinObjectControl.h"
 #include "skinui/effects/FormOptions.h"
 #include "skinui/frame/FrameGeometry.h"
+#include "skinui/frame/FrameTracking.h"
 #include "skinui/frame/FrameTypes.h"
 #include "skinui/hooks/win32/Hooks.h"
 #include "skinui/controls/SeBlending.h"
@@ -41,6 +42,7 @@ namespace skinui {
 
 class TSeCustomItem;
 class TSeTrayIcon;
+struct TWindowStatePlan;
 
 // An action event: clearing callDefault cancels the action.
 using TSeFormActionEvent = std::function<void(framework::TComponent& sender, bool& callDefault)>;
@@ -188,14 +190,14 @@ public:
     virtual void FrameMouseDown(skin::TMouseButton button, skin::TShiftState shift, int x, int y);
     virtual void FrameMouseMove(skin::TShiftState shift, int x, int y);
     virtual void FrameMouseUp(skin::TMouseButton button, skin::TShiftState shift, int x, int y);
-    TSeFrameHit PressedHit() const { return pressedHit_; }
-    TSeFrameHit HoverHit() const { return hoverHit_; }
+    TSeFrameHit PressedHit() const { return track_.Pressed(); }
+    TSeFrameHit HoverHit() const { return track_.Hovered(); }
     // True from a press that starts a move or resize to its release.
-    bool DragRunning() const { return dragRunning_; }
+    bool DragRunning() const { return track_.Dragging(); }
     // The outline of an outline drag (XOR-drawn; drawing the same rectangle
     // again erases it), in screen or parent coordinates.
     void DrawDragFrame(const skin::TRect& rect);
-    const skin::TRect& DragOutline() const { return outlineRect_; }
+    const skin::TRect& DragOutline() const { return track_.Outline(); }
     // Where the system menu opens when it opens at the mouse; (0, 0) otherwise.
     skin::TPoint PopupPoint() const { return popupPoint_; }
     void SetPopupPoint(skin::TPoint point) { popupPoint_ = point; }
@@ -214,9 +216,9 @@ public:
     // FormIcon at the system's small-icon size (made on first use, owned).
     HICON SmallIcon();
 
-    static constexpr skin::TShiftState kShiftLeft = 8;
-    static constexpr skin::TShiftState kShiftRight = 16;
-    static constexpr skin::TShiftState kShiftDouble = 64;
+    static constexpr skin::TShiftState kShiftLeft = kFrameShiftLeft;
+    static constexpr skin::TShiftState kShiftRight = kFrameShiftRight;
+    static constexpr skin::TShiftState kShiftDouble = kFrameShiftDouble;
 
     // ---- window states (SkinnedForm) ------------------------------------------
     void CloseForm() override;
@@ -267,11 +269,16 @@ private:
     // The rectangle a moved window snaps to: the parent's client, or the work area.
     skin::TRect SnapArea() const;
     void EndDrag();
+    void EraseOutline();
     void ReleaseMouse();
     void OnEraseBackground(TMessage& message);
     void OnPaint(TMessage& message);
     void ApplyPendingState();
     void ApplyState(TSeWindowState state);
+    // A state operation (kwsNormal: Restore) with its event, planned and applied.
+    void RunStateOperation(TSeWindowState operation, const TSeFormActionEvent& event);
+    void ApplyStatePlan(const TWindowStatePlan& plan);
+    void HideInTray();
     // Shows a window hidden in the tray again and deletes the tray icon.
     void LeaveTray();
     void ShowMinimizedWindow();
@@ -333,13 +340,7 @@ private:
     // that state is skipped, as the screen still shows the maximized window.
     bool maximizedOnScreen_ = false;
     std::string lastCaption_;
-    TSeFrameHit pressedHit_ = kfhNone;
-    TSeFrameHit hoverHit_ = kfhNone;
-    skin::TShiftState buttonsHeld_ = 0;
-    bool dragRunning_ = false;
-    bool outlineDrag_ = false;
-    skin::TPoint pressPoint_{}, lastPoint_{};
-    skin::TRect outlineRect_{};
+    FrameTracking track_;
     skin::TPoint popupPoint_{};
     framework::TPopupMenu* systemMenuLink_ = nullptr;
     framework::TPopupMenu* trayMenuLink_ = nullptr;
