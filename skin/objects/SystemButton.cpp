@@ -1,13 +1,12 @@
-#include "skin/ScopeExit.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SystemButton.h"
 
+#include "skin/ScopeExit.h"
 #include "skin/gfx/SeBitmapList.h"
 #include "skin/objects/SkinCanvas.h"
 #include "skin/objects/SkinObjectControl.h"
 #include "skin/objects/SystemButtonActions.h"
 
 namespace skin {
-
 
 TSeSystemButton::TSeSystemButton(framework::TComponent* owner)
     : TSeActiveBitmap(owner), bitmapHot_(std::make_unique<TSeBitmapLink>()),

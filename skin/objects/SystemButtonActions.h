@@ -1,6 +1,6 @@
-// What the caption buttons of both families share: which of them show in
-// which frame state with which border icons, and what their actions do on
-// the skinned form.
+// What the two caption button classes (TSeSystemButton and
+// TSeSysButtonSkinObject) share: which of them show in which frame state
+// with which border icons, and what their actions do on the skinned form.
 #pragma once
 
 #include "skin/objects/SkinObjectTypes.h"

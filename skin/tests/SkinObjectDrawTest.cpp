@@ -7,8 +7,17 @@
 
 #include "skin/gfx/SeBitmapList.h"
 #include "skin/objects/SkinCanvas.h"
-#include "skin/objects/SkinObjects.h"
-#include "skin/objects/SkinObjects2.h"
+#include "skin/objects/ActiveObject.h"
+#include "skin/objects/BitmapBoxObject.h"
+#include "skin/objects/BitmapObject.h"
+#include "skin/objects/ButtonBitmapBoxObject.h"
+#include "skin/objects/ButtonObject.h"
+#include "skin/objects/ColorButtonObject.h"
+#include "skin/objects/FormBitmapSkinObject.h"
+#include "skin/objects/LinkSkinObject.h"
+#include "skin/objects/SysButtonSkinObject.h"
+#include "skin/objects/SystemButton.h"
+#include "skin/objects/TextObject.h"
 #include "tests/SkinTestDoubles.h"
 
 namespace skin {

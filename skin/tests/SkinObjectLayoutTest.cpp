@@ -4,7 +4,9 @@
 #include "skin/gfx/HueShift.h"
 #include "skin/objects/SkinObject.h"
 #include "skin/objects/SkinObjectClasses.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/ActiveObject.h"
+#include "skin/objects/TextObject.h"
 
 namespace skin {
 namespace {

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/gfx/SeBitmapList.h"
-#include "skin/objects/SkinObjects.h"
-#include "skin/objects/SkinObjects2.h"
+#include "skin/objects/RollPanelObject.h"
+#include "skin/objects/SysButtonSkinObject.h"
+#include "skin/objects/SystemButton.h"
 #include "tests/SkinTestDoubles.h"
 
 namespace skin {

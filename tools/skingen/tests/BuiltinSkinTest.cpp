@@ -8,7 +8,11 @@
 #include <vector>
 
 #include "skin/objects/SkinObjectClasses.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/ActiveObject.h"
+#include "skin/objects/BitmapObject.h"
+#include "skin/objects/ButtonObject.h"
+#include "skin/objects/SystemButton.h"
 #include "skin/storage/SkinSource.h"
 #include "tools/skingen/BuiltinSkin.h"
 #include "tools/skingen/tests/SkinTreeHelpers.h"

@@ -7,7 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/BitmapObject.h"
+#include "skin/objects/ButtonObject.h"
+#include "skin/objects/SystemButton.h"
 
 namespace skingen::test {
 
