@@ -2,8 +2,7 @@
 // hot, pressed and focused elements.
 #pragma once
 
-#include <memory>
-
+#include "skin/objects/ActiveLook.h"
 #include "skin/objects/SkinObject.h"
 
 namespace skin {
@@ -12,9 +11,9 @@ class TSeActiveObject : public TSeSkinObject {
 public:
     SE_SKIN_CLASS(TSeActiveObject)
 
-    TColor ActiveColor() const { return activeColor_; }
-    void SetActiveColor(TColor value) { activeColor_ = value; }
-    framework::TFont* ActiveFont() const { return activeFont_.get(); }
+    TColor ActiveColor() const { return look_.Color(); }
+    void SetActiveColor(TColor value) { look_.SetColor(value); }
+    framework::TFont* ActiveFont() const { return look_.Font(); }
 
     void Assign(const TSeSkinObject& source) override;
     framework::TFont* GetFont() const override;
@@ -23,8 +22,7 @@ public:
     void SetCharset(int charset) override;
 
 private:
-    TColor activeColor_ = 0;
-    std::unique_ptr<framework::TFont> activeFont_;
+    ActiveLook look_;
 };
 
 }  // namespace skin

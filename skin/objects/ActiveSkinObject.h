@@ -1,8 +1,7 @@
 // Like TSeActiveObject, with the active look only in the hot and focused states.
 #pragma once
 
-#include <memory>
-
+#include "skin/objects/ActiveLook.h"
 #include "skin/objects/SkinObject.h"
 
 namespace skin {
@@ -10,9 +9,9 @@ namespace skin {
 class TSeActiveSkinObject : public TSeSkinObject {
 public:
     SE_SKIN_CLASS(TSeActiveSkinObject)
-    TColor ActiveColor() const { return activeColor_; }
-    void SetActiveColor(TColor value) { activeColor_ = value; }
-    framework::TFont* ActiveFont() const { return activeFont_.get(); }
+    TColor ActiveColor() const { return look_.Color(); }
+    void SetActiveColor(TColor value) { look_.SetColor(value); }
+    framework::TFont* ActiveFont() const { return look_.Font(); }
     void Assign(const TSeSkinObject& source) override;
     framework::TFont* GetFont() const override;
     void Draw(SkinCanvas& canvas) override;
@@ -20,8 +19,7 @@ public:
     void SetCharset(int charset) override;
 
 private:
-    TColor activeColor_ = 0;
-    std::unique_ptr<framework::TFont> activeFont_;
+    ActiveLook look_;
 };
 
 }  // namespace skin

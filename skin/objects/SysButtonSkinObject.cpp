@@ -52,8 +52,8 @@ const TSeBitmapLink& TSeSysButtonSkinObject::CurrentBitmap() const {
     // As a TSeSystemButton: an inactive window shows the plain bitmap
     // whatever the mouse does.
     if (!Active()) return *Bitmap();
-    if (buttonState_ == 1) return FirstValid(bitmapHover_.get(), *Bitmap());
-    if (buttonState_ == 2) return FirstValid(bitmapDown_.get(), *Bitmap());
+    if (press_.State() == SystemButtonPress::kHot) return FirstValid(bitmapHover_.get(), *Bitmap());
+    if (press_.State() == SystemButtonPress::kPressed) return FirstValid(bitmapDown_.get(), *Bitmap());
     return *Bitmap();
 }
 
@@ -66,40 +66,22 @@ void TSeSysButtonSkinObject::Draw(SkinCanvas& canvas) {
     TSeBitmapSkinObject::Draw(canvas);
 }
 
-void TSeSysButtonSkinObject::MouseEnter() {
-    buttonState_ = (lastShift_ & ssLeft) ? 2 : 1;
-    Invalidate();
-}
+void TSeSysButtonSkinObject::MouseEnter() { press_.Enter(*this); }
 
-void TSeSysButtonSkinObject::MouseLeave() {
-    buttonState_ = 0;
-    Invalidate();
-}
+void TSeSysButtonSkinObject::MouseLeave() { press_.Leave(*this); }
 
-void TSeSysButtonSkinObject::MouseDown(TMouseButton button, int, int) {
-    if (button != mbLeft) return;
-    buttonState_ = 2;
-    Invalidate();
-}
+void TSeSysButtonSkinObject::MouseDown(TMouseButton button, int, int) { press_.Down(*this, button); }
 
-void TSeSysButtonSkinObject::MouseMove(TShiftState shift, int, int) {
-    if (buttonState_ == 2 && (shift & ssLeft)) Invalidate();
-    lastShift_ = shift;
-}
+void TSeSysButtonSkinObject::MouseMove(TShiftState shift, int, int) { press_.Move(*this, shift); }
 
 void TSeSysButtonSkinObject::MouseUp(TMouseButton button, int, int) {
-    // The action may free this object: nothing of it is touched afterwards.
-    lastShift_ = 0;
-    if (buttonState_ == 2 && button == mbLeft) {
-        buttonState_ = 1;
-        Invalidate();
-        RunAction();
-    }
+    // The action may close the form and free this object: nothing of it is
+    // touched after it.
+    if (press_.Up(*this, button)) RunAction();
 }
 
 void TSeSysButtonSkinObject::MouseDoubleClick(TMouseButton button, int, int) {
-    if (button != mbLeft || action_ != sbaSysMenu) return;
-    if (SkinnedForm* form = GetSkinForm()) form->CloseForm();
+    RunSystemButtonDoubleClick(*this, action_, button);
 }
 
 void TSeSysButtonSkinObject::RunAction() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "skin/objects/BitmapSkinObject.h"
+#include "skin/objects/SystemButtonPress.h"
 
 namespace skin {
 
@@ -18,7 +19,7 @@ public:
     TSeBitmapLink* BitmapDown() const { return bitmapDown_.get(); }
     const std::string& RollPanel() const { return rollPanel_; }
     void SetRollPanel(const std::string& value) { rollPanel_ = value; }
-    int ButtonState() const { return buttonState_; }
+    int ButtonState() const { return press_.State(); }
 
     void Assign(const TSeSkinObject& source) override;
     void SetState(int state) override;
@@ -41,8 +42,7 @@ private:
     std::unique_ptr<TSeBitmapLink> bitmapHover_;
     std::unique_ptr<TSeBitmapLink> bitmapDown_;
     std::string rollPanel_;
-    int buttonState_ = 0;
-    TShiftState lastShift_ = 0;
+    SystemButtonPress press_;
 };
 
 }  // namespace skin

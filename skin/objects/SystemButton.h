@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/SystemButtonPress.h"
 
 namespace skin {
 
@@ -17,7 +18,7 @@ public:
     TSeBitmapLink* BitmapHot() const { return bitmapHot_.get(); }
     TSeBitmapLink* BitmapPressed() const { return bitmapPressed_.get(); }
     // 0 normal, 1 hot, 2 pressed.
-    int ButtonState() const { return buttonState_; }
+    int ButtonState() const { return press_.State(); }
 
     void Assign(const TSeSkinObject& source) override;
     void SetState(int state) override;
@@ -34,8 +35,7 @@ private:
     TSeAction action_ = sbaNone;
     std::unique_ptr<TSeBitmapLink> bitmapHot_;
     std::unique_ptr<TSeBitmapLink> bitmapPressed_;
-    int buttonState_ = 0;
-    TShiftState lastShift_ = 0;
+    SystemButtonPress press_;
 };
 
 }  // namespace skin

@@ -16,5 +16,7 @@ class TSeSkinObject;
 void ApplySystemButtonVisibility(TSeSkinObject& button, TSeAction action, int state);
 // Runs `action` on the button's skinned form (nothing without one).
 void RunSystemButtonAction(TSeSkinObject& button, TSeAction action);
+// A left double click on a system menu button closes its skinned form.
+void RunSystemButtonDoubleClick(TSeSkinObject& button, TSeAction action, TMouseButton mouseButton);
 
 }  // namespace skin

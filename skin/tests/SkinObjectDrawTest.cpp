@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "skin/gfx/SeBitmapList.h"
-#include "skin/objects/SkinCanvas.h"
 #include "skin/objects/ActiveObject.h"
 #include "skin/objects/BitmapBoxObject.h"
 #include "skin/objects/BitmapObject.h"
@@ -15,6 +14,7 @@
 #include "skin/objects/ColorButtonObject.h"
 #include "skin/objects/FormBitmapSkinObject.h"
 #include "skin/objects/LinkSkinObject.h"
+#include "skin/objects/SkinCanvas.h"
 #include "skin/objects/SysButtonSkinObject.h"
 #include "skin/objects/SystemButton.h"
 #include "skin/objects/TextObject.h"

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/objects/SkinObjectClasses.h"
 #include "skin/objects/ActiveBitmap.h"
 #include "skin/objects/ActiveObject.h"
 #include "skin/objects/BitmapObject.h"
 #include "skin/objects/ButtonObject.h"
+#include "skin/objects/SkinObjectClasses.h"
 #include "skin/objects/SystemButton.h"
 #include "skin/storage/SkinSource.h"
 #include "tools/skingen/BuiltinSkin.h"
