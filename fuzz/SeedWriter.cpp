@@ -24,7 +24,10 @@
 #include "skin/SkinEngine.h"
 #include "skin/storage/SkinFilters.h"
 #include "skin/objects/SkinObjectClasses.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/BitmapObject.h"
+#include "skin/objects/SystemButton.h"
+#include "skin/objects/TextObject.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include "app/DiagUnit.h"
 #include "framework/win32/Application.h"
 #include "framework/win32/StdControls.h"
-#include "skin/objects/SkinObjects.h"
 #include "skinui/controls/win32/SeProgressBar.h"
 #include "skinui/frame/win32/SeSkinForm.h"
 

@@ -1,6 +1,6 @@
 // Drawing a bitmap link over an object's rectangle, whole or in nine pieces
 // cut by the margins, and the shape of an object drawn with colour keys.
-// Shared by the bitmap classes of both families of skin objects.
+// Shared by the bitmap classes of skin objects.
 #pragma once
 
 #include <cstdint>

@@ -162,15 +162,16 @@ public:
     void Invalidate();
     SkinnedForm* GetSkinForm() const;
 
+    // Shift a stored colour, or a font's colour, by `delta` hue steps.
+    static void ShiftColorHue(TColor& color, int delta);
+    static void ShiftFontHue(framework::TFont& font, int delta);
+
 protected:
     // Draw with `fill` and `font` standing for Color and Font.
     void DrawPlain(SkinCanvas& canvas, TColor fill, const framework::TFont& font);
     void DrawTextWith(SkinCanvas& canvas, const framework::TFont& font, const framework::TFont& separatorFont);
     // Sets State on every descendant, not on this object.
     void SetChildrenState(int state);
-
-    static void ShiftColorHue(TColor& color, int delta);
-    static void ShiftFontHue(framework::TFont& font, int delta);
 
 private:
     void AnchorChildren();

@@ -1,8 +1,22 @@
 #include "skin/objects/SkinObjectClasses.h"
 
 #include "framework/ClassRegistry.h"
-#include "skin/objects/SkinObjects.h"
-#include "skin/objects/SkinObjects2.h"
+#include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/ActiveBitmapBoxObject.h"
+#include "skin/objects/ActiveObject.h"
+#include "skin/objects/ActiveSkinObject.h"
+#include "skin/objects/BitmapBoxObject.h"
+#include "skin/objects/BitmapObject.h"
+#include "skin/objects/BitmapSkinObject.h"
+#include "skin/objects/ButtonBitmapBoxObject.h"
+#include "skin/objects/ButtonObject.h"
+#include "skin/objects/ColorButtonObject.h"
+#include "skin/objects/FormBitmapSkinObject.h"
+#include "skin/objects/LinkSkinObject.h"
+#include "skin/objects/RollPanelObject.h"
+#include "skin/objects/SysButtonSkinObject.h"
+#include "skin/objects/SystemButton.h"
+#include "skin/objects/TextObject.h"
 
 namespace skin {
 

@@ -20,8 +20,8 @@ struct SkinObjectClass {
 // The registered classes in registration order (created empty when first used).
 std::vector<SkinObjectClass>& SkinObjectClasses();
 
-// Registers the seventeen classes of the library, the first family first,
-// in this registry and in the framework's class registry (so that component
+// Registers the seventeen classes of the library, in a fixed order, in
+// this registry and in the framework's class registry (so that component
 // streams can create them by name). Start-up calls it; later calls do nothing.
 void RegisterSkinObjectClasses();
 

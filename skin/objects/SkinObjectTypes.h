@@ -54,6 +54,8 @@ inline constexpr int kStateHot = 5;
 inline constexpr int kStatePressed = 6;
 inline constexpr int kStateFocused = 7;
 inline constexpr int kStateDisabled = 8;
+// The states in which an element shows its active or focused look.
+constexpr bool HotOrFocused(int state) { return state == kStateHot || state == kStateFocused; }
 
 // The framework's mouse conventions.
 enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };

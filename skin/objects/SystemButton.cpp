@@ -1,13 +1,12 @@
-#include "skin/ScopeExit.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SystemButton.h"
 
+#include "skin/ScopeExit.h"
 #include "skin/gfx/SeBitmapList.h"
 #include "skin/objects/SkinCanvas.h"
 #include "skin/objects/SkinObjectControl.h"
 #include "skin/objects/SystemButtonActions.h"
 
 namespace skin {
-
 
 TSeSystemButton::TSeSystemButton(framework::TComponent* owner)
     : TSeActiveBitmap(owner), bitmapHot_(std::make_unique<TSeBitmapLink>()),
@@ -59,17 +58,17 @@ void TSeSystemButton::Draw(SkinCanvas& canvas) {
         TSeActiveBitmap::Draw(canvas);
         return;
     }
-    if (buttonState_ == 0) {
+    if (press_.State() == SystemButtonPress::kNormal) {
         TSeActiveBitmap::Draw(canvas);
         return;
     }
     // Hot and pressed draw their bitmap as the plain one, with the active
     // look off; everything is put back afterwards.
-    const TSeBitmapLink& stateLink = buttonState_ == 1 ? *bitmapHot_ : *bitmapPressed_;
+    const TSeBitmapLink& stateLink = press_.State() == SystemButtonPress::kHot ? *bitmapHot_ : *bitmapPressed_;
     const TSeBitmapLink saved = *Bitmap();
     if (stateLink.Valid()) Bitmap()->Assign(stateLink);
     SetActive(false);
-    SetChildrenState(buttonState_ == 1 ? kStateHot : kStatePressed);
+    SetChildrenState(press_.State() == SystemButtonPress::kHot ? kStateHot : kStatePressed);
     OnExit restore{[&] {
         Bitmap()->Assign(saved);
         SetActive(true);
@@ -78,41 +77,22 @@ void TSeSystemButton::Draw(SkinCanvas& canvas) {
     TSeActiveBitmap::Draw(canvas);
 }
 
-void TSeSystemButton::MouseEnter() {
-    buttonState_ = (lastShift_ & ssLeft) ? 2 : 1;
-    Invalidate();
-}
+void TSeSystemButton::MouseEnter() { press_.Enter(*this); }
 
-void TSeSystemButton::MouseLeave() {
-    buttonState_ = 0;
-    Invalidate();
-}
+void TSeSystemButton::MouseLeave() { press_.Leave(*this); }
 
-void TSeSystemButton::MouseDown(TMouseButton button, int, int) {
-    if (button != mbLeft) return;
-    buttonState_ = 2;
-    Invalidate();
-}
+void TSeSystemButton::MouseDown(TMouseButton button, int, int) { press_.Down(*this, button); }
 
-void TSeSystemButton::MouseMove(TShiftState shift, int, int) {
-    if (buttonState_ == 2 && (shift & ssLeft)) Invalidate();
-    lastShift_ = shift;
-}
+void TSeSystemButton::MouseMove(TShiftState shift, int, int) { press_.Move(*this, shift); }
 
 void TSeSystemButton::MouseUp(TMouseButton button, int, int) {
-    // The action may close the form and free this copy: nothing of this
-    // object is touched after it.
-    lastShift_ = 0;
-    if (buttonState_ == 2 && button == mbLeft) {
-        buttonState_ = 1;
-        Invalidate();
-        RunSystemButtonAction(*this, action_);
-    }
+    // The action may close the form and free this object: nothing of it is
+    // touched after it.
+    if (press_.Up(*this, button)) RunSystemButtonAction(*this, action_);
 }
 
 void TSeSystemButton::MouseDoubleClick(TMouseButton button, int, int) {
-    if (button != mbLeft || action_ != sbaSysMenu) return;
-    if (SkinnedForm* form = GetSkinForm()) form->CloseForm();
+    RunSystemButtonDoubleClick(*this, action_, button);
 }
 
 }  // namespace skin

@@ -51,4 +51,9 @@ void RunSystemButtonAction(TSeSkinObject& button, TSeAction action) {
     }
 }
 
+void RunSystemButtonDoubleClick(TSeSkinObject& button, TSeAction action, TMouseButton mouseButton) {
+    if (mouseButton != mbLeft || action != sbaSysMenu) return;
+    if (SkinnedForm* form = button.GetSkinForm()) form->CloseForm();
+}
+
 }  // namespace skin

@@ -1,6 +1,6 @@
-// What the caption buttons of both families share: which of them show in
-// which frame state with which border icons, and what their actions do on
-// the skinned form.
+// What the two caption button classes (TSeSystemButton and
+// TSeSysButtonSkinObject) share: which of them show in which frame state
+// with which border icons, and what their actions do on the skinned form.
 #pragma once
 
 #include "skin/objects/SkinObjectTypes.h"
@@ -16,5 +16,7 @@ class TSeSkinObject;
 void ApplySystemButtonVisibility(TSeSkinObject& button, TSeAction action, int state);
 // Runs `action` on the button's skinned form (nothing without one).
 void RunSystemButtonAction(TSeSkinObject& button, TSeAction action);
+// A left double click on a system menu button closes its skinned form.
+void RunSystemButtonDoubleClick(TSeSkinObject& button, TSeAction action, TMouseButton mouseButton);
 
 }  // namespace skin

@@ -4,11 +4,29 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string_view>
+#include <vector>
 
+#include "framework/Property.h"
 #include "skin/gfx/SeBitmapList.h"
+#include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/ActiveBitmapBoxObject.h"
+#include "skin/objects/ActiveObject.h"
+#include "skin/objects/BitmapBoxObject.h"
+#include "skin/objects/BitmapObject.h"
+#include "skin/objects/ButtonBitmapBoxObject.h"
+#include "skin/objects/ButtonObject.h"
+#include "skin/objects/ColorButtonObject.h"
+#include "skin/objects/FormBitmapSkinObject.h"
+#include "skin/objects/LinkSkinObject.h"
 #include "skin/objects/SkinCanvas.h"
-#include "skin/objects/SkinObjects.h"
-#include "skin/objects/SkinObjects2.h"
+#include "skin/objects/SkinObjectClasses.h"
+#include "skin/objects/SysButtonSkinObject.h"
+#include "skin/objects/SystemButton.h"
+#include "skin/objects/TextObject.h"
 #include "tests/SkinTestDoubles.h"
 
 namespace skin {
@@ -206,103 +224,133 @@ TEST_F(DrawFixture, UnresolvedLinksDrawNothing) {
     EXPECT_TRUE(canvas.calls.empty());
 }
 
-TEST_F(DrawFixture, ButtonStateBitmapFallsBackToBitmap) {
-    TSeButtonObject button(nullptr);
-    Point(*button.Bitmap(), "sheet", {0, 0, 8, 8});
-    Point(*button.BitmapHot(), "", {8, 0, 16, 8});
-    Point(*button.BitmapPressed(), "sheet", {16, 0, 24, 8});
-    button.SetBitmapList(&list);
-    button.LinkBitmaps();
-    button.SetBounds(MakeBounds(0, 0, 8, 8));
+// Which source rectangle a bitmap class draws for a state, an active or
+// inactive window and what the mouse did. Each row makes a fresh object of
+// the class, points the named links into the sheet (a bitmap name that
+// does not resolve stands for a missing look), lays it out at 8 x 8 and
+// draws it once.
+enum class Mouse { kNone, kOver, kPressed };
 
-    button.SetState(kStateHot);
-    EXPECT_EQ(&button.StateBitmap(), button.Bitmap());
-    button.Draw(canvas);
-    ASSERT_EQ(canvas.calls.size(), 1u);
-    EXPECT_EQ(canvas.calls[0].source, (TRect{0, 0, 8, 8}));
+struct LinkTo {
+    const char* property;
+    const char* bitmap;
+    TRect rect;
+};
 
-    button.SetState(kStatePressed);
-    EXPECT_EQ(&button.StateBitmap(), button.BitmapPressed());
-    canvas.calls.clear();
-    button.Draw(canvas);
-    EXPECT_EQ(canvas.calls.at(0).source, (TRect{16, 0, 24, 8}));
+struct StateLook {
+    std::string_view className;
+    std::vector<LinkTo> links;
+    int state;
+    bool active;
+    Mouse mouse;
+    std::optional<TRect> source;  // nothing: the object draws nothing
+};
 
-    // Without a valid Bitmap nothing is drawn, whatever the state bitmap.
-    Point(*button.Bitmap(), "gone", {0, 0, 8, 8});
-    button.Bitmap()->SetImage(nullptr);
-    canvas.calls.clear();
-    button.Draw(canvas);
-    EXPECT_TRUE(canvas.calls.empty());
+std::ostream& operator<<(std::ostream& out, const StateLook& row) {
+    return out << row.className << " state " << row.state << (row.active ? " active" : " inactive") << " mouse "
+               << int(row.mouse);
 }
 
-TEST_F(DrawFixture, SecondFamilyStateBitmaps) {
-    TSeButtonBitmapBoxObject box(nullptr);
-    Point(*box.Bitmap(), "sheet", {0, 0, 8, 8});
-    Point(*box.DisabledBitmap(), "sheet", {0, 8, 8, 16});
-    box.SetBitmapList(&list);
-    box.LinkBitmaps();
-    box.SetBounds(MakeBounds(0, 0, 8, 8));
-    box.SetState(kStateDisabled);
-    box.Draw(canvas);
-    box.SetState(kStateFocused);
-    box.Draw(canvas);
-    ASSERT_EQ(canvas.calls.size(), 2u);
-    EXPECT_EQ(canvas.calls[0].source, (TRect{0, 8, 8, 16}));
-    EXPECT_EQ(canvas.calls[1].source, (TRect{0, 0, 8, 8}));
+constexpr TRect kA{0, 0, 8, 8}, kB{8, 0, 16, 8}, kC{16, 0, 24, 8}, kD{0, 8, 8, 16}, kE{8, 8, 16, 16};
 
-    TSeFormBitmapSkinObject form(nullptr);
-    Point(*form.Bitmap(), "sheet", {0, 0, 8, 8});
-    Point(*form.InactiveBitmap(), "sheet", {8, 8, 16, 16});
-    form.SetBitmapList(&list);
-    form.LinkBitmaps();
-    form.SetBounds(MakeBounds(0, 0, 8, 8));
-    canvas.calls.clear();
-    form.Draw(canvas);
-    form.SetActive(true);
-    form.Draw(canvas);
-    ASSERT_EQ(canvas.calls.size(), 2u);
-    EXPECT_EQ(canvas.calls[0].source, (TRect{8, 8, 16, 16}));
-    EXPECT_EQ(canvas.calls[1].source, (TRect{0, 0, 8, 8}));
-}
+const StateLook kStateLooks[] = {
+    // A button's state bitmap, or Bitmap when the state's link has no name
+    // or does not resolve; nothing at all without a valid Bitmap.
+    {TSeButtonObject::kClassName, {{"Bitmap", "sheet", kA}, {"BitmapHot", "", kB}, {"BitmapPressed", "sheet", kC}},
+     kStateHot, false, Mouse::kNone, kA},
+    {TSeButtonObject::kClassName, {{"Bitmap", "sheet", kA}, {"BitmapHot", "", kB}, {"BitmapPressed", "sheet", kC}},
+     kStatePressed, false, Mouse::kNone, kC},
+    {TSeButtonObject::kClassName, {{"Bitmap", "sheet", kA}, {"BitmapFocused", "sheet", kB}, {"BitmapDisabled", "sheet", kD}},
+     kStateFocused, false, Mouse::kNone, kB},
+    {TSeButtonObject::kClassName, {{"Bitmap", "sheet", kA}, {"BitmapFocused", "sheet", kB}, {"BitmapDisabled", "sheet", kD}},
+     kStateDisabled, true, Mouse::kNone, kD},
+    {TSeButtonObject::kClassName, {{"Bitmap", "gone", kA}, {"BitmapPressed", "sheet", kC}}, kStatePressed, false,
+     Mouse::kNone, std::nullopt},
+    // The box with state bitmaps chooses as the button does.
+    {TSeButtonBitmapBoxObject::kClassName, {{"Bitmap", "sheet", kA}, {"DisabledBitmap", "sheet", kD}}, kStateDisabled,
+     false, Mouse::kNone, kD},
+    {TSeButtonBitmapBoxObject::kClassName, {{"Bitmap", "sheet", kA}, {"DisabledBitmap", "sheet", kD}}, kStateFocused,
+     false, Mouse::kNone, kA},
+    {TSeButtonBitmapBoxObject::kClassName, {{"Bitmap", "missing", kA}, {"HotBitmap", "sheet", kD}}, kStateHot, false,
+     Mouse::kNone, std::nullopt},
+    // The active box shows FocusedBitmap when hot or focused and it is valid.
+    {TSeActiveBitmapBoxObject::kClassName, {{"Bitmap", "sheet", kA}, {"FocusedBitmap", "sheet", kB}}, kStateHot, false,
+     Mouse::kNone, kB},
+    {TSeActiveBitmapBoxObject::kClassName, {{"Bitmap", "sheet", kA}, {"FocusedBitmap", "sheet", kB}}, kStatePressed,
+     true, Mouse::kNone, kA},
+    {TSeActiveBitmapBoxObject::kClassName, {{"Bitmap", "sheet", kA}, {"FocusedBitmap", "missing", kB}}, kStateFocused,
+     false, Mouse::kNone, kA},
+    // The form bitmap shows InactiveBitmap while the window is inactive.
+    {TSeFormBitmapSkinObject::kClassName, {{"Bitmap", "sheet", kA}, {"InactiveBitmap", "sheet", kE}}, kStateNormal,
+     false, Mouse::kNone, kE},
+    {TSeFormBitmapSkinObject::kClassName, {{"Bitmap", "sheet", kA}, {"InactiveBitmap", "sheet", kE}}, kStateNormal,
+     true, Mouse::kNone, kA},
+    // The active bitmap for the active window and for hot or focused
+    // elements, when it is valid.
+    {TSeActiveBitmap::kClassName, {{"Bitmap", "sheet", kA}, {"ActiveBitmap", "sheet", kB}}, kStateNormal, false,
+     Mouse::kNone, kA},
+    {TSeActiveBitmap::kClassName, {{"Bitmap", "sheet", kA}, {"ActiveBitmap", "sheet", kB}}, kStateNormal, true,
+     Mouse::kNone, kB},
+    {TSeActiveBitmap::kClassName, {{"Bitmap", "sheet", kA}, {"ActiveBitmap", "sheet", kB}}, kStateFocused, false,
+     Mouse::kNone, kB},
+    {TSeActiveBitmap::kClassName, {{"Bitmap", "sheet", kA}, {"ActiveBitmap", "missing", kB}}, kStateHot, true,
+     Mouse::kNone, kA},
+    // Caption buttons show their hover and down looks only while the
+    // window is active.
+    {TSeSysButtonSkinObject::kClassName,
+     {{"Bitmap", "sheet", kA}, {"BitmapHover", "sheet", kB}, {"BitmapDown", "sheet", kC}}, kStateNormal, false,
+     Mouse::kOver, kA},
+    {TSeSysButtonSkinObject::kClassName,
+     {{"Bitmap", "sheet", kA}, {"BitmapHover", "sheet", kB}, {"BitmapDown", "sheet", kC}}, kStateNormal, false,
+     Mouse::kPressed, kA},
+    {TSeSysButtonSkinObject::kClassName,
+     {{"Bitmap", "sheet", kA}, {"BitmapHover", "sheet", kB}, {"BitmapDown", "sheet", kC}}, kStateNormal, true,
+     Mouse::kPressed, kC},
+    {TSeSysButtonSkinObject::kClassName,
+     {{"Bitmap", "sheet", kA}, {"BitmapHover", "sheet", kB}, {"BitmapDown", "sheet", kC}}, kStateNormal, true,
+     Mouse::kOver, kB},
+    {TSeSystemButton::kClassName, {{"Bitmap", "sheet", kA}, {"ActiveBitmap", "sheet", kB}, {"BitmapHot", "sheet", kC}},
+     kStateNormal, true, Mouse::kNone, kB},
+    {TSeSystemButton::kClassName, {{"Bitmap", "sheet", kA}, {"ActiveBitmap", "sheet", kB}, {"BitmapHot", "sheet", kC}},
+     kStateNormal, true, Mouse::kOver, kC},
+    {TSeSystemButton::kClassName, {{"Bitmap", "sheet", kA}, {"ActiveBitmap", "sheet", kB}, {"BitmapHot", "sheet", kC}},
+     kStateNormal, false, Mouse::kOver, kA},
+    {TSeSystemButton::kClassName,
+     {{"Bitmap", "sheet", kA}, {"ActiveBitmap", "sheet", kB}, {"BitmapPressed", "sheet", kD}}, kStateNormal, true,
+     Mouse::kPressed, kD},
+};
 
-// As a button object, a button box without a valid Bitmap draws nothing,
-// whatever state bitmap it has.
-TEST_F(DrawFixture, ButtonBoxWithoutBitmapDrawsNothing) {
-    TSeButtonBitmapBoxObject box(nullptr);
-    Point(*box.Bitmap(), "missing", {0, 0, 8, 8});
-    Point(*box.HotBitmap(), "sheet", {0, 8, 8, 16});
-    box.SetBitmapList(&list);
-    box.LinkBitmaps();
-    box.SetBounds(MakeBounds(0, 0, 8, 8));
-    box.SetState(kStateHot);
-    box.Draw(canvas);
-    EXPECT_TRUE(canvas.calls.empty());
-}
-
-// As a first-family caption button, a second-family one shows its hover
-// and down bitmaps only while the window is active.
-TEST_F(DrawFixture, SecondFamilyCaptionButtonIsPlainWhileInactive) {
-    TSeSysButtonSkinObject button(nullptr);
-    Point(*button.Bitmap(), "sheet", {0, 0, 8, 8});
-    Point(*button.BitmapHover(), "sheet", {8, 0, 16, 8});
-    Point(*button.BitmapDown(), "sheet", {16, 0, 24, 8});
-    button.SetBitmapList(&list);
-    button.LinkBitmaps();
-    button.SetBounds(MakeBounds(0, 0, 8, 8));
-    button.MouseEnter();
-    button.Draw(canvas);
-    button.MouseDown(mbLeft, 0, 0);
-    button.Draw(canvas);
-    button.SetActive(true);
-    button.Draw(canvas);
-    button.MouseLeave();
-    button.MouseEnter();
-    button.Draw(canvas);
-    ASSERT_EQ(canvas.calls.size(), 4u);
-    EXPECT_EQ(canvas.calls[0].source, (TRect{0, 0, 8, 8}));
-    EXPECT_EQ(canvas.calls[1].source, (TRect{0, 0, 8, 8}));
-    EXPECT_EQ(canvas.calls[2].source, (TRect{16, 0, 24, 8}));
-    EXPECT_EQ(canvas.calls[3].source, (TRect{8, 0, 16, 8}));
+TEST_F(DrawFixture, EachClassDrawsTheLookOfItsStateAndWindow) {
+    RegisterSkinObjectClasses();
+    for (const StateLook& row : kStateLooks) {
+        SCOPED_TRACE(::testing::PrintToString(row));
+        const SkinObjectClass* cls = FindSkinObjectClass(row.className);
+        ASSERT_NE(cls, nullptr);
+        std::unique_ptr<TSeSkinObject> object(cls->create(nullptr));
+        for (const LinkTo& link : row.links) {
+            const framework::PropertyInfo* property = object->Properties().Find(link.property);
+            ASSERT_NE(property, nullptr) << link.property;
+            auto* target = dynamic_cast<TSeBitmapLink*>(property->getObject(*object));
+            ASSERT_NE(target, nullptr) << link.property;
+            Point(*target, link.bitmap, link.rect);
+        }
+        object->SetBitmapList(&list);
+        object->LinkBitmaps();
+        object->SetBounds(MakeBounds(0, 0, 8, 8));
+        object->SetState(row.state);
+        object->SetActive(row.active);
+        if (row.mouse != Mouse::kNone) object->MouseEnter();
+        if (row.mouse == Mouse::kPressed) object->MouseDown(mbLeft, 0, 0);
+        canvas.calls.clear();
+        object->Draw(canvas);
+        if (!row.source) {
+            EXPECT_TRUE(canvas.calls.empty());
+            continue;
+        }
+        ASSERT_EQ(canvas.calls.size(), 1u);
+        EXPECT_EQ(canvas.calls[0].source, *row.source);
+        EXPECT_EQ(canvas.calls[0].bitmap, sheet);
+    }
 }
 
 TEST_F(DrawFixture, SystemButtonDrawsItsHotBitmapAndPutsEverythingBack) {
@@ -317,14 +365,11 @@ TEST_F(DrawFixture, SystemButtonDrawsItsHotBitmapAndPutsEverythingBack) {
     button->SetBounds(MakeBounds(0, 0, 8, 8));
     glyph->SetBounds(MakeBounds(2, 2, 4, 4));
 
+    // The looks drawn are in the table above; here, what is put back.
     root.SetActive(true);
-    button->Draw(canvas);  // active, normal: the active bitmap
     button->MouseEnter();
     button->Draw(canvas);  // hot
-    auto bitmaps = Calls("tile");
-    ASSERT_EQ(bitmaps.size(), 2u);
-    EXPECT_EQ(bitmaps[0].source, (TRect{8, 0, 16, 8}));
-    EXPECT_EQ(bitmaps[1].source, (TRect{16, 0, 24, 8}));
+    EXPECT_EQ(Calls("tile").at(0).source, (TRect{16, 0, 24, 8}));
     EXPECT_TRUE(button->Active());
     EXPECT_TRUE(glyph->Active());
     EXPECT_EQ(glyph->State(), kStateNormal);

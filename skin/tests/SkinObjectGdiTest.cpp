@@ -13,8 +13,9 @@
 #include "skin/objects/win32/SkinCanvasDC.h"
 #include "skin/win32/SkinLibrary.h"
 #include "skin/SkinMessages.h"
+#include "skin/objects/BitmapObject.h"
+#include "skin/objects/SystemButton.h"
 #include "skin/objects/win32/SkinObjectWindow.h"
-#include "skin/objects/SkinObjects.h"
 #include "skin/objects/win32/SkinRegion.h"
 
 namespace skin {

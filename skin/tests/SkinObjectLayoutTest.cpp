@@ -1,10 +1,15 @@
 // Layout, hit tests, lookup, hue and character sets of skin object trees.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "skin/gfx/HueShift.h"
+#include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/ActiveObject.h"
+#include "skin/objects/ActiveSkinObject.h"
 #include "skin/objects/SkinObject.h"
 #include "skin/objects/SkinObjectClasses.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/TextObject.h"
 
 namespace skin {
 namespace {
@@ -242,6 +247,46 @@ TEST(SkinObjectHueTest, ShiftsTheNamedColoursOnly) {
     EXPECT_EQ(active->ActiveColor(), shifted(0x2040C0));
     EXPECT_EQ(active->ActiveFont()->Color(), shifted(0x123456));
     EXPECT_EQ(active->Color(), shifted(0xFFFFFF));
+}
+
+// Both plain classes with an active look keep it alike: stored as
+// ActiveColor and ActiveFont, copied by Assign from their own class only,
+// shifted in hue and given the character set with the rest of the object.
+template <class Object>
+struct ActiveLookTest : ::testing::Test {};
+using ActiveLookClasses = ::testing::Types<TSeActiveObject, TSeActiveSkinObject>;
+TYPED_TEST_SUITE(ActiveLookTest, ActiveLookClasses);
+
+TYPED_TEST(ActiveLookTest, StoredCopiedShiftedAndGivenTheCharset) {
+    for (const char* name : {"ActiveColor", "ActiveFont"})
+        EXPECT_NE(TypeParam::ClassProperties().Find(name), nullptr) << name;
+
+    TypeParam source(nullptr);
+    source.SetActiveColor(0x2040C0);
+    source.ActiveFont()->SetName("Tahoma");
+    source.ActiveFont()->SetColor(0x123456);
+    TypeParam copy(nullptr);
+    copy.Assign(source);
+    EXPECT_EQ(copy.ActiveColor(), 0x2040C0);
+    EXPECT_EQ(copy.ActiveFont()->Name(), "Tahoma");
+    EXPECT_NE(copy.ActiveFont(), source.ActiveFont());
+
+    // The other class's look is not this one's: only the common part is taken.
+    using Other = std::conditional_t<std::is_same_v<TypeParam, TSeActiveObject>, TSeActiveSkinObject, TSeActiveObject>;
+    Other other(nullptr);
+    other.SetActiveColor(0x010203);
+    other.SetColor(0x0A0B0C);
+    copy.Assign(other);
+    EXPECT_EQ(copy.Color(), 0x0A0B0C);
+    EXPECT_EQ(copy.ActiveColor(), 0x2040C0);
+
+    source.ChangeHue(40);
+    auto shifted = [](TColor c) { return PixelToColor(ShiftHue(ColorToPixel(c), 40)); };
+    EXPECT_EQ(source.ActiveColor(), shifted(0x2040C0));
+    EXPECT_EQ(source.ActiveFont()->Color(), shifted(0x123456));
+    source.SetCharset(0xEE);
+    EXPECT_EQ(source.ActiveFont()->Charset(), 0xEE);
+    EXPECT_EQ(source.Font()->Charset(), 0xEE);
 }
 
 TEST(SkinObjectRegionTest, SubtreeRegionIsTheUnionOfVisibleChildren) {

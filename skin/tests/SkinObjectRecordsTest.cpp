@@ -10,8 +10,9 @@
 #include "framework/StreamValues.h"
 #include "skin/objects/SkinObjectClasses.h"
 #include "skin/storage/SkinObjectRecords.h"
-#include "skin/objects/SkinObjects.h"
-#include "skin/objects/SkinObjects2.h"
+#include "skin/objects/ButtonBitmapBoxObject.h"
+#include "skin/objects/SystemButton.h"
+#include "skin/objects/TextObject.h"
 #include "skin/storage/StreamString.h"
 
 namespace skin {

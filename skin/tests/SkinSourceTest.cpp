@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "skin/gfx/HueShift.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SkinObject.h"
 #include "skin/storage/SkinSource.h"
 
 namespace skin {

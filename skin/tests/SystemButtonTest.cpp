@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "skin/gfx/SeBitmapList.h"
-#include "skin/objects/SkinObjects.h"
-#include "skin/objects/SkinObjects2.h"
+#include "skin/objects/RollPanelObject.h"
+#include "skin/objects/SysButtonSkinObject.h"
+#include "skin/objects/SystemButton.h"
 #include "tests/SkinTestDoubles.h"
 
 namespace skin {
@@ -109,6 +110,57 @@ TEST_F(ButtonFixture, EnteringWithTheButtonHeldShowsItPressed) {
     EXPECT_EQ(button->ButtonState(), 0);
     button->MouseEnter();
     EXPECT_EQ(button->ButtonState(), 2);
+}
+
+// Both caption button classes track the mouse alike: after each step, the
+// button's state, whether it was repainted and whether its action ran.
+template <class Button>
+struct PressTrackingTest : ::testing::Test {};
+using CaptionButtons = ::testing::Types<TSeSystemButton, TSeSysButtonSkinObject>;
+TYPED_TEST_SUITE(PressTrackingTest, CaptionButtons);
+
+TYPED_TEST(PressTrackingTest, StepsGiveTheSameStatesRepaintsAndActions) {
+    enum Step { kEnter, kLeave, kLeftDown, kRightDown, kMoveHeld, kMoveFree, kLeftUp, kRightUp };
+    struct Row {
+        Step step;
+        int state;
+        bool repainted;
+        bool acted;
+    };
+    const Row rows[] = {
+        {kEnter, 1, true, false},     {kRightDown, 1, false, false}, {kLeftDown, 2, true, false},
+        {kMoveHeld, 2, true, false},  {kLeave, 0, true, false},      {kEnter, 2, true, false},
+        {kRightUp, 2, false, false},  {kLeftUp, 1, true, true},      {kLeftUp, 1, false, false},
+        {kMoveFree, 1, false, false}, {kLeave, 0, true, false},      {kEnter, 1, true, false},
+    };
+    FakeForm form;
+    FakeControl control;
+    control.form = &form;
+    TSeSkinObject root(nullptr);
+    auto* button = new TypeParam(&root);
+    root.SetBounds(MakeBounds(0, 0, 100, 20));
+    button->SetBounds(MakeBounds(80, 2, 16, 14));
+    button->SetAction(sbaMinimize);
+    root.SetControl(&control);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        const std::size_t repaints = control.changed.size();
+        const std::size_t actions = form.calls.size();
+        switch (row.step) {
+            case kEnter: button->MouseEnter(); break;
+            case kLeave: button->MouseLeave(); break;
+            case kLeftDown: button->MouseDown(mbLeft, 1, 1); break;
+            case kRightDown: button->MouseDown(mbRight, 1, 1); break;
+            case kMoveHeld: button->MouseMove(ssLeft, 2, 2); break;
+            case kMoveFree: button->MouseMove(0, 2, 2); break;
+            case kLeftUp: button->MouseUp(mbLeft, 2, 2); break;
+            case kRightUp: button->MouseUp(mbRight, 2, 2); break;
+        }
+        EXPECT_EQ(button->ButtonState(), row.state) << "step " << i;
+        EXPECT_EQ(control.changed.size() > repaints, row.repainted) << "step " << i;
+        EXPECT_EQ(form.calls.size() > actions, row.acted) << "step " << i;
+    }
+    EXPECT_EQ(form.calls, std::vector<std::string>{"minimize"});
 }
 
 TEST_F(ButtonFixture, ActionsReachTheirFormOperations) {

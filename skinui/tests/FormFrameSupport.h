@@ -13,7 +13,7 @@
 #include "framework/win32/StdControls.h"
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/SkinEngine.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SystemButton.h"
 #include "skinui/frame/win32/SeSkinForm.h"
 
 namespace skinui {

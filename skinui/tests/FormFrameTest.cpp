@@ -16,7 +16,6 @@
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"
-#include "skin/objects/SkinObjects.h"
 #include "skinui/frame/win32/SeSkinForm.h"
 #include "skinui/tests/FormFrameSupport.h"
 

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SystemButton.h"
 #include "skinui/frame/win32/SeSkinForm.h"
 #include "skinui/controls/win32/ThemeLibrary.h"
 #include "skinui/tests/FormFrameSupport.h"

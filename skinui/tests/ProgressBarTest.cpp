@@ -11,7 +11,7 @@
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/gfx/win32/CanvasHelpers.h"
 #include "skin/SkinMessages.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/BitmapObject.h"
 #include "skinui/controls/win32/SeProgressBar.h"
 #include "skinui/tests/ControlTestSupport.h"
 #include "skinui/controls/win32/ThemeLibrary.h"

@@ -1,7 +1,7 @@
 // A control's binding to a skin engine, without windows.
 #include <gtest/gtest.h>
 
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/BitmapObject.h"
 #include "skinui/controls/SkinBinding.h"
 
 namespace skinui {

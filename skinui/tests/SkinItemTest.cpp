@@ -13,7 +13,7 @@
 #include "skin/gfx/SeBitmap.h"
 #include "skin/SkinEngine.h"
 #include "skin/objects/SkinObjectClasses.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/SkinObject.h"
 #include "skin/storage/SkinSource.h"
 #include "skinui/menus/ItemViewGeometry.h"
 #include "skinui/menus/MenuColors.h"

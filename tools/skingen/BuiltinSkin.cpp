@@ -4,7 +4,12 @@
 #include <string>
 
 #include "framework/Font.h"
-#include "skin/objects/SkinObjects.h"
+#include "skin/objects/ActiveBitmap.h"
+#include "skin/objects/ActiveObject.h"
+#include "skin/objects/BitmapObject.h"
+#include "skin/objects/ButtonObject.h"
+#include "skin/objects/SystemButton.h"
+#include "skin/objects/TextObject.h"
 #include "skin/storage/SkinSource.h"
 #include "tools/skingen/Artwork.h"
 

@@ -14,7 +14,7 @@
 #include "skin/objects/win32/SkinCanvasDC.h"
 #include "skin/SkinMessages.h"
 #include "skin/objects/SkinObjectClasses.h"
-#include "skin/objects/SkinObjects2.h"
+#include "skin/objects/LinkSkinObject.h"
 #include "skin/objects/win32/SkinRegion.h"
 #include "skinui/menus/SkinItem.h"
 

@@ -1,5 +1,5 @@
-// Walking a built skin in tests: every object of a tree and every bitmap
-// link of an object, with a label naming it.
+// Walking a built skin in tests: every object of a tree, every bitmap link
+// and every colour of an object, each with a label naming it.
 #pragma once
 
 #include <functional>
@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "skin/objects/SkinObjects.h"
+#include "framework/Property.h"
+#include "skin/gfx/SeBitmapLink.h"
+#include "skin/objects/SkinObject.h"
 
 namespace skingen::test {
 
@@ -24,24 +26,37 @@ inline int CountObjects(skin::TSeSkinObject* object) {
 
 using NamedLink = std::pair<std::string, skin::TSeBitmapLink*>;
 
-// The links of the first family's bitmap classes, labelled "Object.Property".
+// The bitmap links of an object, whatever its class: its object properties
+// that are links, labelled "Object.Property", in stored order.
 inline std::vector<NamedLink> LinksOf(skin::TSeSkinObject* object) {
-    using namespace skin;
     std::vector<NamedLink> links;
-    auto add = [&](const char* property, TSeBitmapLink* link) { links.emplace_back(object->Name() + "." + property, link); };
-    if (auto* b = dynamic_cast<TSeBitmapObject*>(object)) add("Bitmap", b->Bitmap());
-    if (auto* a = dynamic_cast<TSeActiveBitmap*>(object)) add("ActiveBitmap", a->ActiveBitmap());
-    if (auto* s = dynamic_cast<TSeSystemButton*>(object)) {
-        add("BitmapHot", s->BitmapHot());
-        add("BitmapPressed", s->BitmapPressed());
-    }
-    if (auto* b = dynamic_cast<TSeButtonObject*>(object)) {
-        add("BitmapHot", b->BitmapHot());
-        add("BitmapFocused", b->BitmapFocused());
-        add("BitmapPressed", b->BitmapPressed());
-        add("BitmapDisabled", b->BitmapDisabled());
+    for (const framework::PropertyInfo* property : object->Properties().All()) {
+        if (property->kind != framework::PropertyKind::Object) continue;
+        if (auto* link = dynamic_cast<skin::TSeBitmapLink*>(property->getObject(*object)))
+            links.emplace_back(object->Name() + "." + property->name, link);
     }
     return links;
+}
+
+using NamedColor = std::pair<std::string, framework::TColor>;
+
+// Every colour an object stores, its own and its fonts', labelled
+// "Object.Property" or "Object.Font.Color".
+inline std::vector<NamedColor> ColorsOf(skin::TSeSkinObject* object) {
+    std::vector<NamedColor> colors;
+    std::function<void(const framework::TPersistent&, const std::string&)> walk =
+        [&](const framework::TPersistent& holder, const std::string& label) {
+            for (const framework::PropertyInfo* property : holder.Properties().All()) {
+                if (property->kind == framework::PropertyKind::Color)
+                    colors.emplace_back(label + "." + property->name,
+                                        framework::TColor(property->getOrdinal(holder)));
+                else if (property->kind == framework::PropertyKind::Object)
+                    if (const framework::TPersistent* inner = property->getObject(holder))
+                        walk(*inner, label + "." + property->name);
+            }
+        };
+    walk(*object, object->Name());
+    return colors;
 }
 
 }  // namespace skingen::test
