@@ -9,6 +9,7 @@
 #include "cartridge/Patterns.h"
 #include "cli/Digests.h"
 #include "cli/ImageFiles.h"
+#include "files/QuotedName.h"
 #include "portio/PortAccess.h"
 
 namespace runner {
@@ -22,7 +23,7 @@ bool SameFile(const std::string& a, const std::string& b) {
     return fs::absolute(a).lexically_normal() == fs::absolute(b).lexically_normal();
 }
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+using files::Quoted;
 
 std::uint64_t FailedTransfers() { return portio::ActivePortBackend().FailedTransfers(); }
 

@@ -15,12 +15,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/QuotedName.h"
+
 namespace files {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path, const std::string& reason) {
     throw FileError("cannot " + what + " " + Quoted(path) + ": " + reason);

@@ -6,13 +6,14 @@
 #include <cstring>
 #include <filesystem>
 
+#include "files/QuotedName.h"
 namespace portio {
 namespace {
 
 // Debian's udev rules give the parallel-port devices to this group.
 constexpr const char* kUsualGroup = "lp";
 
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+using files::Quoted;
 
 std::string NoDeviceHint() {
     return "load the kernel's ppdev module (sudo modprobe ppdev), or name the port with --port=/dev/parportN "
