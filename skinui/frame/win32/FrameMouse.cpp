@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include "skin/gfx/win32/RectConversion.h"
 #include "skinui/frame/FrameDrag.h"
 #include "skinui/frame/FrameTracking.h"
 #include "skinui/frame/win32/SeCustomForm.h"
@@ -139,7 +140,7 @@ skin::TRect TSeCustomForm::SnapArea() const {
     } else if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
         area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
-    return skin::TRect{area.left, area.top, area.right, area.bottom};
+    return skin::FromRECT(area);
 }
 
 void TSeCustomForm::DrawDragFrame(const skin::TRect& rect) {

@@ -13,6 +13,7 @@
 
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skinui/frame/WindowStatePlan.h"
 #include "skinui/frame/win32/SeCustomForm.h"
 #include "skinui/frame/win32/TrayIcon.h"
@@ -46,7 +47,7 @@ skin::TRect TSeCustomForm::NormalBounds() const {
     placement.length = sizeof placement;
     if (IsIconic(window) && GetWindowPlacement(window, &placement)) {
         const RECT& r = placement.rcNormalPosition;
-        return skin::TRect{r.left, r.top, r.right, r.bottom};
+        return skin::FromRECT(r);
     }
     return OwnerBounds();
 }

@@ -11,6 +11,7 @@
 #include "framework/Property.h"
 #include "framework/win32/Form.h"
 #include "skin/SkinMessages.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skinui/menus/MenuItem.h"
 #include "skinui/controls/win32/ThemeLibrary.h"
 #include "skinui/frame/win32/TrayIcon.h"
@@ -25,8 +26,6 @@ const framework::EnumInfo kBorderStyles{"kbsNone", "kbsStandard", "kbsToolWindow
 const framework::EnumInfo kPerformances{"ztfpNoBuffer", "ztfpSharedBuffer", "ztfpPersistentBuffer",
                                         "ztfpDoubleBuffer"};
 const framework::EnumInfo kWindowStates{"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"};
-
-skin::TRect FromRECT(const RECT& r) { return skin::TRect{r.left, r.top, r.right, r.bottom}; }
 
 // A stored action event: the root's methods take only the sender, so the
 // operation goes on (CallDefault stays set).
@@ -288,13 +287,13 @@ skin::TRect TSeCustomForm::OwnerBounds() const {
     if (HWND parent = GetParent(window); parent && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     }
-    return FromRECT(r);
+    return skin::FromRECT(r);
 }
 
 skin::TRect TSeCustomForm::ScreenWindowRect() const {
     RECT r{};
     GetWindowRect(OwnerWindow(), &r);
-    return FromRECT(r);
+    return skin::FromRECT(r);
 }
 
 skin::TRect TSeCustomForm::GetClientBounds() {
@@ -339,7 +338,7 @@ skin::TRect TSeCustomForm::GetMaximizedBounds() {
         IntersectRect(&area, &area, &monitor.rcMonitor);
     }
     // The plain frame pushes its borders off the screen.
-    return skin::RectInflated(FromRECT(area), GetClientBounds().Left);
+    return skin::RectInflated(skin::FromRECT(area), GetClientBounds().Left);
 }
 
 skin::TPoint TSeCustomForm::GetMinTrackSize() {
