@@ -31,6 +31,7 @@
 #include "skinui/menus/SkinItem.h"
 #include "skinui/menus/win32/SkinPopupWindow.h"
 #include "skinui/tests/MenuScript.h"
+#include "skinui/tests/win32/WindowMessageLog.h"
 
 namespace app {
 namespace {
@@ -610,6 +611,53 @@ TEST_F(DiagFormTest, CloseDuringARunWaitsUntilTheRunHasEnded) {
     EXPECT_TRUE(DuringRun::windowKept);
     EXPECT_FALSE(form->Running());
     EXPECT_FALSE(IsWindow(window));  // closed right after the run
+}
+
+// A press on the frame's close button while a run goes on: the progress
+// bar's pump delivers it inside the run, the frame answers it (nothing
+// reaches the default handling), the form holds the close, and the window
+// goes only after RUN is enabled again.
+TEST_F(DiagFormTest, TheFramesCloseButtonDuringARunIsDeliveredByThePumpAndHeldUntilTheRunEnds) {
+    using namespace skinui::test;
+    OpenWithCard("intel64");
+    HWND window = form->Handle();
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const skin::TRect close = form->SeSkinForm1->FormObject()->FindByName("CloseButton")->BoundsRect();
+    static LPARAM at;
+    static TDiagForm* running;
+    at = MAKELPARAM(bounds.left + close.Left + 10, bounds.top + close.Top + 10);
+    running = form.get();
+    struct Press {
+        static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+            if (!running->Running()) return;
+            KillTimer(nullptr, timer);
+            PostMessageA(running->Handle(), WM_NCLBUTTONDOWN, HTMINBUTTON, at);
+            PostMessageA(running->Handle(), WM_NCLBUTTONUP, HTMINBUTTON, at);
+        }
+    };
+    WindowMessageLog log;
+    ASSERT_TRUE(log.WatchingDefault());
+    log.Watch(window, "form");
+    log.Watch(form->ProcButton->Handle(), "RUN");
+    log.Only({wm::kEnable, wm::kNcLButtonDown, wm::kNcLButtonUp, wm::kSysCommand, wm::kShowWindow, wm::kClose,
+              wm::kDestroy});
+    SetTimer(nullptr, 0, 50, &Press::OnTimer);
+    SendMessageA(form->ProcButton->Handle(), BM_CLICK, 0, 0);
+    log.Mark("RUN click returned");
+    EXPECT_FALSE(IsWindow(window));
+
+    constexpr ExpectedMessage kHeldClose[] = {
+        {wm::kEnable, FALSE, kNested, 1},
+        {wm::kNcLButtonDown, HTMINBUTTON, kNested | kNotDefault, 0},
+        {wm::kNcLButtonUp, HTMINBUTTON, kNested | kNotDefault, 0},
+        {wm::kEnable, TRUE, kNested, 1},
+        {wm::kClose, kAnyParam, kNested | kNotDefault, 0},
+        {wm::kDestroy, kAnyParam, kNested, 0},
+        {wm::kDestroy, kAnyParam, kNested, 1},
+        Marker("RUN click returned"),
+    };
+    ExpectSequence(log, kHeldClose, "close button pressed during a run");
 }
 
 TEST_F(DiagFormTest, ControlsComeBackAfterARunAndCloseThenWorks) {

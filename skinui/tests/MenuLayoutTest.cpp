@@ -11,6 +11,7 @@
 #include "skinui/menus/ItemViewGeometry.h"
 #include "skinui/menus/MenuItem.h"
 #include "skinui/tests/MenuTestSupport.h"
+#include "skinui/tests/MessageNumbers.h"
 #include "skinui/menus/MenuLayout.h"
 #include "skinui/menus/MenuMetrics.h"
 
@@ -245,35 +246,36 @@ TEST(MenuLayoutTest, BelowAMenuBarTheLevelHangsFromTheItemOrSitsAboveIt) {
 }
 
 TEST(MenuLayoutTest, TheTrackingLoopsTablesOfMessagesAndKeys) {
-    EXPECT_EQ(ClassifyTrackingMessage(0x12), TSeTrackAction::CloseAllKeep);
-    EXPECT_EQ(ClassifyTrackingMessage(0xA1), TSeTrackAction::CloseAllKeep);
-    EXPECT_EQ(ClassifyTrackingMessage(0xA9), TSeTrackAction::CloseAllKeep);
-    EXPECT_EQ(ClassifyTrackingMessage(0xA0), TSeTrackAction::Dispatch);  // WM_NCMOUSEMOVE
-    EXPECT_EQ(ClassifyTrackingMessage(0xAA), TSeTrackAction::Dispatch);
-    EXPECT_EQ(ClassifyTrackingMessage(0x46), TSeTrackAction::CloseAllAndLeave);
-    EXPECT_EQ(ClassifyTrackingMessage(0x104), TSeTrackAction::Key);
-    EXPECT_EQ(ClassifyTrackingMessage(0x106), TSeTrackAction::Char);
-    EXPECT_EQ(ClassifyTrackingMessage(0x101), TSeTrackAction::Ignore);
-    EXPECT_EQ(ClassifyTrackingMessage(0x108), TSeTrackAction::Ignore);
-    EXPECT_EQ(ClassifyTrackingMessage(0x46F), TSeTrackAction::OpenSubmenu);
-    EXPECT_EQ(ClassifyTrackingMessage(0x113), TSeTrackAction::Dispatch);  // WM_TIMER
+    using namespace test;
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kQuit), TSeTrackAction::CloseAllKeep);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kNcLButtonDown), TSeTrackAction::CloseAllKeep);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kNcMButtonDblClk), TSeTrackAction::CloseAllKeep);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kNcMouseMove), TSeTrackAction::Dispatch);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kNcMButtonDblClk + 1), TSeTrackAction::Dispatch);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kWindowPosChanging), TSeTrackAction::CloseAllAndLeave);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kSysKeyDown), TSeTrackAction::Key);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kSysChar), TSeTrackAction::Char);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kKeyUp), TSeTrackAction::Ignore);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kKeyLast), TSeTrackAction::Ignore);
+    EXPECT_EQ(ClassifyTrackingMessage(kOpenSubmenuMessage), TSeTrackAction::OpenSubmenu);
+    EXPECT_EQ(ClassifyTrackingMessage(wm::kTimer), TSeTrackAction::Dispatch);
 
     using P = TSeParentKind;
     // The arrows mean different things in a bar and in a popup.
-    EXPECT_EQ(MenuKeyAction(37, true, P::None), TSeKeyAction::Previous);
-    EXPECT_EQ(MenuKeyAction(38, true, P::None), TSeKeyAction::Ignore);
-    EXPECT_EQ(MenuKeyAction(39, true, P::None), TSeKeyAction::Next);
-    EXPECT_EQ(MenuKeyAction(40, true, P::None), TSeKeyAction::OpenSubmenu);
-    EXPECT_EQ(MenuKeyAction(38, false, P::None), TSeKeyAction::Previous);
-    EXPECT_EQ(MenuKeyAction(40, false, P::Popup), TSeKeyAction::Next);
-    EXPECT_EQ(MenuKeyAction(37, false, P::MenuBar), TSeKeyAction::LeftToMenuBar);
-    EXPECT_EQ(MenuKeyAction(37, false, P::Popup), TSeKeyAction::EscapeSelf);
-    EXPECT_EQ(MenuKeyAction(37, false, P::None), TSeKeyAction::Ignore);
-    EXPECT_EQ(MenuKeyAction(39, false, P::MenuBar), TSeKeyAction::RightOpenOrToMenuBar);
-    EXPECT_EQ(MenuKeyAction(39, false, P::Popup), TSeKeyAction::RightOpenOrEscape);
-    EXPECT_EQ(MenuKeyAction(39, false, P::None), TSeKeyAction::RightOpen);
-    EXPECT_EQ(MenuKeyAction(121, false, P::None), TSeKeyAction::CloseAll);
-    EXPECT_EQ(MenuKeyAction(32, false, P::None), TSeKeyAction::Ignore);
+    EXPECT_EQ(MenuKeyAction(vk::kLeft, true, P::None), TSeKeyAction::Previous);
+    EXPECT_EQ(MenuKeyAction(vk::kUp, true, P::None), TSeKeyAction::Ignore);
+    EXPECT_EQ(MenuKeyAction(vk::kRight, true, P::None), TSeKeyAction::Next);
+    EXPECT_EQ(MenuKeyAction(vk::kDown, true, P::None), TSeKeyAction::OpenSubmenu);
+    EXPECT_EQ(MenuKeyAction(vk::kUp, false, P::None), TSeKeyAction::Previous);
+    EXPECT_EQ(MenuKeyAction(vk::kDown, false, P::Popup), TSeKeyAction::Next);
+    EXPECT_EQ(MenuKeyAction(vk::kLeft, false, P::MenuBar), TSeKeyAction::LeftToMenuBar);
+    EXPECT_EQ(MenuKeyAction(vk::kLeft, false, P::Popup), TSeKeyAction::EscapeSelf);
+    EXPECT_EQ(MenuKeyAction(vk::kLeft, false, P::None), TSeKeyAction::Ignore);
+    EXPECT_EQ(MenuKeyAction(vk::kRight, false, P::MenuBar), TSeKeyAction::RightOpenOrToMenuBar);
+    EXPECT_EQ(MenuKeyAction(vk::kRight, false, P::Popup), TSeKeyAction::RightOpenOrEscape);
+    EXPECT_EQ(MenuKeyAction(vk::kRight, false, P::None), TSeKeyAction::RightOpen);
+    EXPECT_EQ(MenuKeyAction(vk::kF10, false, P::None), TSeKeyAction::CloseAll);
+    EXPECT_EQ(MenuKeyAction(vk::kSpace, false, P::None), TSeKeyAction::Ignore);
     EXPECT_EQ(MenuKeyAction('T', false, P::None), TSeKeyAction::Translate);
 }
 

@@ -14,6 +14,7 @@
 #include "skin/objects/BitmapObject.h"
 #include "skinui/controls/win32/SeProgressBar.h"
 #include "skinui/tests/ControlTestSupport.h"
+#include "skinui/tests/win32/WindowMessageLog.h"
 #include "skinui/controls/win32/ThemeLibrary.h"
 
 namespace skinui {
@@ -119,6 +120,50 @@ TEST(ProgressBarTest, PositionRepaintsAndPumpsOnlyWhenTheFractionChanges) {
     bar->SetPosition(8);  // Min = Max: the fraction stays 0
     EXPECT_FALSE(GetUpdateRect(bar->Handle(), nullptr, FALSE));
     EXPECT_TRUE(PeekMessageA(&msg, w.form.Handle(), WM_APP, WM_APP, PM_REMOVE));
+}
+
+// What a long run on the program's thread relies on: a position that
+// changes what the bar shows repaints it (without erasing it) and runs what
+// is queued for every window, inside the call; one that does not leaves
+// the queue to the caller.
+TEST(ProgressBarTest, ANewFractionPaintsTheBarAndRunsTheQueueInsideTheCall) {
+    using namespace test;
+    Window w(300, 200);
+    TSeCustomProgressBar* bar = Bar(w, 140, 16);
+    bar->SetMax(1000);
+    bar->SetPosition(3);
+    ShowWindow(w.form.Handle(), SW_SHOWNA);  // hidden windows get no paints
+    framework::Application().ProcessMessages();
+    WindowMessageLog log;
+    log.Watch(w.form.Handle(), "form");
+    log.Watch(bar->Handle(), "bar");
+    log.Only({wm::kApp, wm::kPaint, wm::kEraseBkgnd});
+
+    PostMessageA(w.form.Handle(), WM_APP, 1, 0);
+    bar->SetPosition(3);
+    log.Mark("same position");
+    bar->SetPosition(4);
+    log.Mark("new fraction");
+    bar->SetMin(7);
+    bar->SetMax(7);
+    ValidateRect(bar->Handle(), nullptr);
+    PostMessageA(w.form.Handle(), WM_APP, 2, 0);
+    bar->SetPosition(8);  // Min = Max: the fraction stays 0
+    log.Mark("same fraction");
+    framework::Application().ProcessMessages();
+    log.Mark("queue run by the caller");
+
+    constexpr ExpectedMessage kPump[] = {
+        Marker("same position"),
+        {wm::kApp, 1, kOutermost, 0},
+        {wm::kPaint, kAnyParam, kOutermost, 1},
+        {wm::kEraseBkgnd, kAnyParam, kNested, 0},  // the bar asks its form for what lies under it
+        Marker("new fraction"),
+        Marker("same fraction"),
+        {wm::kApp, 2, kOutermost, 0},
+        Marker("queue run by the caller"),
+    };
+    ExpectSequence(log, kPump, "the position's pump");
 }
 
 // A skin whose ProgressBar has a frame with margins and two solid bars.
