@@ -36,11 +36,6 @@ const char* ButtonName(TSeItemSpecialKind kind) {
     }
 }
 
-skin::TSeSkinSource* UsableSource(skin::TSeSkinEngine* engine) {
-    skin::TSeSkinSource* source = engine ? engine->SkinSource() : nullptr;
-    return source && !source->Locked() && source->Count() > 0 ? source : nullptr;
-}
-
 }  // namespace
 
 int SkinItemState(bool hot, bool selected) {
@@ -68,20 +63,13 @@ void TSeSkinItem::SetSkinEngine(skin::TSeSkinEngine* engine) {
 
 void TSeSkinItem::ClearObjects() {
     menuBar_ = popupMenu_ = barItem_ = popupItem_ = separator_ = nullptr;
-    objectsTaken_ = false;
 }
 
 void TSeSkinItem::Bind(skin::TSeSkinEngine* engine) {
-    if (engine != engine_) {
-        if (engine_) RemoveFreeNotification(engine_);
-        engine_ = engine;
-        if (engine_) FreeNotification(engine_);
-    }
+    binding_.SetEngine(engine, nullptr);
     ClearObjects();
-    skin::TSeSkinSource* source = UsableSource(engine_);
+    skin::TSeSkinSource* source = binding_.Source();
     if (!source) return;
-    objectsTaken_ = true;
-    boundGeneration_ = source->Generation();
     menuBar_ = source->GetObjectByName("MenuBar");
     popupMenu_ = source->GetObjectByName("PopupMenu");
     if (menuBar_) barItem_ = menuBar_->FindByName(ToolBarItem() ? "ToolbarItem" : "Item");
@@ -93,18 +81,14 @@ void TSeSkinItem::Bind(skin::TSeSkinEngine* engine) {
 
 bool TSeSkinItem::SkinUsable() {
     if (Loading() || Destroying()) return false;
-    skin::TSeSkinSource* source = UsableSource(engine_);
-    if (!source) return false;
+    if (!binding_.Source()) return false;
     // Objects taken from a skin that has since been replaced may be freed.
-    if (!objectsTaken_ || source->Generation() != boundGeneration_) Bind(engine_);
+    if (binding_.Stale()) Bind(binding_.Engine());
     return menuBar_ && popupMenu_;
 }
 
 void TSeSkinItem::Notification(framework::TComponent* component, framework::TOperation operation) {
-    if (operation == framework::TOperation::opRemove && component == engine_) {
-        engine_ = nullptr;
-        ClearObjects();
-    }
+    if (operation == framework::TOperation::opRemove && binding_.EngineRemoved(component)) ClearObjects();
     TSeCustomItem::Notification(component, operation);
 }
 

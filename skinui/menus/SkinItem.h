@@ -13,12 +13,8 @@
 #include <functional>
 #include <string_view>
 
+#include "skinui/controls/SkinBinding.h"
 #include "skinui/menus/MenuItem.h"
-
-namespace skin {
-class TSeSkinEngine;
-class TSeSkinObject;
-}  // namespace skin
 
 namespace skinui {
 
@@ -32,7 +28,7 @@ public:
     // Caption, ImageIndex, Images, ShortCut, Visible, OnClick and
     // OnBeforeDropDown among them, in that order. The engine is not stored.
 
-    skin::TSeSkinEngine* SkinEngine() const { return engine_; }
+    skin::TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     // Binds the item, and every sub-item that is a TSeSkinItem, to the
     // engine's menu objects (all cleared when its skin is empty or being
     // replaced). The item stops listening to its old engine and hears when
@@ -76,10 +72,9 @@ private:
     void DrawBarItem(skin::SkinCanvas& canvas, bool hot, bool selected, const skin::TRect& rect);
     void DrawPopupItem(skin::SkinCanvas& canvas, bool hot, bool selected, const skin::TRect& rect);
 
-    skin::TSeSkinEngine* engine_ = nullptr;
-    // The objects were looked up, in the skin of this generation.
-    bool objectsTaken_ = false;
-    unsigned boundGeneration_ = 0;
+    // The engine's own objects are held, not copies: the binding says when
+    // they must be looked up again.
+    SkinBinding binding_{"", this};
     skin::TSeSkinObject* menuBar_ = nullptr;
     skin::TSeSkinObject* popupMenu_ = nullptr;
     skin::TSeSkinObject* barItem_ = nullptr;

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "framework/ClassRegistry.h"
+#include "framework/ObjectText.h"
 #include "framework/win32/Application.h"
 #include "framework/win32/Form.h"
 #include "skin/gfx/win32/BitmapDraw.h"
@@ -183,7 +185,9 @@ namespace {
 // A windowless control: a blue square at its top-left corner.
 class TProbeGraphic : public TSeGraphicControl {
 public:
+    static constexpr std::string_view kClassName = "TProbeGraphic";
     using TSeGraphicControl::TSeGraphicControl;
+    std::string_view ClassName() const override { return kClassName; }
 
 protected:
     void PaintClient(HDC dc) override {
@@ -222,6 +226,60 @@ TEST(GraphicControlTest, EnablingBlendingBuffersTheWindowlessControl) {
     EXPECT_EQ(control.Performance(), ztpDoubleBuffer);
     control.SetPerformance(ztpNoBuffer);
     EXPECT_EQ(control.Performance(), ztpDoubleBuffer);
+}
+
+// White at Blending.Value 128 over the form's 0x336699 (red 0x99, green
+// 0x66, blue 0x33): about half way in every channel.
+void ExpectWhiteHalfBlendedOverTheForm(std::uint32_t pixel) {
+    EXPECT_NEAR(int(pixel >> 16 & 0xFF), (0x99 + 0xFF) / 2, 2);
+    EXPECT_NEAR(int(pixel >> 8 & 0xFF), (0x66 + 0xFF) / 2, 2);
+    EXPECT_NEAR(int(pixel & 0xFF), (0x33 + 0xFF) / 2, 2);
+}
+
+std::uint32_t FormPixel(framework::TForm& form, int x, int y) {
+    skin::TSeBitmap face;
+    face.SetSize(200, 120);
+    form.Perform(WM_PAINT, reinterpret_cast<WPARAM>(skin::BitmapDC(face)), 0);
+    return face.GetPixel(x, y) & 0xFFFFFF;
+}
+
+// Blending switched on, at run time or in the stored description, gives the
+// windowless control a buffer to blend in and repaints its place: unbuffered
+// it would be drawn opaque.
+TEST(GraphicControlTest, BlendingSetAtRunTimeBuffersAndRepaintsTheWindowlessControl) {
+    Window w;
+    auto* control = new TProbeGraphic(&w.form);
+    control->SetParent(&w.form);
+    control->SetBounds(20, 30, 40, 20);
+    control->SetColor(0x00FFFFFF);
+    control->Blending()->SetValue(128);
+    EXPECT_EQ(FormPixel(w.form, 40, 40), 0xFFFFFFu);  // opaque before
+    ShowWindow(w.form.Handle(), SW_SHOWNA);  // a hidden window keeps no update region
+    ValidateRect(w.form.Handle(), nullptr);
+    RECT dirty{};
+    ASSERT_FALSE(GetUpdateRect(w.form.Handle(), &dirty, FALSE));
+    control->Blending()->SetEnabled(true);
+    EXPECT_EQ(control->Performance(), ztpDoubleBuffer);
+    ASSERT_TRUE(GetUpdateRect(w.form.Handle(), &dirty, FALSE));
+    EXPECT_LE(dirty.left, 20);
+    EXPECT_LE(dirty.top, 30);
+    EXPECT_GE(dirty.right, 60);
+    EXPECT_GE(dirty.bottom, 50);
+    ExpectWhiteHalfBlendedOverTheForm(FormPixel(w.form, 40, 40));
+}
+
+TEST(GraphicControlTest, BlendingReadFromTheStoredFormBuffersTheWindowlessControl) {
+    framework::RegisterComponentClass<TProbeGraphic>();
+    framework::TForm form(nullptr);
+    form.LoadFromDescription(framework::ObjectTextToBinary(
+        "object Form1: TForm\n  ClientWidth = 200\n  ClientHeight = 120\n  Color = $00336699\n"
+        "  object Probe1: TProbeGraphic\n    Left = 20\n    Top = 30\n    Width = 40\n    Height = 20\n"
+        "    Blending.Enabled = True\n    Blending.Value = 128\n  end\nend\n"));
+    auto* control = dynamic_cast<TProbeGraphic*>(form.FindComponent("Probe1"));
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->Performance(), ztpDoubleBuffer);
+    control->SetColor(0x00FFFFFF);
+    ExpectWhiteHalfBlendedOverTheForm(FormPixel(form, 40, 40));
 }
 
 TEST(GraphicControlTest, ItIsDrawnOnItsParentInEveryModeAndHearsTheMouse) {

@@ -107,6 +107,18 @@ TEST(FormFrameTest, TheSkinLinkFallsBackToTheFormObjectAndFollowsItsEngine) {
     SendMessageA(tool.form.Handle(), skin::WM_SESKINCHANGED, 0, reinterpret_cast<LPARAM>(tool.engine));
     EXPECT_NE(tool.frame->FormObject(), nullptr);
 
+    // A skin replaced without an announcement is noticed at the frame's next
+    // message: it takes a copy of the new form object.
+    tool.engine->SkinSource()->Clear();
+    GiveSkin(*tool.engine);
+    tool.engine->SkinSource()->GetFormObject()->SetColor(0x00404040);
+    EXPECT_FALSE(tool.frame->SkinUsable());
+    SendMessageA(tool.form.Handle(), WM_NULL, 0, 0);
+    ASSERT_TRUE(tool.frame->SkinUsable());
+    EXPECT_EQ(tool.frame->FormObject()->Color(), 0x00404040);
+    EXPECT_EQ(tool.form.Color(), 0x00404040);
+    EXPECT_EQ(tool.frame->TitleObject()->Name(), "Title");
+
     // Removing the engine leaves the plain frame with the button face.
     delete tool.engine;
     EXPECT_EQ(tool.frame->SkinEngine(), nullptr);

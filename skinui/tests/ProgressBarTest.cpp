@@ -234,6 +234,16 @@ TEST(ProgressBarTest, TheSkinnedBarGrowsFromItsEdgeAndFollowsItsEngine) {
     bar->Perform(skin::WM_SESKINCHANGED, reinterpret_cast<WPARAM>(engine), reinterpret_cast<LPARAM>(engine));
     EXPECT_TRUE(bar->SkinAvailable());
 
+    // A skin replaced without an announcement is noticed at the next paint:
+    // the bar draws from the new one, not from a copy of the freed one.
+    engine->SkinSource()->Clear();
+    GiveSkin(*engine);
+    engine->SkinSource()->GetObjectByName("ProgressBar")->FindByName("Frame")->SetColor(0x00000000);
+    EXPECT_FALSE(bar->SkinAvailable());
+    const Picture replaced = Painted(*bar);
+    EXPECT_TRUE(bar->SkinAvailable());
+    EXPECT_EQ(replaced->GetPixel(1, 1) & 0xFFFFFF, 0x000000u);  // the new frame object
+
     // Removing the engine clears the reference and the copy.
     delete engine;
     EXPECT_EQ(bar->SkinEngine(), nullptr);

@@ -13,8 +13,6 @@ namespace skinui {
 
 namespace {
 
-const framework::EnumInfo kPerformances{"ztpNoBuffer", "ztpSharedBuffer", "ztpDoubleBuffer"};
-
 RECT ToRect(const skin::TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
 // The theme's "Edit" state of a frame: disabled, focused, hot, normal.
@@ -23,9 +21,7 @@ int EditState(bool enabled, bool focused, bool hot) { return !enabled ? 4 : focu
 }  // namespace
 
 TSeCustomControl::TSeCustomControl(framework::TComponent* owner)
-    : framework::TCustomControl(owner), paintFont_(std::make_unique<framework::TFont>()),
-      blending_(std::make_unique<TSeBlending>()) {
-    blending_->onChange = [this] { BlendingChanged(); };
+    : framework::TCustomControl(owner), paintFont_(std::make_unique<framework::TFont>()) {
     TCustomControl::SetBounds(0, 0, 100, 30);
     paintWidth_ = 100;
     paintHeight_ = 30;
@@ -35,15 +31,12 @@ TSeCustomControl::~TSeCustomControl() { BeginDestruction(); }
 
 const framework::PropertyTable& TSeCustomControl::ClassProperties() {
     using T = TSeCustomControl;
-    static const framework::PropertyTable table(
-        &framework::TControl::ClassProperties(),
-        {
-            framework::ObjectProperty("Blending", &T::Blending),
-            framework::EnumProperty("Performance", kPerformances, &T::Performance, &T::SetPerformance, ztpNoBuffer),
-            framework::BooleanProperty("Transparent", &T::Transparent, &T::SetTransparent, false),
-            framework::EventProperty("OnMouseEnter", &T::OnMouseEnterName, &T::SetOnMouseEnter),
-            framework::EventProperty("OnMouseLeave", &T::OnMouseLeaveName, &T::SetOnMouseLeave),
-        });
+    static const framework::PropertyTable table(&framework::TControl::ClassProperties(), [] {
+        std::vector<framework::PropertyInfo> own = StoredProperties<T>();
+        own.push_back(framework::EventProperty("OnMouseEnter", &T::OnMouseEnterName, &T::SetOnMouseEnter));
+        own.push_back(framework::EventProperty("OnMouseLeave", &T::OnMouseLeaveName, &T::SetOnMouseLeave));
+        return own;
+    }());
     return table;
 }
 
@@ -57,37 +50,6 @@ void TSeCustomControl::SetOnMouseEnter(const std::string& name, framework::TNoti
 void TSeCustomControl::SetOnMouseLeave(const std::string& name, framework::TNotifyEvent handler) {
     onMouseLeaveName_ = name;
     onMouseLeave = std::move(handler);
-}
-
-void TSeCustomControl::SetPerformance(TSePerformance value) {
-    if (value == performance_) return;
-    if (value == ztpNoBuffer && blending_->Enabled()) return;  // blending needs a buffer
-    performance_ = value;
-    Invalidate();
-}
-
-void TSeCustomControl::SetTransparent(bool value) {
-    if (value == transparent_) return;
-    transparent_ = value;
-    Invalidate();
-}
-
-void TSeCustomControl::SetBlending(const TSeBlending& value) {
-    auto callback = std::move(blending_->onChange);
-    blending_->Assign(value);
-    blending_->onChange = std::move(callback);
-    if (blending_->Enabled() && performance_ == ztpNoBuffer) performance_ = ztpDoubleBuffer;
-    if (!Loading()) Invalidate();
-}
-
-void TSeCustomControl::BlendingChanged() {
-    if (blending_->Enabled() && performance_ == ztpNoBuffer) SetPerformance(ztpDoubleBuffer);
-    Invalidate();
-}
-
-void TSeCustomControl::SetColor(framework::TColor value) {
-    color_ = value;
-    Invalidate();
 }
 
 void TSeCustomControl::SetBorderWidth(int value) {
@@ -161,13 +123,13 @@ void TSeCustomControl::HandleCreated() { objectWindow_.SetWindow(Handle()); }
 
 void TSeCustomControl::Paint(HDC target) {
     // 1. The surface (10: an own buffer goes with it, also when a step throws).
-    PaintSurface surface = ChoosePaintSurface(performance_, paintWidth_, paintHeight_, true);
+    PaintSurface surface = ChoosePaintSurface(Performance(), paintWidth_, paintHeight_, true);
     skin::TSeBitmap* buffer = surface.buffer;
     HDC dc = buffer ? skin::BitmapDC(*buffer) : target;
     // 2. The font of the form the control is on.
     if (framework::TForm* form = ParentForm()) paintFont_->Assign(*form->Font());
     // 3. The parent's look first.
-    if (transparent_) DrawParentBackground(dc);
+    if (Transparent()) DrawParentBackground(dc);
     // 4, 5. The border, never inside the inner rectangle.
     const skin::TRect inner = GetInnerRect();
     const int saved = SaveDC(dc);
@@ -178,14 +140,14 @@ void TSeCustomControl::Paint(HDC target) {
     PaintClient(dc);
     if (!buffer) return;
     // 8. Translucency over the parent's look.
-    BlendOverParent(surface, *blending_, blendBuffer_, paintWidth_, paintHeight_,
+    BlendOverParent(surface, *Blending(), blendBuffer_, paintWidth_, paintHeight_,
                     [this](HDC into) { DrawParentBackground(into); });
     // 9. Onto the window, not colour-keyed.
     BitBlt(target, 0, 0, paintWidth_, paintHeight_, skin::BitmapDC(*buffer), 0, 0, SRCCOPY);
 }
 
 void TSeCustomControl::PaintClient(HDC dc) {
-    if (!transparent_) skin::FillRectColor(dc, GetInnerRect(), color_);
+    if (!Transparent()) skin::FillRectColor(dc, GetInnerRect(), Color());
 }
 
 void TSeCustomControl::PaintBorder(HDC dc) {
@@ -210,7 +172,7 @@ void TSeCustomControl::PaintBorder(HDC dc) {
         }
     }
     for (int i = 0; i < border_.borderWidth && !skin::RectIsEmpty(w); ++i) {
-        skin::FrameRectColor(dc, w, color_);
+        skin::FrameRectColor(dc, w, Color());
         w = skin::RectInflated(w, -1);
     }
 }
@@ -227,13 +189,13 @@ void TSeCustomControl::DrawParentBackground(HDC dc) {
     request.top = p.y;
     request.right = p.x + paintWidth_;
     request.bottom = p.y + paintHeight_;
-    request.buffered = performance_ != ztpNoBuffer ? 1 : 0;
+    request.buffered = Performance() != ztpNoBuffer ? 1 : 0;
     // The parent's coordinates land on the control's pixels.
-    if (performance_ != ztpNoBuffer) {
+    if (Performance() != ztpNoBuffer) {
         AskParentForBackground(*parent, dc, p, request);
         // A blended control lets the parent's windowless controls show
         // through: they are part of what lies under it.
-        if (blending_->Enabled()) {
+        if (Blending()->Enabled()) {
             POINT old;
             OffsetViewportOrgEx(dc, -p.x, -p.y, &old);
             framework::PaintGraphicChildren(*parent, dc);
@@ -249,7 +211,7 @@ void TSeCustomControl::DrawParentBackground(HDC dc) {
 }
 
 void TSeCustomControl::EraseForChild(HDC dc) {
-    if (transparent_) DrawParentBackground(dc);
+    if (Transparent()) DrawParentBackground(dc);
     PaintBorder(dc);
     PaintClient(dc);
 }

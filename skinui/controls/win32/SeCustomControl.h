@@ -21,11 +21,11 @@
 #include "skin/gfx/SeBitmap.h"
 #include "skin/objects/win32/SkinObjectWindow.h"
 #include "skinui/controls/ControlGeometry.h"
-#include "skinui/controls/SeBlending.h"
+#include "skinui/controls/ControlPaintSettings.h"
 
 namespace skinui {
 
-class TSeCustomControl : public framework::TCustomControl {
+class TSeCustomControl : public framework::TCustomControl, public ControlPaintSettings {
 public:
     static constexpr std::string_view kClassName = "TSeCustomControl";
     explicit TSeCustomControl(framework::TComponent* owner);
@@ -35,18 +35,7 @@ public:
     // TControl's, then Blending, Performance, Transparent.
     static const framework::PropertyTable& ClassProperties();
 
-    TSePerformance Performance() const { return performance_; }
-    // Refused (nothing happens) for ztpNoBuffer while blending is enabled.
-    void SetPerformance(TSePerformance value);
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool value);
-    TSeBlending* Blending() const { return blending_.get(); }
-    // Takes the settings; enabled blending on an unbuffered control makes it
-    // double buffered.
-    void SetBlending(const TSeBlending& value);
-
-    framework::TColor Color() const { return color_; }
-    void SetColor(framework::TColor value);
+    // Performance, Transparent, Blending and Color: ControlPaintSettings.
 
     int BorderWidth() const { return border_.borderWidth; }
     void SetBorderWidth(int value);
@@ -99,22 +88,19 @@ protected:
     virtual void ExitFocus();
     // The control as the Control of the skin objects it draws.
     skin::SkinObjectWindow& ObjectWindow() { return objectWindow_; }
+    void PaintSettingsChanged() override { Invalidate(); }
+    bool ReadingPaintSettings() const override { return Loading(); }
 
 private:
-    void BlendingChanged();
     void EraseForChild(HDC dc);
 
-    TSePerformance performance_ = ztpNoBuffer;
     std::unique_ptr<skin::TSeBitmap> blendBuffer_;
     bool focused_ = false;
-    bool transparent_ = false;
     bool mouseInControl_ = false;
     std::unique_ptr<framework::TFont> paintFont_;
     BorderSettings border_;
     TSeBevelKind bevelKind_ = kbkNone;
-    std::unique_ptr<TSeBlending> blending_;
     bool themedBorder_ = true;
-    framework::TColor color_ = kBtnFace;
     int paintWidth_ = 0;
     int paintHeight_ = 0;
     skin::SkinObjectWindow objectWindow_{nullptr};

@@ -14,11 +14,11 @@
 #include "framework/win32/GraphicControl.h"
 #include "skin/gfx/SeBitmap.h"
 #include "skinui/controls/ControlGeometry.h"
-#include "skinui/controls/SeBlending.h"
+#include "skinui/controls/ControlPaintSettings.h"
 
 namespace skinui {
 
-class TSeGraphicControl : public framework::TGraphicControl {
+class TSeGraphicControl : public framework::TGraphicControl, public ControlPaintSettings {
 public:
     static constexpr std::string_view kClassName = "TSeGraphicControl";
     explicit TSeGraphicControl(framework::TComponent* owner);
@@ -27,14 +27,7 @@ public:
     // TControl's, then Blending, Performance, Transparent.
     static const framework::PropertyTable& ClassProperties();
 
-    TSePerformance Performance() const { return performance_; }
-    void SetPerformance(TSePerformance value);
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool value);
-    TSeBlending* Blending() const { return blending_.get(); }
-    void SetBlending(const TSeBlending& value);
-    framework::TColor Color() const { return color_; }
-    void SetColor(framework::TColor value);
+    // Performance, Transparent, Blending and Color: ControlPaintSettings.
     bool MouseInControl() const { return mouseInControl_; }
     framework::TFont* PaintFont() const { return paintFont_.get(); }
 
@@ -51,15 +44,13 @@ public:
 
 protected:
     virtual void PaintClient(HDC dc);
+    void PaintSettingsChanged() override { Invalidate(); }
+    bool ReadingPaintSettings() const override { return Loading(); }
 
 private:
     std::unique_ptr<skin::TSeBitmap> blendBuffer_;
-    bool transparent_ = false;
     bool mouseInControl_ = false;
     std::unique_ptr<framework::TFont> paintFont_;
-    TSePerformance performance_ = ztpNoBuffer;
-    std::unique_ptr<TSeBlending> blending_;
-    framework::TColor color_ = kBtnFace;
 };
 
 }  // namespace skinui

@@ -159,8 +159,6 @@ const std::string& TSeSkinProgressBar::Version() const {
 }
 
 void TSeSkinProgressBar::SetSkinEngine(skin::TSeSkinEngine* engine) {
-    if (skin::TSeSkinEngine* old = binding_.Engine(); old && old != engine) RemoveFreeNotification(old);
-    if (engine) FreeNotification(engine);
     binding_.SetEngine(engine, &ObjectWindow());
     Invalidate();
 }
@@ -208,6 +206,13 @@ void TSeSkinProgressBar::PaintBar(HDC dc) {
     bar->Draw(canvas);
 }
 
+void TSeSkinProgressBar::Paint(HDC dc) {
+    // A skin replaced without an announcement: the copy is taken again
+    // before anything is drawn from it.
+    if (!Loading() && !Destroying() && binding_.Stale()) binding_.SetEngine(binding_.Engine(), &ObjectWindow());
+    TSeCustomProgressBar::Paint(dc);
+}
+
 void TSeSkinProgressBar::Loaded() {
     TSeCustomProgressBar::Loaded();
     Invalidate();
@@ -215,9 +220,7 @@ void TSeSkinProgressBar::Loaded() {
 
 void TSeSkinProgressBar::Notification(framework::TComponent* component, framework::TOperation operation) {
     TSeCustomProgressBar::Notification(component, operation);
-    if (operation == framework::TOperation::opRemove && component && component == binding_.Engine()) {
-        SetSkinEngine(nullptr);
-    }
+    if (operation == framework::TOperation::opRemove && binding_.EngineRemoved(component)) Invalidate();
 }
 
 LRESULT TSeSkinProgressBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -226,9 +229,7 @@ LRESULT TSeSkinProgressBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) 
             binding_.SkinChanging(reinterpret_cast<const void*>(lParam));
             return 0;
         case skin::WM_SESKINCHANGED:
-            if (binding_.Engine() && reinterpret_cast<const void*>(lParam) == binding_.Engine()) {
-                SetSkinEngine(binding_.Engine());
-            }
+            if (binding_.IsEngine(reinterpret_cast<const void*>(lParam))) SetSkinEngine(binding_.Engine());
             return 0;
         case skin::WM_SEOBJECTCHANGED:
             Invalidate();

@@ -89,13 +89,14 @@ public:
     void Notification(framework::TComponent* component, framework::TOperation operation) override;
 
 protected:
+    void Paint(HDC dc) override;
     void PaintBarFrame(HDC dc) override;
     void PaintBar(HDC dc) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     skin::TSeSkinObject* Find(std::string_view name) const;
-    SkinBinding binding_{"ProgressBar"};
+    SkinBinding binding_{"ProgressBar", this};
 };
 
 // Registers the two classes with the framework's class registry.

@@ -28,9 +28,14 @@ namespace {
 constexpr UINT_PTR kHoverTimerId = 0x5EF0;
 constexpr UINT kHoverInterval = 100;
 
-bool SourceUsable(const skin::TSeSkinEngine* engine) {
-    const skin::TSeSkinSource* source = engine ? engine->SkinSource() : nullptr;
-    return source && !source->Locked() && source->Count() > 0;
+// "Form" (exactly) names the skin's form object; any other name is looked
+// up, the form object standing in when nothing has that name.
+const TSeSkinObject* FindFormObject(const skin::TSeSkinSource& source, const std::string& name) {
+    const TSeSkinObject* object = nullptr;
+    if (name == "Form") object = source.GetFormObject();
+    if (!object) object = source.GetObjectByName(name);
+    if (!object) object = source.GetFormObject();
+    return object;
 }
 
 // Every object of `root`'s tree with its parent, depth first.
@@ -43,7 +48,10 @@ void ForEachObject(TSeSkinObject& root, const TSeSkinObject* parent, F&& f) {
 
 }  // namespace
 
-TSeSkinForm::TSeSkinForm(framework::TComponent* owner) : TSeCustomForm(owner) { SetActive(true); }
+TSeSkinForm::TSeSkinForm(framework::TComponent* owner)
+    : TSeCustomForm(owner), binding_("Form", this, &FindFormObject) {
+    SetActive(true);
+}
 
 TSeSkinForm::~TSeSkinForm() {
     BeginDestruction();
@@ -79,61 +87,49 @@ void TSeSkinForm::DropFormObject() {
     pressedObject_ = nullptr;
     clientObject_ = nullptr;
     titleObject_ = nullptr;
-    formObject_.reset();
+    binding_.DropCopy();
 }
 
 void TSeSkinForm::SetSkinEngine(skin::TSeSkinEngine* engine) {
-    if (engine_ && engine_ != engine) RemoveFreeNotification(engine_);
-    engine_ = engine;
-    if (engine_) FreeNotification(engine_);
     auto* form = dynamic_cast<framework::TForm*>(Owner());
     DropFormObject();
-    if (SourceUsable(engine_)) {
-        const skin::TSeSkinSource& source = *engine_->SkinSource();
-        const TSeSkinObject* object = nullptr;
-        if (skinObject_ == "Form") object = source.GetFormObject();
-        if (!object) object = source.GetObjectByName(skinObject_);
-        if (!object) object = source.GetFormObject();
-        if (object) {
-            formObject_.reset(skin::CloneObject(*object, nullptr));
-            if (formObject_) {
-                formObject_->SetControl(&objectWindow_);
-                titleObject_ = formObject_->FindByKind(skin::skTitle);
-                clientObject_ = formObject_->FindByKind(skin::skClient);
-                if (form) {
-                    form->Font()->Assign(*formObject_->Font());
-                    form->SetColor(formObject_->Color());
-                }
-            }
+    binding_.SetEngine(engine, &objectWindow_);
+    if (TSeSkinObject* copy = binding_.Copy()) {
+        titleObject_ = copy->FindByKind(skin::skTitle);
+        clientObject_ = copy->FindByKind(skin::skClient);
+        if (form) {
+            form->Font()->Assign(*copy->Font());
+            form->SetColor(copy->Color());
         }
     }
-    if (!formObject_ && form) form->SetColor(framework::clBtnFace);
+    if (!binding_.Copy() && form) form->SetColor(framework::clBtnFace);
     if (SkinUsable() && !clientObject_) GiveOwnerFixedSize();
     if (!Loading()) UpdateFrame();
 }
 
 void TSeSkinForm::GiveOwnerFixedSize() {
-    if (!Hooked() || !formObject_) return;
-    SetWindowPos(OwnerWindow(), nullptr, 0, 0, formObject_->Width(), formObject_->Height(),
+    const TSeSkinObject* copy = binding_.Copy();
+    if (!Hooked() || !copy) return;
+    SetWindowPos(OwnerWindow(), nullptr, 0, 0, copy->Width(), copy->Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool TSeSkinForm::SkinUsable() const {
-    return !Loading() && !Destroying() && SourceUsable(engine_) && formObject_ != nullptr;
+    return !Loading() && !Destroying() && binding_.Source() && binding_.Copy() && !binding_.Stale();
 }
 
 bool TSeSkinForm::SkinnedGeometry() const { return SkinUsable() && BorderStyle() != kbsNone; }
 
 TSeCustomItem* TSeSkinForm::CreateSystemMenuItem() {
     auto* item = new TSeSkinItem(nullptr);
-    item->SetSkinEngine(engine_);
+    item->SetSkinEngine(binding_.Engine());
     return item;
 }
 
 void TSeSkinForm::Loaded() {
     if (BorderStyle() == kbsToolWindow) {
-        skinObject_ = "ToolWindow";
-        SetSkinEngine(engine_);
+        binding_.SetObjectName("ToolWindow");
+        SetSkinEngine(binding_.Engine());
     }
     // The objects reach the window (repaints, the frame's buttons) through
     // this control once it exists.
@@ -166,8 +162,7 @@ void TSeSkinForm::TellComponentsObjectsChanged() {
 
 void TSeSkinForm::Notification(framework::TComponent* component, framework::TOperation operation) {
     TSeCustomForm::Notification(component, operation);
-    if (operation == framework::TOperation::opRemove && component && component == engine_) {
-        engine_ = nullptr;
+    if (operation == framework::TOperation::opRemove && binding_.EngineRemoved(component)) {
         DropFormObject();
         if (!Destroying()) SetSkinEngine(nullptr);
     }
@@ -187,11 +182,11 @@ HRGN TSeSkinForm::CreateFrameRegion() {
         if (clientObject_) clientObject_->SetBounds(TRect{0, 0, FrameWidth(), FrameHeight()});
         return TSeCustomForm::CreateFrameRegion();
     }
-    formObject_->SetBounds(TRect{0, 0, FrameWidth(), FrameHeight()});
+    FormObject()->SetBounds(TRect{0, 0, FrameWidth(), FrameHeight()});
     // Controls placed by the skin follow their objects.
     if (auto* form = Form()) {
         const TRect client = GetClientBounds();
-        ForEachObject(*formObject_, nullptr, [&](TSeSkinObject& object, const TSeSkinObject* parent) {
+        ForEachObject(*FormObject(), nullptr, [&](TSeSkinObject& object, const TSeSkinObject* parent) {
             auto* link = dynamic_cast<skin::TSeLinkSkinObject*>(&object);
             if (!link || link->LinkControl().empty()) return;
             auto* control = dynamic_cast<framework::TControl*>(form->FindComponent(link->LinkControl()));
@@ -204,7 +199,7 @@ HRGN TSeSkinForm::CreateFrameRegion() {
             }
         });
     }
-    const std::optional<skin::SkinRegion> region = formObject_->CreateSubtreeRegion();
+    const std::optional<skin::SkinRegion> region = FormObject()->CreateSubtreeRegion();
     if (!region) return TSeCustomForm::CreateFrameRegion();
     return skin::CreateRegionHandle(*region);
 }
@@ -246,8 +241,8 @@ void TSeSkinForm::PaintNonClient(HDC dc) {
     }
     painting_ = true;
     skin::OnExit done{[&] { painting_ = false; }};
-    formObject_->SetActive(FrameActive());
-    formObject_->SetState(StateCode());
+    FormObject()->SetActive(FrameActive());
+    FormObject()->SetState(StateCode());
     if (titleObject_) {
         // The window's own text: it follows WM_SETTEXT from anyone.
         wchar_t text[512] = {};
@@ -260,7 +255,7 @@ void TSeSkinForm::PaintNonClient(HDC dc) {
     }};
     skin::SkinCanvasDC canvas(dc);
     if (Performance() != ztfpNoBuffer || !clientObject_) {
-        formObject_->Draw(canvas);
+        FormObject()->Draw(canvas);
         return;
     }
     // Unbuffered: the caption strip is drawn off-screen first and goes to
@@ -272,12 +267,12 @@ void TSeSkinForm::PaintNonClient(HDC dc) {
         strip.Fill(skin::kKeyPixel);
         {
             skin::SkinCanvasDC stripCanvas(skin::BitmapDC(strip));
-            formObject_->Draw(stripCanvas);
+            FormObject()->Draw(stripCanvas);
         }
         skin::Draw(strip, dc, 0, 0, true);
         ExcludeClipRect(dc, 0, 0, FrameWidth(), stripHeight);
     }
-    formObject_->Draw(canvas);
+    FormObject()->Draw(canvas);
 }
 
 void TSeSkinForm::PaintClientBackground(HDC dc) {
@@ -287,7 +282,7 @@ void TSeSkinForm::PaintClientBackground(HDC dc) {
     }
     skin::SkinCanvasDC canvas(dc);
     if (!clientObject_) {
-        formObject_->Draw(canvas);
+        FormObject()->Draw(canvas);
         return;
     }
     clientObject_->SetActive(FrameActive());
@@ -301,7 +296,7 @@ void TSeSkinForm::PaintClientBackground(HDC dc) {
 
 TSeFrameHit TSeSkinForm::HitTest(int x, int y) {
     if (!SkinnedGeometry()) return TSeCustomForm::HitTest(x, y);
-    const TSeSkinObject* object = formObject_->ObjectAtPoint(skin::TPoint{x, y});
+    const TSeSkinObject* object = FormObject()->ObjectAtPoint(skin::TPoint{x, y});
     if (!object) return kfhNone;
     switch (object->Kind()) {
         case skin::skCaption:
@@ -322,7 +317,7 @@ TSeFrameHit TSeSkinForm::HitTest(int x, int y) {
 void TSeSkinForm::FrameMouseDown(skin::TMouseButton button, skin::TShiftState shift, int x, int y) {
     TSeCustomForm::FrameMouseDown(button, shift, x, y);
     if (!SkinUsable()) return;
-    TSeSkinObject* object = formObject_->ObjectAtPoint(skin::TPoint{x, y});
+    TSeSkinObject* object = FormObject()->ObjectAtPoint(skin::TPoint{x, y});
     pressedObject_ = object;
     if (!object) return;
     if (shift & kShiftDouble) {
@@ -335,7 +330,7 @@ void TSeSkinForm::FrameMouseDown(skin::TMouseButton button, skin::TShiftState sh
 void TSeSkinForm::FrameMouseMove(skin::TShiftState shift, int x, int y) {
     TSeCustomForm::FrameMouseMove(shift, x, y);
     if (!SkinUsable()) return;
-    TSeSkinObject* object = formObject_->ObjectAtPoint(skin::TPoint{x, y});
+    TSeSkinObject* object = FormObject()->ObjectAtPoint(skin::TPoint{x, y});
     if (!object) return;
     if ((shift & (kShiftLeft | kShiftRight)) == 0 || object == pressedObject_) {
         object->MouseMove(shift, x - object->Left(), y - object->Top());
@@ -348,7 +343,7 @@ void TSeSkinForm::FrameMouseUp(skin::TMouseButton button, skin::TShiftState shif
         pressedObject_ = nullptr;
         return;
     }
-    TSeSkinObject* object = formObject_->ObjectAtPoint(skin::TPoint{x, y});
+    TSeSkinObject* object = FormObject()->ObjectAtPoint(skin::TPoint{x, y});
     TSeSkinObject* pressed = pressedObject_;
     pressedObject_ = nullptr;
     // The object's action may change the skin and free the object: nothing
@@ -362,7 +357,7 @@ void TSeSkinForm::TrackHover() {
     GetCursorPos(&cursor);
     RECT r;
     GetWindowRect(OwnerWindow(), &r);
-    TSeSkinObject* object = formObject_->ObjectAtPoint(skin::TPoint{cursor.x - r.left, cursor.y - r.top});
+    TSeSkinObject* object = FormObject()->ObjectAtPoint(skin::TPoint{cursor.x - r.left, cursor.y - r.top});
     if (!object) {
         if (hoverObject_) hoverObject_->MouseLeave();
         hoverObject_ = nullptr;
@@ -399,6 +394,9 @@ void TSeSkinForm::CustomAction(TSeSkinObject& sender) {
 // ---- messages --------------------------------------------------------------------------------
 
 void TSeSkinForm::HandleMessage(TMessage& m) {
+    // A skin whose objects were replaced without an announcement: the copy
+    // and the pointers into it are taken again before anything uses them.
+    if (!Loading() && !Destroying() && binding_.Stale()) SetSkinEngine(binding_.Engine());
     if (m.msg == WM_TIMER && m.wParam == kHoverTimerId) {
         TrackHover();
         m.result = 0;
@@ -416,17 +414,18 @@ void TSeSkinForm::HandleMessage(TMessage& m) {
         return;
     }
     if (m.msg == skin::WM_SESKINCHANGING) {
-        if (!engine_ || reinterpret_cast<skin::TSeSkinEngine*>(m.lParam) != engine_) return;
+        if (!binding_.IsEngine(reinterpret_cast<const void*>(m.lParam))) return;
         StopHoverTimer();
         // Paints and hover steps already queued run while the objects exist.
         framework::Application().ProcessMessages();
         DropFormObject();
+        binding_.SkinChanging(reinterpret_cast<const void*>(m.lParam));
         framework::Application().ProcessMessages();
         return;
     }
     if (m.msg == skin::WM_SESKINCHANGED) {
-        if (!engine_ || reinterpret_cast<skin::TSeSkinEngine*>(m.lParam) != engine_) return;
-        SetSkinEngine(engine_);
+        if (!binding_.IsEngine(reinterpret_cast<const void*>(m.lParam))) return;
+        SetSkinEngine(binding_.Engine());
         StartHoverTimer();
         return;
     }

@@ -13,6 +13,7 @@
 #include "skin/SkinEngine.h"
 #include "skin/objects/SkinObject.h"
 #include "skin/objects/win32/SkinObjectWindow.h"
+#include "skinui/controls/SkinBinding.h"
 #include "skinui/frame/win32/SeCustomForm.h"
 
 namespace skinui {
@@ -29,22 +30,24 @@ public:
     // stored), OnCustomAction.
     static const framework::PropertyTable& ClassProperties();
 
-    skin::TSeSkinEngine* SkinEngine() const { return engine_; }
+    skin::TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     // Links the skin: takes a new copy of the form object (see SkinObject).
     void SetSkinEngine(skin::TSeSkinEngine* engine);
     // The skin object to copy: "Form" (exactly) names the skin's form
     // object; any other name is looked up, the form object standing in
     // when nothing has that name.
-    const std::string& SkinObject() const { return skinObject_; }
-    void SetSkinObject(const std::string& name) { skinObject_ = name; }
+    const std::string& SkinObject() const { return binding_.ObjectName(); }
+    void SetSkinObject(const std::string& name) { binding_.SetObjectName(name); }
     const std::string& Version() const;
     void SetVersion(const std::string&) {}
 
-    skin::TSeSkinObject* FormObject() const { return formObject_.get(); }
+    skin::TSeSkinObject* FormObject() const { return binding_.Copy(); }
     skin::TSeSkinObject* ClientObject() const { return clientObject_; }
     skin::TSeSkinObject* TitleObject() const { return titleObject_; }
     skin::TSeSkinObject* HoverObject() const { return hoverObject_; }
-    // True when the frame draws from its skin now.
+    // True when the frame draws from its skin now: not while the skin's
+    // objects were replaced without an announcement until the frame has
+    // taken its copy again (at its next message).
     bool SkinUsable() const;
 
     // A skin system button whose action is the custom one.
@@ -88,10 +91,10 @@ private:
     void TellComponentsObjectsChanged();
     void GiveOwnerFixedSize();
 
-    skin::TSeSkinEngine* engine_ = nullptr;
-    std::string skinObject_ = "Form";
+    // The copy of the skin's form object (FormObject); the pointers below
+    // point into it.
+    SkinBinding binding_;
     std::string onCustomActionName_;
-    std::unique_ptr<skin::TSeSkinObject> formObject_;
     skin::TSeSkinObject* clientObject_ = nullptr;
     skin::TSeSkinObject* titleObject_ = nullptr;
     skin::TSeSkinObject* hoverObject_ = nullptr;

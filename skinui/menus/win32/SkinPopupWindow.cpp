@@ -20,14 +20,13 @@ constexpr int kFramelessInset = 3;
 // ---- the frame ---------------------------------------------------------------------
 
 TSeSkinPopupForm::TSeSkinPopupForm(framework::TComponent* owner, skin::TSeSkinEngine* engine)
-    : TSePopupForm(owner), engine_(engine) {
-    if (engine_) FreeNotification(engine_);
+    : TSePopupForm(owner) {
+    binding_.SetEngine(engine, nullptr);
 }
 
 skin::TSeSkinObject* TSeSkinPopupForm::PopupMenuObject() const {
-    skin::TSeSkinSource* source = engine_ ? engine_->SkinSource() : nullptr;
-    if (!source || source->Locked() || source->Count() <= 0) return nullptr;
-    return source->GetObjectByName("PopupMenu");
+    skin::TSeSkinSource* source = binding_.Source();
+    return source ? source->GetObjectByName("PopupMenu") : nullptr;
 }
 
 TRect TSeSkinPopupForm::PopupClientRect(int width, int height) {
@@ -54,21 +53,21 @@ void TSeSkinPopupForm::PaintNonClient(HDC dc) {
 }
 
 void TSeSkinPopupForm::Notification(framework::TComponent* component, framework::TOperation operation) {
-    if (operation == framework::TOperation::opRemove && component == engine_) engine_ = nullptr;
+    if (operation == framework::TOperation::opRemove) binding_.EngineRemoved(component);
     TSePopupForm::Notification(component, operation);
 }
 
 // ---- the window --------------------------------------------------------------------
 
 TSeSkinPopupWindow::TSeSkinPopupWindow(TSeSkinItem* item, TSeItemView* parentView, framework::TComponent* owner)
-    : TSePopupWindow(item, parentView, owner), engine_(item ? item->SkinEngine() : nullptr) {
-    if (engine_) FreeNotification(engine_);
+    : TSePopupWindow(item, parentView, owner) {
+    binding_.SetEngine(item ? item->SkinEngine() : nullptr, nullptr);
 }
 
-TSePopupForm* TSeSkinPopupWindow::CreateFrame() { return new TSeSkinPopupForm(this, engine_); }
+TSePopupForm* TSeSkinPopupWindow::CreateFrame() { return new TSeSkinPopupForm(this, binding_.Engine()); }
 
 void TSeSkinPopupWindow::Notification(framework::TComponent* component, framework::TOperation operation) {
-    if (operation == framework::TOperation::opRemove && component == engine_) engine_ = nullptr;
+    if (operation == framework::TOperation::opRemove) binding_.EngineRemoved(component);
     TSePopupWindow::Notification(component, operation);
 }
 

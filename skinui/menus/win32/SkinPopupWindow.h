@@ -8,12 +8,8 @@
 
 #include <windows.h>
 
+#include "skinui/controls/SkinBinding.h"
 #include "skinui/menus/win32/PopupWindow.h"
-
-namespace skin {
-class TSeSkinEngine;
-class TSeSkinObject;
-}  // namespace skin
 
 namespace skinui {
 
@@ -25,7 +21,7 @@ public:
     TSeSkinPopupForm(framework::TComponent* owner, skin::TSeSkinEngine* engine);
     std::string_view ClassName() const override { return kClassName; }
 
-    skin::TSeSkinEngine* SkinEngine() const { return engine_; }
+    skin::TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     // The engine's "PopupMenu" object while its skin is usable, else nullptr.
     skin::TSeSkinObject* PopupMenuObject() const;
 
@@ -34,7 +30,8 @@ public:
     void Notification(framework::TComponent* component, framework::TOperation operation) override;
 
 private:
-    skin::TSeSkinEngine* engine_;
+    // Looked up at every use: nothing of the skin is held.
+    SkinBinding binding_{"", this};
 };
 
 class TSeSkinPopupWindow : public TSePopupWindow {
@@ -44,14 +41,14 @@ public:
     TSeSkinPopupWindow(TSeSkinItem* item, TSeItemView* parentView, framework::TComponent* owner);
     std::string_view ClassName() const override { return kClassName; }
 
-    skin::TSeSkinEngine* SkinEngine() const { return engine_; }
+    skin::TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     void Notification(framework::TComponent* component, framework::TOperation operation) override;
 
 protected:
     TSePopupForm* CreateFrame() override;
 
 private:
-    skin::TSeSkinEngine* engine_;
+    SkinBinding binding_{"", this};
 };
 
 // Makes skinned items open their levels in TSeSkinPopupWindow
