@@ -14,6 +14,7 @@
 
 #include "framework/win32/Application.h"
 #include "skin/SkinMessages.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skinui/menus/win32/ItemView.h"
 #include "skinui/menus/MenuItem.h"
 #include "skinui/menus/win32/PopupMenu.h"
@@ -153,7 +154,7 @@ TEST(WindowStateTest, RestoreGoesBackToTheStateBeforeAMaximizedMinimizedRolledUp
         EXPECT_EQ(w.State(), p.afterRestore) << Name(p.first) << ", " << Name(p.second);
         EXPECT_EQ(w.Previous(), p.previousAfter) << Name(p.first) << ", " << Name(p.second);
         // The normal bounds survive the whole way.
-        EXPECT_EQ(w.frame->RestoreBounds(), (skin::TRect{normal.left, normal.top, normal.right, normal.bottom}))
+        EXPECT_EQ(w.frame->RestoreBounds(), skin::FromRECT(normal))
             << Name(p.first) << ", " << Name(p.second);
         EXPECT_TRUE(w.Visible());
         Operate(w, kwsNormal);
@@ -285,7 +286,7 @@ TEST(WindowStateTest, AnOperationBeforeAStoredRollupIsAppliedKeepsTheNormalBound
     ASSERT_EQ(f.frame->PendingState(), kwsRollup);
     const RECT given = f.WindowRect();
     f.frame->Maximize();
-    EXPECT_EQ(f.frame->RestoreBounds(), (skin::TRect{given.left, given.top, given.right, given.bottom}));
+    EXPECT_EQ(f.frame->RestoreBounds(), skin::FromRECT(given));
     f.frame->Restore();
     const RECT back = f.WindowRect();
     EXPECT_TRUE(EqualRect(&back, &given));

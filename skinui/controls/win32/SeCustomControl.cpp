@@ -5,6 +5,7 @@
 #include "framework/win32/GraphicControl.h"
 #include "skin/gfx/win32/BitmapDraw.h"
 #include "skin/gfx/win32/CanvasHelpers.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skin/ScopeExit.h"
 #include "skinui/controls/win32/PaintPipeline.h"
 #include "skinui/controls/win32/ThemeLibrary.h"
@@ -12,8 +13,6 @@
 namespace skinui {
 
 namespace {
-
-RECT ToRect(const skin::TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
 // The theme's "Edit" state of a frame: disabled, focused, hot, normal.
 int EditState(bool enabled, bool focused, bool hot) { return !enabled ? 4 : focused ? 3 : hot ? 2 : 1; }
@@ -109,7 +108,7 @@ skin::TRect TSeCustomControl::GetInnerRect() const { return InnerRect(paintWidth
 
 void TSeCustomControl::InvalidateNoErase(const skin::TRect& rect) {
     if (!HandleAllocated()) return;
-    const RECT r = ToRect(rect);
+    const RECT r = skin::ToRECT(rect);
     InvalidateRect(Handle(), &r, FALSE);
 }
 
@@ -157,7 +156,7 @@ void TSeCustomControl::PaintBorder(HDC dc) {
         const skin::TRect inner = GetInnerRect();
         const int saved = SaveDC(dc);
         ExcludeClipRect(dc, inner.Left, inner.Top, inner.Right, inner.Bottom);
-        DrawThemePart(Handle(), L"Edit", dc, 1, EditState(Enabled(), focused_, mouseInControl_), ToRect(w));
+        DrawThemePart(Handle(), L"Edit", dc, 1, EditState(Enabled(), focused_, mouseInControl_), skin::ToRECT(w));
         RestoreDC(dc, saved);
         return;
     }

@@ -10,6 +10,7 @@
 #include "framework/win32/Form.h"
 #include "framework/win32/GraphicControl.h"
 #include "skin/gfx/win32/BitmapDraw.h"
+#include "skin/gfx/win32/RectConversion.h"
 #include "skin/ScopeExit.h"
 #include "skin/objects/win32/SkinCanvasDC.h"
 #include "skin/SkinMessages.h"
@@ -214,7 +215,7 @@ TRect TSeSkinForm::GetMaximizedBounds() {
     if (GetMonitorInfoA(MonitorFromWindow(OwnerWindow(), MONITOR_DEFAULTTONEAREST), &monitor)) {
         IntersectRect(&area, &area, &monitor.rcMonitor);
     }
-    return TRect{area.left, area.top, area.right, area.bottom};
+    return skin::FromRECT(area);
 }
 
 skin::TPoint TSeSkinForm::GetMaxTrackSize() {
@@ -229,7 +230,7 @@ skin::TPoint TSeSkinForm::GetMaxTrackSize() {
     }
     const TSeSizeConstraints& c = *Constraints();
     return MaxTrackSize(SizeLimits{c.MinWidth(), c.MinHeight(), c.MaxWidth(), c.MaxHeight()},
-                        TRect{area.left, area.top, area.right, area.bottom});
+                        skin::FromRECT(area));
 }
 
 // ---- painting ----------------------------------------------------------------------------
