@@ -34,7 +34,7 @@
 #include "skinui/effects/AnimationPlayer.h"
 #include "skinui/menus/win32/ItemView.h"
 #include "skinui/frame/win32/TrayIcon.h"
-#include "skinui/tests/MenuScript.h"
+#include "skinui/tests/win32/MenuScript.h"
 
 namespace {
 

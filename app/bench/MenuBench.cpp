@@ -17,7 +17,7 @@
 #include "skinui/menus/win32/PopupMenu.h"
 #include "skinui/menus/SeImageList.h"
 #include "skinui/menus/SkinItem.h"
-#include "skinui/tests/BuiltinSkinResource.h"
+#include "skinui/tests/win32/BuiltinSkinResource.h"
 
 namespace {
 

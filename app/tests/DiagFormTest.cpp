@@ -30,7 +30,7 @@
 #include "skinui/menus/MenuLayout.h"
 #include "skinui/menus/SkinItem.h"
 #include "skinui/menus/win32/SkinPopupWindow.h"
-#include "skinui/tests/MenuScript.h"
+#include "skinui/tests/win32/MenuScript.h"
 #include "skinui/tests/win32/WindowMessageLog.h"
 
 namespace app {

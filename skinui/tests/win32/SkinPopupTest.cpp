@@ -20,8 +20,8 @@
 #include "skinui/menus/SkinItem.h"
 #include "skinui/menus/win32/SkinPopupWindow.h"
 #include "skinui/controls/win32/ThemeLibrary.h"
-#include "skinui/tests/BuiltinSkinResource.h"
-#include "skinui/tests/MenuScript.h"
+#include "skinui/tests/win32/BuiltinSkinResource.h"
+#include "skinui/tests/win32/MenuScript.h"
 
 namespace skinui {
 namespace {

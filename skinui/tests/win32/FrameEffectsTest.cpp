@@ -20,7 +20,7 @@
 #include "skin/SkinMessages.h"
 #include "skinui/controls/win32/SeProgressBar.h"
 #include "skinui/frame/win32/SeSkinForm.h"
-#include "skinui/tests/FormFrameSupport.h"
+#include "skinui/tests/win32/FormFrameSupport.h"
 
 namespace skinui {
 namespace {

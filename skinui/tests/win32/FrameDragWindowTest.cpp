@@ -10,7 +10,7 @@
 #include "skin/objects/SystemButton.h"
 #include "skinui/frame/win32/SeSkinForm.h"
 #include "skinui/controls/win32/ThemeLibrary.h"
-#include "skinui/tests/FormFrameSupport.h"
+#include "skinui/tests/win32/FormFrameSupport.h"
 
 namespace skinui {
 namespace {
@@ -23,29 +23,6 @@ LRESULT HitAt(HWND window, int x, int y) {
     GetWindowRect(window, &r);
     return SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(r.left + x, r.top + y));
 }
-
-// A press, moves and a release of the left button, at window points as the
-// window stands when each message is sent (so the mouse's screen position
-// is what the caller gives relative to the window's first place).
-class Mouse {
-public:
-    explicit Mouse(HWND window) : window_(window) {
-        RECT r;
-        GetWindowRect(window, &r);
-        origin_ = POINT{r.left, r.top};
-    }
-    void Down(int x, int y, WPARAM hit = HTCAPTION) { Send(WM_NCLBUTTONDOWN, hit, x, y); }
-    void Move(int x, int y) { Send(WM_NCMOUSEMOVE, HTCAPTION, x, y); }
-    void Up(int x, int y) { Send(WM_NCLBUTTONUP, HTCAPTION, x, y); }
-    void DoubleClick(int x, int y) { Send(WM_NCLBUTTONDBLCLK, HTCAPTION, x, y); }
-
-private:
-    void Send(UINT message, WPARAM hit, int x, int y) {
-        SendMessageA(window_, message, hit, MAKELPARAM(origin_.x + x, origin_.y + y));
-    }
-    HWND window_;
-    POINT origin_;
-};
 
 RECT WorkArea() {
     RECT area{};

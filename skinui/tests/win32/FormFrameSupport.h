@@ -148,5 +148,38 @@ inline HWND OpenColouredWindow(const char* className, COLORREF colour, int x, in
     return window;
 }
 
+// The mouse's messages sent at window points, relative to where the
+// window stood when this was made (as the mouse is, while the window moves):
+// the screen position is what the caller gives relative to the window's
+// first place.
+class Mouse {
+public:
+    explicit Mouse(HWND window) : window_(window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        origin_ = POINT{r.left, r.top};
+    }
+    // A press, moves and a release of the left button on the caption (or
+    // on the part `hit` names).
+    void Down(int x, int y, WPARAM hit = HTCAPTION) { NonClient(WM_NCLBUTTONDOWN, hit, x, y); }
+    void Move(int x, int y) { NonClient(WM_NCMOUSEMOVE, HTCAPTION, x, y); }
+    void Up(int x, int y) { NonClient(WM_NCLBUTTONUP, HTCAPTION, x, y); }
+    void DoubleClick(int x, int y) { NonClient(WM_NCLBUTTONDBLCLK, HTCAPTION, x, y); }
+
+    void NonClient(UINT message, WPARAM hit, int x, int y) {
+        SendMessageA(window_, message, hit, MAKELPARAM(origin_.x + x, origin_.y + y));
+    }
+    // A message of the captured mouse: client coordinates of the window now.
+    void Captured(UINT message, int x, int y) {
+        POINT p{origin_.x + x, origin_.y + y};
+        ScreenToClient(window_, &p);
+        SendMessageA(window_, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    }
+
+private:
+    HWND window_;
+    POINT origin_;
+};
+
 }  // namespace test
 }  // namespace skinui

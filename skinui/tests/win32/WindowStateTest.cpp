@@ -20,8 +20,8 @@
 #include "skinui/menus/win32/PopupMenu.h"
 #include "skinui/frame/SystemMenu.h"
 #include "skinui/frame/win32/TrayIcon.h"
-#include "skinui/tests/FormFrameSupport.h"
-#include "skinui/tests/MenuScript.h"
+#include "skinui/tests/win32/FormFrameSupport.h"
+#include "skinui/tests/win32/MenuScript.h"
 
 namespace skinui {
 namespace {

@@ -13,7 +13,7 @@
 #include "skin/SkinMessages.h"
 #include "skin/objects/BitmapObject.h"
 #include "skinui/controls/win32/SeProgressBar.h"
-#include "skinui/tests/ControlTestSupport.h"
+#include "skinui/tests/win32/ControlTestSupport.h"
 #include "skinui/tests/win32/WindowMessageLog.h"
 #include "skinui/controls/win32/ThemeLibrary.h"
 

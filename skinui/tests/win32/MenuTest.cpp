@@ -27,7 +27,7 @@
 #include "skinui/menus/MenuMetrics.h"
 #include "skinui/menus/win32/PopupMenu.h"
 #include "skinui/menus/win32/PopupWindow.h"
-#include "skinui/tests/MenuScript.h"
+#include "skinui/tests/win32/MenuScript.h"
 
 // While `poisonFreed` is set, freed memory is filled with 0xDD and never
 // given out again, so that a use after free reads pointers no address

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/win32/Form.h"
-#include "skinui/tests/FormFrameSupport.h"
+#include "skinui/tests/win32/FormFrameSupport.h"
 #include "skinui/tests/win32/WindowMessageLog.h"
 
 namespace skinui {
@@ -22,30 +22,6 @@ constexpr std::initializer_list<unsigned> kMouseAndSystemMoves = {
     wm::kNcRButtonUp,    wm::kNcRButtonDblClk,  wm::kNcMButtonDown,  wm::kNcMButtonUp,     wm::kNcMButtonDblClk,
     wm::kNcXButtonDown,  wm::kNcXButtonUp,      wm::kNcXButtonDblClk, wm::kNcMouseLeave,   wm::kMouseMove,
     wm::kLButtonUp,      wm::kSysCommand,       wm::kEnterSizeMove,  wm::kExitSizeMove};
-
-// Sends the mouse's messages at window points, relative to where the
-// window stood when this was made (as the mouse is, while the window moves).
-class Mouse {
-public:
-    explicit Mouse(HWND window) : window_(window) {
-        RECT r;
-        GetWindowRect(window, &r);
-        origin_ = POINT{r.left, r.top};
-    }
-    void NonClient(UINT message, WPARAM hit, int x, int y) {
-        SendMessageA(window_, message, hit, MAKELPARAM(origin_.x + x, origin_.y + y));
-    }
-    // A message of the captured mouse: client coordinates of the window now.
-    void Captured(UINT message, int x, int y) {
-        POINT p{origin_.x + x, origin_.y + y};
-        ScreenToClient(window_, &p);
-        SendMessageA(window_, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    }
-
-private:
-    HWND window_;
-    POINT origin_;
-};
 
 TEST(FrameSequenceTest, NoNonClientMouseMessageReachesTheDefaultHandlingDuringACaptionDragOrACornerPull) {
     Framed f;

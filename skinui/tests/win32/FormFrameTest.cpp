@@ -17,7 +17,7 @@
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"
 #include "skinui/frame/win32/SeSkinForm.h"
-#include "skinui/tests/FormFrameSupport.h"
+#include "skinui/tests/win32/FormFrameSupport.h"
 
 namespace skinui {
 namespace {

@@ -77,7 +77,7 @@ std::string EngineText() {
     return nested;
 }
 
-TEST(SkinEngineWinTest, TheDescriptionMakesTheEngineAndItsChangesReachEveryFormAndControl) {
+TEST(SkinEngineBroadcastTest, TheDescriptionMakesTheEngineAndItsChangesReachEveryFormAndControl) {
     RegisterSkinClasses();
     framework::RegisterComponentClass<TRecordingForm>();
     framework::RegisterComponentClass<TRecordingControl>();

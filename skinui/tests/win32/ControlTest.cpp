@@ -15,7 +15,7 @@
 #include "skin/gfx/win32/CanvasHelpers.h"
 #include "skin/SkinMessages.h"
 #include "skinui/controls/win32/SeProgressBar.h"
-#include "skinui/tests/ControlTestSupport.h"
+#include "skinui/tests/win32/ControlTestSupport.h"
 
 namespace skinui {
 namespace {
