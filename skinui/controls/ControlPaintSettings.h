@@ -6,6 +6,7 @@
 // (PaintSettingsChanged), which repaints.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -58,13 +59,37 @@ private:
 
 template <class T>
 std::vector<framework::PropertyInfo> ControlPaintSettings::StoredProperties() {
-    // The accessors are this part's, reached through T.
-    return {
-        framework::ObjectProperty<T, TSeBlending>("Blending", &T::Blending),
-        framework::EnumProperty<T, TSePerformance>("Performance", PerformanceNames(), &T::Performance,
-                                                   &T::SetPerformance, ztpNoBuffer),
-        framework::BooleanProperty<T>("Transparent", &T::Transparent, &T::SetTransparent, false),
+    // The part is reached from the stored object by an ordinary upcast
+    // through T. (This part's member pointers converted to T's would do the
+    // same, but the part is not T's first base, and the undefined-behaviour
+    // checker takes such calls for calls on the wrong type.)
+    static constexpr auto part = [](framework::TPersistent& o) -> ControlPaintSettings& {
+        return static_cast<T&>(o);
     };
+    static constexpr auto constPart = [](const framework::TPersistent& o) -> const ControlPaintSettings& {
+        return static_cast<const T&>(o);
+    };
+
+    framework::PropertyInfo blending;
+    blending.name = "Blending";
+    blending.kind = framework::PropertyKind::Object;
+    blending.getObject = [](const framework::TPersistent& o) -> framework::TPersistent* {
+        return constPart(o).Blending();
+    };
+
+    framework::PropertyInfo performance = framework::EnumProperty<T, TSePerformance>(
+        "Performance", PerformanceNames(), &T::Performance, &T::SetPerformance, ztpNoBuffer);
+    performance.getOrdinal = [](const framework::TPersistent& o) { return std::int64_t(constPart(o).Performance()); };
+    performance.setOrdinal = [](framework::TPersistent& o, std::int64_t v) {
+        part(o).SetPerformance(TSePerformance(v));
+    };
+
+    framework::PropertyInfo transparent =
+        framework::BooleanProperty<T>("Transparent", &T::Transparent, &T::SetTransparent, false);
+    transparent.getOrdinal = [](const framework::TPersistent& o) { return std::int64_t(constPart(o).Transparent()); };
+    transparent.setOrdinal = [](framework::TPersistent& o, std::int64_t v) { part(o).SetTransparent(v != 0); };
+
+    return {blending, performance, transparent};
 }
 
 }  // namespace skinui
